@@ -1,0 +1,70 @@
+#include "app/ShapeCatalog.h"
+
+#include "shapes2d/CalculateCirlce.h"
+
+#include <QtGlobal>
+
+namespace {
+
+using Dimension = ShapeCalculator::Dimension;
+
+template <typename Calculator> std::function<ShapeCalculator*()> make()
+{
+    return [] { return new Calculator; };
+}
+
+const std::function<ShapeCalculator*()> notYetAvailable;
+
+} // namespace
+
+const std::vector<ShapeEntry>& ShapeCatalog::shapes()
+{
+    static const std::vector<ShapeEntry> table = {
+        {QT_TRANSLATE_NOOP("Polymetra", "Ellipse"), Dimension::Plane, "InfoEllipse",
+         "dockEllipse.png", notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Circle"), Dimension::Plane, "InfoCircle", "dockCircle.png",
+         make<CalculateCirlce>()},
+        {QT_TRANSLATE_NOOP("Polymetra", "Rectangle"), Dimension::Plane, "InfoRectangle",
+         "dockRectangle.png", notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Square"), Dimension::Plane, "InfoSquare", "dockSquare.png",
+         notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Triangle"), Dimension::Plane, "InfoTriangle",
+         "dockTriangle.png", notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Trapezium"), Dimension::Plane, "InfoTrapezoid",
+         "dockTrapezoid.png", notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Parallelogram"), Dimension::Plane, "InfoParallelogram",
+         "dockParallelogram.png", notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Regular Polygon"), Dimension::Plane, "InfoPolygon",
+         "dockPolygon.png", notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Rectangular Prism"), Dimension::Solid,
+         "InfoRectangularPrism", "dockRectangularPrism.png", notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Triangular Prism"), Dimension::Solid,
+         "InfoTriangularPrism", "dockTriangularPrism.png", notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Trapezoidal Prism"), Dimension::Solid,
+         "InfoTrapezoidalPrism", "dockTrapezoidalPrism.png", notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Cylinder"), Dimension::Solid, "InfoCylinder",
+         "dockCylinder.png", notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Cone"), Dimension::Solid, "InfoCone", "dockCone.png",
+         notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Pyramid"), Dimension::Solid, "InfoPyramid",
+         "dockPyramid.png", notYetAvailable},
+        {QT_TRANSLATE_NOOP("Polymetra", "Sphere"), Dimension::Solid, "InfoSphere", "dockSphere.png",
+         notYetAvailable},
+    };
+    return table;
+}
+
+const ShapeEntry* ShapeCatalog::find(const QString& name)
+{
+    for (const ShapeEntry& entry : shapes()) {
+        if (name == QLatin1String(entry.name))
+            return &entry;
+    }
+    return nullptr;
+}
+
+QString ShapeCatalog::defaultShape(ShapeCalculator::Dimension dimension)
+{
+    return dimension == Dimension::Plane ? QStringLiteral("Ellipse")
+                                         : QStringLiteral("Rectangular Prism");
+}

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "core/SolveOutcome.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class ClearButton;
+class QPushButton;
+class QTextEdit;
+class TextField;
+
+// The protocol every shape calculator follows, written once. A calculator declares its
+// fields (in writing order) and a pure solver; this base reads the fields, refuses or
+// marks the given ones, writes and logs the results, and clears in both variants.
+// The calculator is also the pane that holds its fields, buttons and diagram.
+class ShapeCalculator : public QWidget {
+    Q_OBJECT
+public:
+    enum class Dimension { Plane, Solid };
+    enum class FieldRole { Input, OutputOnly };
+
+    struct FieldSpec {
+        const char* outlet;    // the outlet name, e.g. "radiusTextField"
+        const char* formLabel; // English key of the label beside the field
+        const char* tapeLabel; // English key of the tape label, e.g. "\nRadius: "
+        FieldRole role = FieldRole::Input;
+        int tag = 0; // TypingFilter::wholeNumberTag for whole-number fields
+    };
+
+    ShapeCalculator(const char* shapeName, Dimension dimension, std::vector<FieldSpec> fields,
+                    QWidget* parent = nullptr);
+    ~ShapeCalculator() override;
+
+    // English key of the shape's name: tab identifier and tape name.
+    const char* shapeName() const { return m_shapeName; }
+    Dimension dimension() const { return m_dimension; }
+
+    int fieldCount() const { return int(m_fields.size()); }
+    TextField* field(int index) const { return m_fields.at(size_t(index)); }
+    TextField* fieldByOutlet(const QString& outlet) const;
+    const FieldSpec& fieldSpec(int index) const { return m_specs.at(size_t(index)); }
+    QPushButton* calculateButton() const { return m_calculateButton; }
+    QPushButton* clearButton() const;
+    // Result phase: Return triggers Clear instead of Calculate.
+    bool returnClears() const { return m_returnClears; }
+
+    void setTapeView(QTextEdit* tapeTextView) { m_tapeTextView = tapeTextView; }
+    QTextEdit* tapeView() const { return m_tapeTextView; }
+
+    // Whitens the input fields and selects the first one.
+    virtual void awakeFromNib();
+
+    std::vector<double> readValues() const;
+    virtual SolveOutcome solve(const std::vector<double>& values) const = 0;
+
+public slots:
+    void calculate();
+    // Clears as the triggering event asks: Shift keeps the values the user gave.
+    void clear();
+    void clearFields(bool keepEntered);
+    // The set operation: writes, logs and shows every value; enters the result phase.
+    void setFields(const std::vector<double>& values);
+
+protected:
+    // Lays out labels and fields beside the diagram with Clear and Calculate below.
+    void buildStandardPane(QWidget* diagram);
+    void setClearingOrder(std::vector<int> order) { m_clearingOrder = std::move(order); }
+    const std::vector<int>& clearingOrder() const { return m_clearingOrder; }
+    // The text a computed value is shown with; whole-number fields override it.
+    virtual QString formatComputedValue(int index, double value) const;
+    // Whether a field's line goes on the tape in this calculation.
+    virtual bool logsField(int index) const;
+    void postFigureNotification();
+    void refuse(const Refusal& refusal);
+    ClearButton* clearButtonWidget() const { return m_clearButton; }
+
+private:
+    void enterEntryPhase();
+    void scheduleSelection(TextField* field);
+    void scheduleEndOfEditing();
+    void handleReturn();
+
+    const char* m_shapeName;
+    Dimension m_dimension;
+    std::vector<FieldSpec> m_specs;
+    std::vector<TextField*> m_fields;
+    std::vector<int> m_clearingOrder;
+    QPushButton* m_calculateButton;
+    ClearButton* m_clearButton;
+    QTextEdit* m_tapeTextView = nullptr;
+    bool m_returnClears = false;
+};

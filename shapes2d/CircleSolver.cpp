@@ -1,0 +1,39 @@
+#include "shapes2d/CircleSolver.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+Solution solved(CircleSolver::Field marked, double radius, double diameter, double area,
+                double circumference)
+{
+    Solution solution{{radius, diameter, area, circumference},
+                      std::vector<bool>(CircleSolver::FieldCount, false)};
+    solution.given[marked] = true;
+    return solution;
+}
+
+} // namespace
+
+SolveOutcome CircleSolver::solve(double area, double radius, double diameter, double circumference)
+{
+    // Each test is exact; a value that is not a number counts as entered.
+    if (radius != 0.0)
+        return solved(Radius, radius, radius + radius, pi * radius * radius, (pi + pi) * radius);
+    if (diameter != 0.0) {
+        const double r = 0.5 * diameter;
+        return solved(Diameter, r, diameter, r * (pi * r), (pi + pi) * r);
+    }
+    if (area != 0.0) {
+        const double r = std::sqrt(area / pi);
+        return solved(Area, r, r + r, area, (pi + pi) * r);
+    }
+    if (circumference != 0.0) {
+        const double r = circumference / (pi + pi);
+        return solved(Circumference, r, r + r, r * (pi * r), circumference);
+    }
+    return Refusal{};
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+// One scenario as given on the command line (or as one line of a batch).
+struct ScenarioOptions {
+    QString home; // empty: a fresh temporary home
+    int decimals = 2;
+    QString separator = QStringLiteral(".");
+    QStringList steps = {QStringLiteral("calculate")};
+    std::optional<std::pair<int, int>> view; // --view WxH
+    QString screenshot;
+    bool batch = false;
+    QString shape;
+    std::vector<std::pair<QString, QString>> assignments; // OUTLET=TEXT
+
+    // Parses the arguments (without the program name). On failure returns nullopt and
+    // sets `error` to a message for the user.
+    static std::optional<ScenarioOptions> parse(const QStringList& arguments, QString& error);
+};

@@ -1,0 +1,162 @@
+#include "ScenarioSession.h"
+
+#include "ScenarioSteps.h"
+#include "TapeRuns.h"
+
+#include "app/Controller.h"
+#include "app/MainWindow.h"
+#include "app/ShapeCatalog.h"
+#include "core/NotificationCenter.h"
+#include "core/NumberFormatter.h"
+#include "core/ShapeCalculator.h"
+#include "core/TextField.h"
+#include "core/UserDefaults.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QJsonArray>
+#include <QPushButton>
+#include <QSettings>
+#include <QTextEdit>
+
+ScenarioSession::ScenarioSession(const ScenarioOptions& options) : m_options(options)
+{
+    AlertPresenter::setInstance(&m_alerts);
+}
+
+ScenarioSession::~ScenarioSession()
+{
+    m_controller.reset();
+    m_window.reset();
+    AlertPresenter::setInstance(nullptr);
+}
+
+QString ScenarioSession::validate(const ScenarioOptions& options)
+{
+    const ShapeEntry* entry = ShapeCatalog::find(options.shape);
+    if (!entry)
+        return QStringLiteral("unknown shape \"%1\"").arg(options.shape);
+    if (!entry->createCalculator)
+        return QStringLiteral("the %1 calculator is not available yet").arg(options.shape);
+    std::unique_ptr<ShapeCalculator> probe(entry->createCalculator());
+    for (const auto& [outlet, text] : options.assignments) {
+        if (!probe->fieldByOutlet(outlet))
+            return QStringLiteral("unknown outlet \"%1\" for %2").arg(outlet, options.shape);
+    }
+    for (const QString& step : options.steps) {
+        QString argument;
+        if (!ScenarioSteps::find(step, argument))
+            return QStringLiteral("unknown step \"%1\"").arg(step);
+    }
+    return {};
+}
+
+void ScenarioSession::prepareHome()
+{
+    QString home = m_options.home;
+    if (home.isEmpty()) {
+        m_temporaryHome = std::make_unique<QTemporaryDir>();
+        home = m_temporaryHome->path();
+    }
+    QDir().mkpath(home);
+    const QString data = home + QStringLiteral("/.local/share");
+    const QString config = home + QStringLiteral("/.config");
+    QDir().mkpath(data);
+    QDir().mkpath(config);
+    qputenv("HOME", QFile::encodeName(home));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
+}
+
+void ScenarioSession::launch()
+{
+    UserDefaults defaults;
+    defaults.setString(DefaultsKeys::decimalPlaces, QString::number(m_options.decimals));
+    m_window = std::make_unique<MainWindow>();
+    m_controller = std::make_unique<Controller>(m_window.get());
+    m_controller->applicationDidFinishLaunching();
+    const NumberFormatter& launched = NumberFormatter::shared();
+    NumberFormatter::setShared(
+        NumberFormatter(launched.decimalPlaces(), m_options.separator.front()));
+    m_window->selectShape(m_options.shape);
+    settle();
+}
+
+ShapeCalculator* ScenarioSession::currentCalculator() const
+{
+    return m_window ? m_window->calculator(m_window->selectedShape()) : nullptr;
+}
+
+void ScenarioSession::settle()
+{
+    for (int pass = 0; pass < 3; ++pass)
+        QApplication::processEvents();
+}
+
+void ScenarioSession::pasteAssignments()
+{
+    ShapeCalculator* calculator = currentCalculator();
+    for (const auto& [outlet, text] : m_options.assignments) {
+        TextField* field = calculator->fieldByOutlet(outlet);
+        // As if pasted: the whole text arrives as one edit that the typing filter judges.
+        field->setFocus();
+        field->selectAll();
+        field->insert(text);
+        settle();
+    }
+}
+
+void ScenarioSession::runStep(const QString& text)
+{
+    QString argument;
+    if (const ScenarioStep* step = ScenarioSteps::find(text, argument))
+        step->run(*this, argument);
+    settle();
+}
+
+QJsonObject ScenarioSession::run()
+{
+    prepareHome();
+    launch();
+    pasteAssignments();
+    for (const QString& step : m_options.steps)
+        runStep(step);
+
+    QJsonArray alerts;
+    for (const AlertPresenter::Alert& alert : m_alerts.alerts()) {
+        QJsonArray buttons;
+        for (const QString& button :
+             {alert.defaultButton, alert.alternateButton, alert.otherButton}) {
+            if (!button.isEmpty())
+                buttons.append(button);
+        }
+        alerts.append(QJsonObject{{QStringLiteral("title"), alert.title},
+                                  {QStringLiteral("message"), alert.message},
+                                  {QStringLiteral("buttons"), buttons}});
+    }
+
+    QJsonObject report{
+        {QStringLiteral("shape"), m_window->selectedShape()},
+        {QStringLiteral("alerts"), alerts},
+        {QStringLiteral("beeps"), m_alerts.beeps()},
+        {QStringLiteral("tape"), TapeRuns::of(*m_window->tapeTextView()->document())}};
+    if (ShapeCalculator* calculator = currentCalculator()) {
+        QJsonObject fields;
+        for (int i = 0; i < calculator->fieldCount(); ++i) {
+            const TextField* field = calculator->field(i);
+            fields.insert(field->objectName(),
+                          QJsonObject{{QStringLiteral("text"), field->text()},
+                                      {QStringLiteral("given"), field->isGiven()},
+                                      {QStringLiteral("editable"), field->isEditable()}});
+        }
+        report.insert(QStringLiteral("fields"), fields);
+        report.insert(QStringLiteral("calculateEnabled"),
+                      calculator->calculateButton()->isEnabled());
+        report.insert(QStringLiteral("returnClears"), calculator->returnClears());
+    }
+    if (!m_options.screenshot.isEmpty())
+        m_window->grab().save(m_options.screenshot, "PNG");
+    return report;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "ScenarioOptions.h"
+
+#include "core/RecordingAlertPresenter.h"
+
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class Controller;
+class MainWindow;
+class ShapeCalculator;
+
+// One scenario run in a real main window with its own home, settings and alerts.
+class ScenarioSession {
+public:
+    explicit ScenarioSession(const ScenarioOptions& options);
+    ~ScenarioSession();
+
+    // Checks shape, outlets and steps before anything runs; returns an error or "".
+    static QString validate(const ScenarioOptions& options);
+
+    QJsonObject run();
+
+    MainWindow& window() { return *m_window; }
+    Controller& controller() { return *m_controller; }
+    RecordingAlertPresenter& alerts() { return m_alerts; }
+    ShapeCalculator* currentCalculator() const;
+    // Lets queued calls (focus, end of editing) run, as the event loop would.
+    static void settle();
+
+private:
+    void prepareHome();
+    void launch();
+    void pasteAssignments();
+    void runStep(const QString& step);
+
+    ScenarioOptions m_options;
+    std::unique_ptr<QTemporaryDir> m_temporaryHome;
+    RecordingAlertPresenter m_alerts;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<Controller> m_controller;
+};

@@ -1,0 +1,90 @@
+// polymetra-scenario: drives the real main window through one scenario (or a batch of
+// them) and prints what the user would see as JSON.
+
+#include "ScenarioOptions.h"
+#include "ScenarioSession.h"
+
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QByteArray compact(const QJsonObject& object)
+{
+    return QJsonDocument(object).toJson(QJsonDocument::Compact);
+}
+
+// Runs one scenario; on a usage error returns {"error": ...} and sets `failed`.
+QJsonObject runScenario(const QStringList& arguments, bool& failed)
+{
+    QString error;
+    auto options = ScenarioOptions::parse(arguments, error);
+    if (options && options->batch)
+        error = QStringLiteral("--batch is not allowed inside a batch");
+    if (error.isEmpty())
+        error = ScenarioSession::validate(*options);
+    failed = !error.isEmpty();
+    if (failed)
+        return QJsonObject{{QStringLiteral("error"), error}};
+    ScenarioSession session(*options);
+    return session.run();
+}
+
+int runBatch()
+{
+    QTextStream input(stdin);
+    QString line;
+    while (input.readLineInto(&line)) {
+        if (line.trimmed().isEmpty())
+            continue;
+        const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8());
+        QJsonObject result;
+        if (!document.isArray()) {
+            result = QJsonObject{{QStringLiteral("error"),
+                                  QStringLiteral("each line must be a JSON array of arguments")}};
+        } else {
+            QStringList arguments;
+            for (const QJsonValue& value : document.array())
+                arguments.append(value.toString());
+            bool failed = false;
+            result = runScenario(arguments, failed);
+        }
+        std::fputs(compact(result).constData(), stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Polymetra"));
+    QApplication::setApplicationName(QStringLiteral("Polymetra"));
+
+    QStringList arguments = QApplication::arguments().mid(1);
+    QString error;
+    const auto options = ScenarioOptions::parse(arguments, error);
+    if (options && options->batch)
+        return runBatch();
+
+    bool failed = false;
+    const QJsonObject result = runScenario(arguments, failed);
+    if (failed) {
+        std::fprintf(stderr, "polymetra-scenario: %s\n",
+                     qPrintable(result.value(QStringLiteral("error")).toString()));
+        return 2;
+    }
+    std::fputs(compact(result).constData(), stdout);
+    std::fputc('\n', stdout);
+    return 0;
+}
