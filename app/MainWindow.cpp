@@ -1,13 +1,19 @@
 #include "app/MainWindow.h"
 
 #include "app/ShapeCatalog.h"
+#include "app/TapePanel.h"
 #include "app/UnavailableShapePane.h"
 #include "core/Localization.h"
+#include "core/NotificationCenter.h"
+#include "core/TapeFiles.h"
 #include "core/TextField.h"
 #include "core/TypingFilterDelegate.h"
+#include "core/UserDefaults.h"
 
 #include <QDockWidget>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -52,13 +58,11 @@ MainWindow::MainWindow(QWidget* parent)
     layout->addWidget(m_topTabView, 1);
     setCentralWidget(central);
 
-    connect(m_topTabView, &QTabWidget::currentChanged, this,
-            [this] { m_titleLabel->setText(localized(selectedShape().toLatin1().constData())); });
-    for (QTabWidget* tabs : {m_d2TabView, m_d3TabView}) {
-        connect(tabs, &QTabWidget::currentChanged, this, [this] {
-            m_titleLabel->setText(localized(selectedShape().toLatin1().constData()));
-        });
-    }
+    createMenus();
+    for (QTabWidget* tabs : {m_topTabView, m_d2TabView, m_d3TabView})
+        connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::selectionChanged);
+    NotificationCenter::defaultCenter().addObserver(this, Notifications::changeTab,
+                                                    [this](QObject*) { selectionChanged(); });
     resize(760, 460);
 }
 
@@ -69,7 +73,7 @@ QWidget* MainWindow::createShapePage(const ShapeEntry& entry)
     if (!entry.createCalculator)
         return new UnavailableShapePane(localized(entry.name));
     ShapeCalculator* calculator = entry.createCalculator();
-    calculator->setTapeView(m_tapeTextView);
+    calculator->setTapeView(tapeTextView());
     for (int i = 0; i < calculator->fieldCount(); ++i)
         m_typingFilter->watch(calculator->field(i));
     m_calculators.push_back(calculator);
@@ -78,13 +82,48 @@ QWidget* MainWindow::createShapePage(const ShapeEntry& entry)
 
 void MainWindow::createTapeDrawer()
 {
-    m_tapeTextView = new QTextEdit;
-    m_tapeTextView->setObjectName(QStringLiteral("tapeTextView"));
-    m_tapeTextView->setReadOnly(true);
+    m_tapePanel = new TapePanel;
     m_tapeDrawer = new QDockWidget(localized("Tape"), this);
     m_tapeDrawer->setObjectName(QStringLiteral("tapeDrawer"));
-    m_tapeDrawer->setWidget(m_tapeTextView);
+    m_tapeDrawer->setWidget(m_tapePanel);
     addDockWidget(Qt::LeftDockWidgetArea, m_tapeDrawer);
+    connect(m_tapePanel->clearTapeButton(), &QPushButton::clicked, this, &MainWindow::clearTape);
+}
+
+void MainWindow::createMenus()
+{
+    QMenu* tapeMenu = menuBar()->addMenu(localized("&Tape"));
+    QAction* clearTapeAction = tapeMenu->addAction(localized("Clear Tape"));
+    connect(clearTapeAction, &QAction::triggered, this, &MainWindow::clearTape);
+    m_clearAllTapesAction = tapeMenu->addAction(localized("Clear All Tapes…"));
+    m_clearAllTapesAction->setObjectName(QStringLiteral("clearAllTapesAction"));
+    connect(m_clearAllTapesAction, &QAction::triggered, this, &MainWindow::clearAllTapesRequested);
+}
+
+QTextEdit* MainWindow::tapeTextView() const
+{
+    return m_tapePanel->tapeTextView();
+}
+
+void MainWindow::selectionChanged()
+{
+    m_titleLabel->setText(localized(selectedShape().toLatin1().constData()));
+    loadSelectedTape();
+}
+
+void MainWindow::loadSelectedTape()
+{
+    const QString shape = selectedShape();
+    if (!shape.isEmpty())
+        TapeFiles::setTapeTextViewToFile(localized(shape.toLatin1().constData()), tapeTextView());
+}
+
+void MainWindow::clearTape()
+{
+    const bool solid = m_topTabView->currentWidget() == m_d3TabView;
+    UserDefaults().setString(DefaultsKeys::topTab,
+                             solid ? QStringLiteral("3D") : QStringLiteral("2D"));
+    TapeFiles::clearTape(localized(selectedShape().toLatin1().constData()), tapeTextView());
 }
 
 void MainWindow::awakeFromNib()

@@ -6,7 +6,9 @@
 
 #include <vector>
 
+class QAction;
 class QDockWidget;
+class TapePanel;
 class QLabel;
 class QTabWidget;
 class QTextEdit;
@@ -32,23 +34,36 @@ public:
     QTabWidget* d2TabView() const { return m_d2TabView; }
     QTabWidget* d3TabView() const { return m_d3TabView; }
     QTabWidget* tabViewFor(ShapeCalculator::Dimension dimension) const;
-    QTextEdit* tapeTextView() const { return m_tapeTextView; }
+    QTextEdit* tapeTextView() const;
+    TapePanel* tapePanel() const { return m_tapePanel; }
     QDockWidget* tapeDrawer() const { return m_tapeDrawer; }
+    QAction* clearAllTapesAction() const { return m_clearAllTapesAction; }
     QLabel* changeLabelText() const { return m_titleLabel; }
 
     // Runs each calculator's preparation once the window is assembled.
     void awakeFromNib();
 
+    // Loads the selected shape's tape into the tape view.
+    void loadSelectedTape();
+    // Empties the selected shape's tape, in the view and on disk.
+    void clearTape();
+
+signals:
+    void clearAllTapesRequested();
+
 private:
     QWidget* createShapePage(const struct ShapeEntry& entry);
     void createTapeDrawer();
+    void createMenus();
+    void selectionChanged();
 
     QLabel* m_titleLabel;
     QTabWidget* m_topTabView;
     QTabWidget* m_d2TabView;
     QTabWidget* m_d3TabView;
-    QTextEdit* m_tapeTextView = nullptr;
+    TapePanel* m_tapePanel = nullptr;
     QDockWidget* m_tapeDrawer = nullptr;
+    QAction* m_clearAllTapesAction = nullptr;
     TypingFilterDelegate* m_typingFilter;
     std::vector<ShapeCalculator*> m_calculators;
 };

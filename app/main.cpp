@@ -1,5 +1,4 @@
-#include "app/Controller.h"
-#include "app/MainWindow.h"
+#include "app/AppInterface.h"
 
 #include <QApplication>
 
@@ -29,8 +28,9 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Polymetra"));
     QApplication::setApplicationVersion(QStringLiteral(POLYMETRA_VERSION));
 
-    MainWindow window;
-    Controller controller(&window);
-    controller.applicationDidFinishLaunching();
+    AppInterface interface;
+    QObject::connect(&application, &QApplication::aboutToQuit,
+                     [&interface] { interface.applicationWillTerminate(); });
+    interface.applicationDidFinishLaunching();
     return application.exec();
 }

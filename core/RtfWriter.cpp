@@ -46,29 +46,36 @@ int colourIndex(QList<QColor>& table, const QColor& colour)
 QByteArray RtfWriter::write(const QTextDocument& document)
 {
     QList<QColor> colours;
+    auto styleWords = [&colours](const QTextCharFormat& format) {
+        QByteArray words;
+        if (format.hasProperty(QTextFormat::ForegroundBrush) &&
+            format.foreground().style() != Qt::NoBrush)
+            words += "\\cf" + QByteArray::number(colourIndex(colours, format.foreground().color()));
+        if (format.fontWeight() >= QFont::Bold)
+            words += "\\b";
+        if (format.fontItalic())
+            words += "\\i";
+        if (format.fontUnderline())
+            words += "\\ul";
+        return words;
+    };
+
     QByteArray body;
-    bool firstBlock = true;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (!firstBlock)
-            body += "\\par\n";
-        firstBlock = false;
+        if (block != document.begin()) {
+            // The paragraph mark keeps the format it was typed with, so that a tape
+            // read back is the tape that was written.
+            const QByteArray words = styleWords(block.charFormat());
+            body += words.isEmpty() ? QByteArray("\\par\n") : "{" + words + "\\par}\n";
+        }
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             if (!fragment.isValid())
                 continue;
-            const QTextCharFormat format = fragment.charFormat();
+            const QByteArray words = styleWords(fragment.charFormat());
             body += '{';
-            if (format.hasProperty(QTextFormat::ForegroundBrush) &&
-                format.foreground().style() != Qt::NoBrush)
-                body +=
-                    "\\cf" + QByteArray::number(colourIndex(colours, format.foreground().color()));
-            if (format.fontWeight() >= QFont::Bold)
-                body += "\\b";
-            if (format.fontItalic())
-                body += "\\i";
-            if (format.fontUnderline())
-                body += "\\ul";
-            body += ' ';
+            if (!words.isEmpty())
+                body += words + ' ';
             appendEscaped(body, fragment.text());
             body += '}';
         }
@@ -81,7 +88,7 @@ QByteArray RtfWriter::write(const QTextDocument& document)
                QByteArray::number(colour.green()) + "\\blue" + QByteArray::number(colour.blue()) +
                ';';
     }
-    out += "}\n\\f0\\fs24 ";
+    out += "}\n\\f0 ";
     out += body;
     out += "}\n";
     return out;

@@ -20,6 +20,7 @@ inline const QString tapeDrawerEdge = QStringLiteral("TapeDrawerEdge");
 inline const QString graphicsDrawerState = QStringLiteral("GraphicsDrawerState");
 inline const QString graphicsDrawerHeight = QStringLiteral("GraphicsDrawerHeight");
 inline const QString appVersion = QStringLiteral("App Version");
+inline const QString metaVersion = QStringLiteral("Meta Version");
 inline const QString topTab = QStringLiteral("TopTab");
 inline const QString bottomTab2D = QStringLiteral("2DBottomTab");
 inline const QString bottomTab3D = QStringLiteral("3DBottomTab");

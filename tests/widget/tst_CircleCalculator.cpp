@@ -1,6 +1,6 @@
 #include "support/TestHome.h"
 
-#include "app/Controller.h"
+#include "app/AppInterface.h"
 #include "app/MainWindow.h"
 #include "core/NotificationCenter.h"
 #include "core/NumberFormatter.h"
@@ -41,8 +41,8 @@ private:
     void settle() { QApplication::processEvents(); }
 
     std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<AppInterface> m_interface;
+    MainWindow* m_window = nullptr;
     RecordingAlertPresenter m_alerts;
     CalculateCirlce* m_circle = nullptr;
 };
@@ -52,19 +52,18 @@ void CircleCalculatorTest::init()
     m_home = std::make_unique<TestHome>();
     AlertPresenter::setInstance(&m_alerts);
     m_alerts.reset();
-    m_window = std::make_unique<MainWindow>();
-    m_controller = std::make_unique<Controller>(m_window.get());
-    m_controller->applicationDidFinishLaunching();
+    m_interface = std::make_unique<AppInterface>();
+    m_interface->applicationDidFinishLaunching();
+    m_window = &m_interface->mainWindow();
     m_window->selectShape(QStringLiteral("Circle"));
     m_circle = qobject_cast<CalculateCirlce*>(m_window->calculator(QStringLiteral("Circle")));
     QVERIFY(m_circle);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void CircleCalculatorTest::cleanup()
 {
-    m_controller.reset();
-    m_window.reset();
+    m_interface.reset();
     AlertPresenter::setInstance(nullptr);
     m_home.reset();
 }

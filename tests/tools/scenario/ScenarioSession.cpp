@@ -1,9 +1,9 @@
 #include "ScenarioSession.h"
 
 #include "ScenarioSteps.h"
-#include "TapeRuns.h"
+#include "support/TapeRuns.h"
 
-#include "app/Controller.h"
+#include "app/AppInterface.h"
 #include "app/MainWindow.h"
 #include "app/ShapeCatalog.h"
 #include "core/NotificationCenter.h"
@@ -26,8 +26,7 @@ ScenarioSession::ScenarioSession(const ScenarioOptions& options) : m_options(opt
 
 ScenarioSession::~ScenarioSession()
 {
-    m_controller.reset();
-    m_window.reset();
+    m_interface.reset();
     AlertPresenter::setInstance(nullptr);
 }
 
@@ -74,19 +73,25 @@ void ScenarioSession::launch()
 {
     UserDefaults defaults;
     defaults.setString(DefaultsKeys::decimalPlaces, QString::number(m_options.decimals));
-    m_window = std::make_unique<MainWindow>();
-    m_controller = std::make_unique<Controller>(m_window.get());
-    m_controller->applicationDidFinishLaunching();
+    m_interface = std::make_unique<AppInterface>();
+    m_interface->applicationDidFinishLaunching();
     const NumberFormatter& launched = NumberFormatter::shared();
     NumberFormatter::setShared(
         NumberFormatter(launched.decimalPlaces(), m_options.separator.front()));
-    m_window->selectShape(m_options.shape);
+    window().selectShape(m_options.shape);
     settle();
+}
+
+MainWindow& ScenarioSession::window()
+{
+    return m_interface->mainWindow();
 }
 
 ShapeCalculator* ScenarioSession::currentCalculator() const
 {
-    return m_window ? m_window->calculator(m_window->selectedShape()) : nullptr;
+    return m_interface
+               ? m_interface->mainWindow().calculator(m_interface->mainWindow().selectedShape())
+               : nullptr;
 }
 
 void ScenarioSession::settle()
@@ -138,10 +143,10 @@ QJsonObject ScenarioSession::run()
     }
 
     QJsonObject report{
-        {QStringLiteral("shape"), m_window->selectedShape()},
+        {QStringLiteral("shape"), window().selectedShape()},
         {QStringLiteral("alerts"), alerts},
         {QStringLiteral("beeps"), m_alerts.beeps()},
-        {QStringLiteral("tape"), TapeRuns::of(*m_window->tapeTextView()->document())}};
+        {QStringLiteral("tape"), TapeRuns::of(*window().tapeTextView()->document())}};
     if (ShapeCalculator* calculator = currentCalculator()) {
         QJsonObject fields;
         for (int i = 0; i < calculator->fieldCount(); ++i) {
@@ -157,6 +162,6 @@ QJsonObject ScenarioSession::run()
         report.insert(QStringLiteral("returnClears"), calculator->returnClears());
     }
     if (!m_options.screenshot.isEmpty())
-        m_window->grab().save(m_options.screenshot, "PNG");
+        window().grab().save(m_options.screenshot, "PNG");
     return report;
 }

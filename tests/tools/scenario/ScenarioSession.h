@@ -9,7 +9,7 @@
 
 #include <memory>
 
-class Controller;
+class AppInterface;
 class MainWindow;
 class ShapeCalculator;
 
@@ -24,8 +24,8 @@ public:
 
     QJsonObject run();
 
-    MainWindow& window() { return *m_window; }
-    Controller& controller() { return *m_controller; }
+    MainWindow& window();
+    AppInterface& interface() { return *m_interface; }
     RecordingAlertPresenter& alerts() { return m_alerts; }
     ShapeCalculator* currentCalculator() const;
     // Lets queued calls (focus, end of editing) run, as the event loop would.
@@ -40,6 +40,5 @@ private:
     ScenarioOptions m_options;
     std::unique_ptr<QTemporaryDir> m_temporaryHome;
     RecordingAlertPresenter m_alerts;
-    std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<Controller> m_controller;
+    std::unique_ptr<AppInterface> m_interface;
 };

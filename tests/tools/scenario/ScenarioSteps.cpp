@@ -2,7 +2,11 @@
 
 #include "ScenarioSession.h"
 
+#include "app/MainWindow.h"
+#include "app/TapePanel.h"
 #include "core/ShapeCalculator.h"
+
+#include <QAction>
 
 #include <QPushButton>
 #include <QTest>
@@ -21,6 +25,14 @@ void clickClear(ScenarioSession& session, Qt::KeyboardModifiers modifiers)
         QTest::mouseClick(calculator->clearButton(), Qt::LeftButton, modifiers);
 }
 
+void clearAllTapes(ScenarioSession& session, const QString& answer)
+{
+    session.alerts().setAnswer(answer == QLatin1String("ok") ? AlertPresenter::AlternateButton
+                                                             : AlertPresenter::DefaultButton);
+    session.window().clearAllTapesAction()->trigger();
+    session.alerts().setAnswer(AlertPresenter::DefaultButton);
+}
+
 } // namespace
 
 const std::vector<ScenarioStep>& ScenarioSteps::all()
@@ -31,6 +43,11 @@ const std::vector<ScenarioStep>& ScenarioSteps::all()
          [](ScenarioSession& session, const QString&) { clickClear(session, Qt::NoModifier); }},
         {QStringLiteral("clear-shift"), false,
          [](ScenarioSession& session, const QString&) { clickClear(session, Qt::ShiftModifier); }},
+        {QStringLiteral("clear-tape"), false,
+         [](ScenarioSession& session, const QString&) {
+             QTest::mouseClick(session.window().tapePanel()->clearTapeButton(), Qt::LeftButton);
+         }},
+        {QStringLiteral("clear-all-tapes"), true, clearAllTapes},
     };
     return steps;
 }
@@ -41,8 +58,12 @@ const ScenarioStep* ScenarioSteps::find(const QString& text, QString& argument)
     const QString name = colon < 0 ? text : text.left(colon);
     argument = colon < 0 ? QString() : text.mid(colon + 1);
     for (const ScenarioStep& step : all()) {
-        if (step.name == name && step.takesArgument == (colon >= 0))
-            return &step;
+        if (step.name != name || step.takesArgument != (colon >= 0))
+            continue;
+        if (name == QLatin1String("clear-all-tapes") && argument != QLatin1String("ok") &&
+            argument != QLatin1String("cancel"))
+            return nullptr;
+        return &step;
     }
     return nullptr;
 }

@@ -1,4 +1,4 @@
-#include "TapeRuns.h"
+#include "support/TapeRuns.h"
 
 #include "core/Colours.h"
 

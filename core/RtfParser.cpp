@@ -1,0 +1,431 @@
+#include "core/RtfParser.h"
+
+#include "core/RtfReader.h"
+
+#include <QTextDocument>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace {
+
+// Destinations whose content is not document text.
+constexpr std::array skippedDestinations = {
+    "fonttbl",
+    "stylesheet",
+    "info",
+    "pict",
+    "object",
+    "header",
+    "headerl",
+    "headerr",
+    "headerf",
+    "footer",
+    "footerl",
+    "footerr",
+    "footerf",
+    "footnote",
+    "fldinst",
+    "filetbl",
+    "listtable",
+    "listoverridetable",
+    "revtbl",
+    "rsidtbl",
+    "xmlnstbl",
+    "themedata",
+    "colorschememapping",
+    "datastore",
+    "latentstyles",
+    "generator",
+    "pgdsctbl",
+    "nonshppict",
+    "shpinst",
+    "bkmkstart",
+    "bkmkend",
+    "annotation",
+    "atnid",
+    "atnauthor",
+    "private",
+    "userprops",
+    "docvar",
+    "ftnsep",
+    "ftnsepc",
+    "aftnsep",
+    "aftnsepc",
+};
+
+bool isSkippedDestination(const QByteArray& word)
+{
+    return std::any_of(skippedDestinations.begin(), skippedDestinations.end(),
+                       [&word](const char* name) { return word == name; });
+}
+
+bool isLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Windows code page 1252, the code page of nearly every RTF file; its bytes 0x80 to 0x9f
+// differ from Latin-1.
+QChar fromCodePage1252(unsigned char byte)
+{
+    static constexpr char16_t high[32] = {
+        0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+    if (byte >= 0x80 && byte < 0xA0)
+        return QChar(high[byte - 0x80]);
+    return QChar(char16_t(byte));
+}
+
+} // namespace
+
+RtfParser::RtfParser(QTextDocument& document) : m_document(document), m_cursor(&document) {}
+
+void RtfParser::parse(const QByteArray& rtf)
+{
+    m_input = rtf;
+    m_document.clear();
+    m_cursor = QTextCursor(&m_document);
+    m_stack.reserve(64);
+    bool started = false;
+
+    while (m_pos < m_input.size()) {
+        const char c = m_input.at(m_pos);
+        if (c == '{') {
+            ++m_pos;
+            openGroup();
+            started = true;
+        } else if (c == '}') {
+            ++m_pos;
+            closeGroup();
+            if (started && m_stack.empty() && m_overflowDepth == 0)
+                break; // the document's own group has ended
+        } else if (c == '\\') {
+            readControl();
+        } else {
+            ++m_pos;
+            if (c == '\r' || c == '\n' || c == '\0')
+                continue;
+            appendByte(static_cast<unsigned char>(c));
+        }
+    }
+    endParagraph();
+    flush();
+}
+
+void RtfParser::openGroup()
+{
+    if (m_overflowDepth > 0 || int(m_stack.size()) >= RtfReader::maxGroupDepth) {
+        ++m_overflowDepth;
+        return;
+    }
+    m_stack.push_back(m_state);
+    m_ignorableDestination = false;
+}
+
+void RtfParser::closeGroup()
+{
+    if (m_overflowDepth > 0) {
+        --m_overflowDepth;
+        return;
+    }
+    if (m_state.destination == Destination::ColourTable && m_pendingColourSet &&
+        m_colours.size() < RtfReader::maxColourTableEntries) {
+        m_colours.append(m_pendingColour);
+        m_pendingColourSet = false;
+    }
+    if (m_stack.empty())
+        return;
+    m_state = m_stack.back();
+    m_stack.pop_back();
+    m_ignorableDestination = false;
+}
+
+void RtfParser::readControl()
+{
+    ++m_pos; // the backslash
+    if (m_pos >= m_input.size())
+        return;
+    const char first = m_input.at(m_pos);
+
+    if (!isLetter(first)) {
+        ++m_pos;
+        switch (first) {
+        case '\\':
+        case '{':
+        case '}':
+            appendByte(static_cast<unsigned char>(first));
+            return;
+        case '\'': {
+            const int high = m_pos < m_input.size() ? hexValue(m_input.at(m_pos)) : -1;
+            const int low = m_pos + 1 < m_input.size() ? hexValue(m_input.at(m_pos + 1)) : -1;
+            if (high < 0 || low < 0)
+                return;
+            m_pos += 2;
+            appendByte(static_cast<unsigned char>(high * 16 + low));
+            return;
+        }
+        case '*':
+            m_ignorableDestination = true;
+            return;
+        case '~':
+            appendText(QChar(0x00A0));
+            return;
+        case '_':
+            appendText(QChar(0x2011));
+            return;
+        case '\n':
+        case '\r':
+            handleControlWord("par", false, 0);
+            return;
+        case '\t':
+            appendText(QLatin1Char('\t'));
+            return;
+        default:
+            return; // \- and other symbols carry no text
+        }
+    }
+
+    QByteArray word;
+    bool tooLong = false;
+    while (m_pos < m_input.size() && isLetter(m_input.at(m_pos))) {
+        if (word.size() < RtfReader::maxControlWordLength)
+            word += m_input.at(m_pos);
+        else
+            tooLong = true;
+        ++m_pos;
+    }
+    bool hasParameter = false;
+    bool negative = false;
+    if (m_pos < m_input.size() && m_input.at(m_pos) == '-' && m_pos + 1 < m_input.size() &&
+        isDigit(m_input.at(m_pos + 1))) {
+        negative = true;
+        ++m_pos;
+    }
+    qint64 value = 0;
+    while (m_pos < m_input.size() && isDigit(m_input.at(m_pos))) {
+        if (value < 1'000'000'000'000LL)
+            value = value * 10 + (m_input.at(m_pos) - '0');
+        hasParameter = true;
+        ++m_pos;
+    }
+    if (m_pos < m_input.size() && m_input.at(m_pos) == ' ')
+        ++m_pos; // the delimiter belongs to the control word
+    if (negative)
+        value = -value;
+    const int parameter = int(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
+                                                 std::numeric_limits<int>::max()));
+    if (tooLong)
+        return;
+    handleControlWord(word, hasParameter, parameter);
+}
+
+void RtfParser::handleControlWord(const QByteArray& word, bool hasParameter, int parameter)
+{
+    if (word == "bin") {
+        // Raw binary data follows; it is never text.
+        const qsizetype length = hasParameter ? std::max(0, parameter) : 0;
+        m_pos = std::min(m_input.size(), m_pos + length);
+        return;
+    }
+    if (m_state.destination == Destination::Skipped || m_overflowDepth > 0)
+        return;
+
+    if (m_ignorableDestination) {
+        m_ignorableDestination = false;
+        m_state.destination = Destination::Skipped;
+        return;
+    }
+    if (word == "colortbl") {
+        m_state.destination = Destination::ColourTable;
+        m_pendingColourSet = false;
+        return;
+    }
+    if (isSkippedDestination(word)) {
+        m_state.destination = Destination::Skipped;
+        return;
+    }
+    if (m_state.destination == Destination::ColourTable) {
+        handleColourTableWord(word, parameter);
+        return;
+    }
+
+    const bool on = !hasParameter || parameter != 0;
+    if (word == "par" || word == "sect" || word == "page") {
+        endParagraph();
+        flush();
+        m_cursor.insertBlock(QTextBlockFormat(), charFormat(m_state.style));
+        m_blockHasAlignment = false;
+    } else if (word == "line") {
+        appendText(QChar::LineSeparator);
+    } else if (word == "tab") {
+        appendText(QLatin1Char('\t'));
+    } else if (word == "u") {
+        int unit = parameter;
+        if (unit < 0)
+            unit += 65536;
+        if (unit >= 0 && unit <= 0xFFFF)
+            appendText(QChar(char16_t(unit)));
+        skipFallbackCharacters();
+    } else if (word == "uc") {
+        m_state.unicodeSkip = std::clamp(parameter, 0, 16);
+    } else if (word == "plain") {
+        m_state.style = RunStyle();
+    } else if (word == "b") {
+        m_state.style.bold = on;
+    } else if (word == "i") {
+        m_state.style.italic = on;
+    } else if (word == "ul") {
+        m_state.style.underline = on;
+    } else if (word == "ulnone") {
+        m_state.style.underline = false;
+    } else if (word == "cf") {
+        m_state.style.colourIndex = std::max(0, parameter);
+    } else if (word == "fs") {
+        m_state.style.fontHalfPoints = std::clamp(parameter, 0, 3276);
+    } else if (word == "pard") {
+        m_state.alignment = Qt::AlignLeft;
+    } else if (word == "ql") {
+        m_state.alignment = Qt::AlignLeft;
+    } else if (word == "qc") {
+        m_state.alignment = Qt::AlignHCenter;
+    } else if (word == "qr") {
+        m_state.alignment = Qt::AlignRight;
+    } else if (word == "qj") {
+        m_state.alignment = Qt::AlignJustify;
+    } else if (word == "emdash") {
+        appendText(QChar(0x2014));
+    } else if (word == "endash") {
+        appendText(QChar(0x2013));
+    } else if (word == "bullet") {
+        appendText(QChar(0x2022));
+    } else if (word == "lquote") {
+        appendText(QChar(0x2018));
+    } else if (word == "rquote") {
+        appendText(QChar(0x2019));
+    } else if (word == "ldblquote") {
+        appendText(QChar(0x201C));
+    } else if (word == "rdblquote") {
+        appendText(QChar(0x201D));
+    }
+}
+
+void RtfParser::handleColourTableWord(const QByteArray& word, int parameter)
+{
+    const int component = std::clamp(parameter, 0, 255);
+    if (!m_pendingColourSet) {
+        m_pendingColour = QColor(0, 0, 0);
+        m_pendingColourSet = true;
+    }
+    if (word == "red")
+        m_pendingColour.setRed(component);
+    else if (word == "green")
+        m_pendingColour.setGreen(component);
+    else if (word == "blue")
+        m_pendingColour.setBlue(component);
+}
+
+void RtfParser::skipFallbackCharacters()
+{
+    for (int remaining = m_state.unicodeSkip; remaining > 0 && m_pos < m_input.size();) {
+        const char c = m_input.at(m_pos);
+        if (c == '{' || c == '}')
+            return;
+        if (c == '\\') {
+            if (m_pos + 1 < m_input.size() && m_input.at(m_pos + 1) == '\'') {
+                m_pos = std::min(m_input.size(), m_pos + 4);
+            } else {
+                // Another control word: leave it to the main loop unless it is a
+                // fallback symbol.
+                return;
+            }
+        } else {
+            ++m_pos;
+            if (c == '\r' || c == '\n')
+                continue;
+        }
+        --remaining;
+    }
+}
+
+void RtfParser::appendByte(unsigned char byte)
+{
+    if (m_overflowDepth > 0)
+        return; // inside groups nested beyond the limit, skipped whole
+    if (m_state.destination == Destination::ColourTable) {
+        if (byte == ';') {
+            if (m_colours.size() < RtfReader::maxColourTableEntries)
+                m_colours.append(m_pendingColourSet ? m_pendingColour : QColor());
+            m_pendingColourSet = false;
+        }
+        return;
+    }
+    appendText(fromCodePage1252(byte));
+}
+
+void RtfParser::appendText(QChar c)
+{
+    if (m_state.destination != Destination::Text || m_overflowDepth > 0)
+        return;
+    if (!m_pendingText.isEmpty() && !(m_state.style == m_pendingStyle))
+        flush();
+    m_pendingStyle = m_state.style;
+    m_pendingText += c;
+    if (!m_blockHasAlignment || m_cursor.blockFormat().alignment() != m_state.alignment) {
+        QTextBlockFormat block = m_cursor.blockFormat();
+        block.setAlignment(m_state.alignment);
+        m_cursor.setBlockFormat(block);
+        m_blockHasAlignment = true;
+    }
+}
+
+void RtfParser::endParagraph()
+{
+    if (m_blockHasAlignment)
+        return;
+    QTextBlockFormat block = m_cursor.blockFormat();
+    block.setAlignment(m_state.alignment);
+    m_cursor.setBlockFormat(block);
+}
+
+void RtfParser::flush()
+{
+    if (m_pendingText.isEmpty())
+        return;
+    m_cursor.insertText(m_pendingText, charFormat(m_pendingStyle));
+    m_pendingText.clear();
+}
+
+QTextCharFormat RtfParser::charFormat(const RunStyle& style) const
+{
+    QTextCharFormat format;
+    if (style.bold)
+        format.setFontWeight(QFont::Bold);
+    if (style.italic)
+        format.setFontItalic(true);
+    if (style.underline)
+        format.setFontUnderline(true);
+    if (style.fontHalfPoints > 0)
+        format.setFontPointSize(style.fontHalfPoints / 2.0);
+    if (style.colourIndex < m_colours.size() && m_colours.at(style.colourIndex).isValid())
+        format.setForeground(m_colours.at(style.colourIndex));
+    return format;
+}

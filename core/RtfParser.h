@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QByteArray>
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+
+#include <vector>
+
+class QTextDocument;
+
+// The state machine behind RtfReader: one pass over the bytes, a stack of group
+// states, text flushed into the document whenever the character format changes.
+class RtfParser {
+public:
+    explicit RtfParser(QTextDocument& document);
+    void parse(const QByteArray& rtf);
+
+private:
+    enum class Destination { Text, ColourTable, Skipped };
+
+    // What decides a run's character format; text is flushed when it changes.
+    struct RunStyle {
+        bool bold = false;
+        bool italic = false;
+        bool underline = false;
+        int colourIndex = 0;    // 0: the view's default colour
+        int fontHalfPoints = 0; // 0: the view's default size
+        bool operator==(const RunStyle&) const = default;
+    };
+
+    struct GroupState {
+        Destination destination = Destination::Text;
+        RunStyle style;
+        int unicodeSkip = 1; // \ucN: fallback characters after each \uN
+        Qt::Alignment alignment = Qt::AlignLeft;
+    };
+
+    void openGroup();
+    void closeGroup();
+    void readControl();
+    void handleControlWord(const QByteArray& word, bool hasParameter, int parameter);
+    void handleColourTableWord(const QByteArray& word, int parameter);
+    void appendText(QChar c);
+    void appendByte(unsigned char byte);
+    void skipFallbackCharacters();
+    void endParagraph();
+    void flush();
+    QTextCharFormat charFormat(const RunStyle& style) const;
+
+    QTextDocument& m_document;
+    QTextCursor m_cursor;
+    QByteArray m_input;
+    qsizetype m_pos = 0;
+    GroupState m_state;
+    std::vector<GroupState> m_stack;
+    int m_overflowDepth = 0; // groups opened beyond the depth limit, skipped whole
+    bool m_ignorableDestination = false;
+    QList<QColor> m_colours;
+    QColor m_pendingColour;
+    bool m_pendingColourSet = false;
+    QString m_pendingText;
+    RunStyle m_pendingStyle;
+    bool m_blockHasAlignment = false;
+};

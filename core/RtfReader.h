@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+
+class QTextDocument;
+
+// Reads RTF into a rich-text document: coloured runs, bold, italic, underline, font
+// size, paragraphs and their alignment, and text in \uN, \'xx and plain form. Font
+// tables, style sheets, pictures and unknown destinations are skipped.
+//
+// Any byte string is safe input: the reader works in one pass, bounds group nesting,
+// table sizes and control-word lengths, honours \binN, and its output never exceeds
+// the input's length.
+class RtfReader {
+public:
+    static constexpr int maxGroupDepth = 1000;
+    static constexpr int maxColourTableEntries = 1024;
+    static constexpr int maxControlWordLength = 32;
+
+    // Replaces the document's content. Returns false, leaving the document untouched,
+    // when the bytes do not start like an RTF document.
+    static bool read(const QByteArray& rtf, QTextDocument& document);
+
+    static bool looksLikeRtf(const QByteArray& bytes);
+};

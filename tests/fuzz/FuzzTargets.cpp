@@ -1,0 +1,18 @@
+#include "FuzzTargets.h"
+
+#include "core/RtfReader.h"
+
+#include <QByteArray>
+#include <QTextDocument>
+
+#include <cstdlib>
+
+void fuzzRtfReader(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    QTextDocument document;
+    RtfReader::read(bytes, document);
+    // Every character of the result comes from at least one input byte.
+    if (document.toPlainText().size() > qsizetype(size))
+        std::abort();
+}

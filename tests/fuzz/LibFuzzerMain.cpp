@@ -1,0 +1,18 @@
+// libFuzzer entry (clang, -fsanitize=fuzzer): runs the shared targets on its inputs.
+
+#include "FuzzTargets.h"
+
+#include <QGuiApplication>
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication application(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzzRtfReader(data, size);
+    return 0;
+}
