@@ -12,6 +12,7 @@ AppInterface::AppInterface()
     // Tape files must exist before the first tape is loaded or saved.
     m_mainWindow->awakeFromNib();
     m_supportFiles->awakeFromNib();
+    m_controller->awakeFromNib();
 }
 
 AppInterface::~AppInterface()

@@ -1,22 +1,86 @@
 #include "app/Controller.h"
 
+#include "app/DockIcon.h"
 #include "app/MainWindow.h"
+#include "app/PreferencesDialog.h"
+#include "app/ShapeCatalog.h"
+#include "app/TapePanel.h"
 #include "core/AlertPresenter.h"
 #include "core/Localization.h"
 #include "core/NotificationCenter.h"
 #include "core/NumberFormatter.h"
 #include "core/SupportPaths.h"
+#include "core/TextField.h"
 #include "core/UserDefaults.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QDockWidget>
+#include <QFileInfo>
 #include <QLocale>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTextEdit>
+
+namespace {
+
+const QString leftEdge = QStringLiteral("Left");
+const QString bottomEdge = QStringLiteral("Bottom");
+constexpr int firstRunVersion = 200;
+constexpr int defaultDrawerWidth = 180;
+constexpr int defaultTapeHeight = 150;
+constexpr int defaultGraphicsHeight = 150;
+constexpr int fadeOn = 2;
+constexpr int fadeOff = 1;
+
+int orDefault(int value, int fallback)
+{
+    return value == 0 ? fallback : value;
+}
+
+} // namespace
 
 Controller::Controller(MainWindow* mainWindow, QObject* parent)
-    : QObject(parent), m_mainWindow(mainWindow)
+    : QObject(parent), m_mainWindow(mainWindow), m_preferences(new PreferencesDialog(mainWindow))
 {
-    connect(mainWindow, &MainWindow::clearAllTapesRequested, this,
+    using Action = MainWindow::Action;
+    connect(mainWindow->action(Action::ToggleInfo), &QAction::triggered, this,
+            &Controller::toggleInfoDrawer);
+    connect(mainWindow->action(Action::ToggleTape), &QAction::triggered, this,
+            &Controller::toggleTapeDrawer);
+    connect(mainWindow->action(Action::ToggleGraphics), &QAction::triggered, this,
+            &Controller::toggleGraphicsDrawer);
+    connect(mainWindow->action(Action::Preferences), &QAction::triggered, this,
+            &Controller::openPreferencesSheet);
+    connect(mainWindow->action(Action::ClearAllTapes), &QAction::triggered, this,
             [this] { clearAllTapes(m_mainWindow); });
+    connect(mainWindow->action(Action::About), &QAction::triggered, this, &Controller::showAbout);
+    connect(mainWindow->action(Action::Quit), &QAction::triggered, mainWindow, &MainWindow::close);
+    connect(m_preferences, &PreferencesDialog::okChosen, this, &Controller::okPreferencesSheet);
+    connect(m_preferences, &PreferencesDialog::cancelChosen, this,
+            &Controller::cancelPreferencesSheet);
+    connect(m_preferences, &PreferencesDialog::edgeChosen, this, &Controller::switchTapeDrawer);
+    connect(m_preferences, &PreferencesDialog::fadeToggled, this,
+            &Controller::toggleFade3DGridPreference);
+}
+
+Controller::~Controller() = default;
+
+bool Controller::isOpen(QDockWidget* drawer)
+{
+    return !drawer->isHidden();
+}
+
+void Controller::setContentWidth(QDockWidget* drawer, int width)
+{
+    m_mainWindow->resizeDocks({drawer}, {width}, Qt::Horizontal);
+}
+
+void Controller::setContentHeight(QDockWidget* drawer, int height)
+{
+    m_mainWindow->resizeDocks({drawer}, {height}, Qt::Vertical);
 }
 
 void Controller::rebuildFormat()
@@ -27,24 +91,238 @@ void Controller::rebuildFormat()
         defaults.decimalPlaces(), separator.isEmpty() ? QLatin1Char('.') : separator.front()));
 }
 
+void Controller::awakeFromNib()
+{
+    UserDefaults defaults;
+    if (defaults.integerForKey(DefaultsKeys::appVersion) >= firstRunVersion)
+        return;
+    // On a first run the window's lower edge sits 526 points below the top of the screen.
+    const QScreen* screen = m_mainWindow->screen();
+    const int screenTop = screen ? screen->availableGeometry().top() : 0;
+    const int height = m_mainWindow->frameGeometry().height();
+    m_mainWindow->move(192, std::max(screenTop, screenTop + 526 - height));
+    defaults.setInteger(DefaultsKeys::drawerWidth, defaultDrawerWidth);
+    defaults.setInteger(DefaultsKeys::appVersion, firstRunVersion);
+}
+
 void Controller::applicationDidFinishLaunching()
 {
     UserDefaults defaults;
     defaults.setString(DefaultsKeys::decimalPlaces, QString::number(defaults.decimalPlaces()));
     rebuildFormat();
 
+    const QString top = defaults.stringForKey(DefaultsKeys::topTab);
+    if (top == QLatin1String("2D"))
+        DockIcon::apply(defaults.stringForKey(DefaultsKeys::bottomTab2D));
+    else if (top == QLatin1String("3D"))
+        DockIcon::apply(defaults.stringForKey(DefaultsKeys::bottomTab3D));
+    else
+        DockIcon::apply(QString());
+
+    for (const auto& [key, fallback] :
+         {std::pair{DefaultsKeys::tapeDrawerHeight, defaultTapeHeight},
+          std::pair{DefaultsKeys::tapeDrawerWidth, defaultDrawerWidth}}) {
+        defaults.setInteger(key, orDefault(defaults.integerForKey(key), fallback));
+    }
+    if (defaults.stringForKey(DefaultsKeys::tapeDrawerEdge).isEmpty())
+        defaults.setString(DefaultsKeys::tapeDrawerEdge, leftEdge);
+
     m_mainWindow->show();
-    m_mainWindow->tapeDrawer()->show();
-    defaults.setInteger(DefaultsKeys::tapeDrawerState, int(DrawerSetting::Open));
+
+    QDockWidget* info = m_mainWindow->infoDrawer();
+    if (defaults.integerForKey(DefaultsKeys::drawerState) == int(DrawerSetting::Closed)) {
+        info->hide();
+    } else {
+        info->show();
+        defaults.setInteger(DefaultsKeys::drawerState, int(DrawerSetting::Open));
+    }
+    setContentWidth(
+        info, orDefault(defaults.integerForKey(DefaultsKeys::drawerWidth), defaultDrawerWidth));
+
+    if (defaults.integerForKey(DefaultsKeys::tapeDrawerState) == int(DrawerSetting::Closed)) {
+        m_mainWindow->tapeDrawer()->hide();
+    } else {
+        openTapeAtEdge(defaults.tapeDrawerEdge());
+        defaults.setInteger(DefaultsKeys::tapeDrawerState, int(DrawerSetting::Open));
+    }
+
+    QDockWidget* graphics = m_mainWindow->graphicsDrawer();
+    if (defaults.integerForKey(DefaultsKeys::graphicsDrawerState) == int(DrawerSetting::Closed)) {
+        graphics->hide();
+    } else {
+        graphics->show();
+        defaults.setInteger(DefaultsKeys::graphicsDrawerState, int(DrawerSetting::Open));
+    }
+    setContentHeight(graphics, orDefault(defaults.integerForKey(DefaultsKeys::graphicsDrawerHeight),
+                                         defaultGraphicsHeight));
+
     NotificationCenter::defaultCenter().post(Notifications::changeTab, this);
 }
 
 void Controller::applicationWillTerminate()
 {
     UserDefaults defaults;
+    QDockWidget* info = m_mainWindow->infoDrawer();
+    QDockWidget* tape = m_mainWindow->tapeDrawer();
+    QDockWidget* graphics = m_mainWindow->graphicsDrawer();
+    defaults.setInteger(DefaultsKeys::drawerState,
+                        int(isOpen(info) ? DrawerSetting::Open : DrawerSetting::Closed));
+    if (isOpen(info))
+        defaults.setInteger(DefaultsKeys::drawerWidth, info->widget()->width());
+    defaults.setInteger(DefaultsKeys::tapeDrawerState,
+                        int(isOpen(tape) ? DrawerSetting::Open : DrawerSetting::Closed));
+    if (isOpen(tape)) {
+        const bool bottom = m_mainWindow->dockWidgetArea(tape) == Qt::BottomDockWidgetArea;
+        defaults.setInteger(bottom ? DefaultsKeys::tapeDrawerHeight : DefaultsKeys::tapeDrawerWidth,
+                            bottom ? tape->widget()->height() : tape->widget()->width());
+    }
+    defaults.setInteger(DefaultsKeys::graphicsDrawerState,
+                        int(isOpen(graphics) ? DrawerSetting::Open : DrawerSetting::Closed));
+    if (isOpen(graphics))
+        defaults.setInteger(DefaultsKeys::graphicsDrawerHeight, graphics->widget()->height());
+
     if (defaults.boolForKey(DefaultsKeys::autoDeleteTapes))
         removeAllTapes();
     defaults.synchronize();
+}
+
+void Controller::openTapeAtEdge(const QString& edge)
+{
+    const UserDefaults defaults;
+    QDockWidget* tape = m_mainWindow->tapeDrawer();
+    const bool bottom = edge == bottomEdge;
+    m_mainWindow->addDockWidget(bottom ? Qt::BottomDockWidgetArea : Qt::LeftDockWidgetArea, tape,
+                                bottom ? Qt::Horizontal : Qt::Vertical);
+    tape->show();
+    if (bottom)
+        setContentHeight(tape, orDefault(defaults.integerForKey(DefaultsKeys::tapeDrawerHeight),
+                                         defaultTapeHeight));
+    else
+        setContentWidth(tape, orDefault(defaults.integerForKey(DefaultsKeys::tapeDrawerWidth),
+                                        defaultDrawerWidth));
+}
+
+void Controller::closeInfoIfSharingTheLeftEdge()
+{
+    QDockWidget* info = m_mainWindow->infoDrawer();
+    if (isOpen(info)) {
+        info->hide();
+        UserDefaults().setInteger(DefaultsKeys::drawerState, int(DrawerSetting::Closed));
+    }
+}
+
+void Controller::toggleInfoDrawer()
+{
+    UserDefaults defaults;
+    QDockWidget* info = m_mainWindow->infoDrawer();
+    if (isOpen(info)) {
+        info->hide();
+        defaults.setInteger(DefaultsKeys::drawerState, int(DrawerSetting::Closed));
+        return;
+    }
+    info->show();
+    QDockWidget* tape = m_mainWindow->tapeDrawer();
+    // The info panel and a left tape never share the left edge.
+    if (isOpen(tape) && m_mainWindow->dockWidgetArea(tape) == Qt::LeftDockWidgetArea) {
+        defaults.setInteger(DefaultsKeys::tapeDrawerWidth, tape->widget()->width());
+        tape->hide();
+        defaults.setInteger(DefaultsKeys::tapeDrawerState, int(DrawerSetting::Closed));
+    }
+    defaults.setInteger(DefaultsKeys::drawerState, int(DrawerSetting::Open));
+}
+
+void Controller::toggleTapeDrawer()
+{
+    UserDefaults defaults;
+    QDockWidget* tape = m_mainWindow->tapeDrawer();
+    if (isOpen(tape)) {
+        if (m_mainWindow->dockWidgetArea(tape) == Qt::LeftDockWidgetArea)
+            defaults.setInteger(DefaultsKeys::tapeDrawerWidth, tape->widget()->width());
+        tape->hide();
+        // 0 until termination: no tape entries while the user keeps the tape closed.
+        defaults.setInteger(DefaultsKeys::tapeDrawerState, int(DrawerSetting::Missing));
+        return;
+    }
+    const QString edge = defaults.tapeDrawerEdge();
+    openTapeAtEdge(edge);
+    defaults.setInteger(DefaultsKeys::tapeDrawerState, int(DrawerSetting::Open));
+    if (edge == leftEdge)
+        closeInfoIfSharingTheLeftEdge();
+}
+
+void Controller::toggleGraphicsDrawer()
+{
+    QDockWidget* graphics = m_mainWindow->graphicsDrawer();
+    const bool open = isOpen(graphics);
+    graphics->setVisible(!open);
+    UserDefaults().setInteger(DefaultsKeys::graphicsDrawerState,
+                              int(open ? DrawerSetting::Closed : DrawerSetting::Open));
+    NotificationCenter::defaultCenter().post(Notifications::calculateAndDraw3DFigures);
+}
+
+void Controller::switchTapeDrawer(int edgeTag)
+{
+    UserDefaults defaults;
+    QDockWidget* tape = m_mainWindow->tapeDrawer();
+    if (isOpen(tape)) {
+        tape->hide();
+        defaults.setInteger(DefaultsKeys::tapeDrawerState, int(DrawerSetting::Missing));
+    }
+    const QString edge = edgeTag == PreferencesDialog::BottomEdge ? bottomEdge : leftEdge;
+    defaults.setString(DefaultsKeys::tapeDrawerEdge, edge);
+    openTapeAtEdge(edge);
+    m_mainWindow->tapeTextView()->moveCursor(QTextCursor::End);
+    m_mainWindow->tapeTextView()->ensureCursorVisible();
+    defaults.setInteger(DefaultsKeys::tapeDrawerState, int(DrawerSetting::Open));
+    if (edge == leftEdge)
+        closeInfoIfSharingTheLeftEdge();
+}
+
+void Controller::openPreferencesSheet()
+{
+    UserDefaults defaults;
+    const QString places = defaults.stringForKey(DefaultsKeys::decimalPlaces);
+    m_preferences->decimalPlacesTextField()->setText(places);
+    m_preferences->decimalPlacesStepper()->setValue(places.toInt());
+    m_preferences->selectEdge(defaults.tapeDrawerEdge() == bottomEdge
+                                  ? PreferencesDialog::BottomEdge
+                                  : PreferencesDialog::LeftEdge);
+    m_preferences->autoClearTapesCheckbox()->setChecked(
+        defaults.boolForKey(DefaultsKeys::autoDeleteTapes));
+    m_preferences->autoUpdateCheckbox()->setChecked(defaults.boolForKey(DefaultsKeys::autoCheck));
+    const int fade = defaults.integerForKey(DefaultsKeys::fade3DGridPreference);
+    if (fade == 0)
+        defaults.setInteger(DefaultsKeys::fade3DGridPreference, fadeOn);
+    m_preferences->fade3DGridPreferenceCheckbox()->setChecked(fade != fadeOff);
+    m_preferences->open();
+}
+
+void Controller::okPreferencesSheet()
+{
+    UserDefaults defaults;
+    const QString places = m_preferences->decimalPlacesTextField()->text();
+    defaults.setString(DefaultsKeys::decimalPlaces,
+                       places.isEmpty() ? QStringLiteral("0") : places);
+    rebuildFormat();
+    defaults.setBool(DefaultsKeys::autoCheck, m_preferences->autoUpdateCheckbox()->isChecked());
+    defaults.setBool(DefaultsKeys::autoDeleteTapes,
+                     m_preferences->autoClearTapesCheckbox()->isChecked());
+    m_preferences->hide();
+    m_preferences->setResult(QDialog::Accepted);
+}
+
+void Controller::cancelPreferencesSheet()
+{
+    m_preferences->hide();
+    m_preferences->setResult(QDialog::Rejected);
+}
+
+void Controller::toggleFade3DGridPreference()
+{
+    UserDefaults().setInteger(DefaultsKeys::fade3DGridPreference,
+                              m_preferences->fade3DGridPreferenceCheckbox()->isChecked() ? fadeOn
+                                                                                         : fadeOff);
+    NotificationCenter::defaultCenter().post(Notifications::calculateAndDraw3DFigures);
 }
 
 void Controller::clearAllTapes(QWidget* sender)
@@ -73,4 +351,48 @@ bool Controller::removeAllTapes()
     tapes.removeRecursively();
     NotificationCenter::defaultCenter().post(Notifications::writeTapeSupportFiles);
     return true;
+}
+
+void Controller::openFile(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const QString product = QStringLiteral("Polymetra");
+    if (name == product)
+        return;
+    UserDefaults defaults;
+    QString shape;
+    if (name.startsWith(product + QLatin1Char(' '))) {
+        shape = name.mid(product.size() + 1);
+        m_mainWindow->infoDrawer()->show();
+        defaults.setInteger(DefaultsKeys::drawerState, int(DrawerSetting::Open));
+    } else {
+        const QString suffix = QLatin1Char(' ') + localized("Tape");
+        shape = name.endsWith(suffix) ? name.left(name.size() - suffix.size()) : name;
+        openTapeAtEdge(defaults.tapeDrawerEdge());
+        defaults.setInteger(DefaultsKeys::tapeDrawerState, int(DrawerSetting::Open));
+    }
+    for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
+        if (shape != localized(entry.name))
+            continue;
+        const bool plane = entry.dimension == ShapeCalculator::Dimension::Plane;
+        defaults.setString(plane ? DefaultsKeys::bottomTab2D : DefaultsKeys::bottomTab3D,
+                           QString::fromLatin1(entry.name));
+        defaults.setString(DefaultsKeys::topTab,
+                           plane ? QStringLiteral("2D") : QStringLiteral("3D"));
+        break;
+    }
+    defaults.synchronize();
+    NotificationCenter::defaultCenter().post(Notifications::changeTab, this);
+    m_mainWindow->raise();
+    m_mainWindow->activateWindow();
+}
+
+void Controller::showAbout()
+{
+    AlertPresenter::instance().showSheet(
+        m_mainWindow,
+        {localized("About Polymetra"),
+         localized("Polymetra %1\rA geometry calculator for plane figures and solids.")
+             .arg(QStringLiteral(POLYMETRA_VERSION)),
+         localized("OK"), QString(), QString()});
 }

@@ -3,29 +3,55 @@
 #include <QObject>
 
 class MainWindow;
+class PreferencesDialog;
+class QDockWidget;
 class QWidget;
 
-// The application's delegate: sets up the shared formatting state at launch, keeps the
-// stored settings in step with the window, clears tapes on request and at quit.
+// The application's delegate. At launch it sets up the shared number format, the window
+// icon and the three panels from the stored defaults; during use it toggles the panels,
+// runs the preferences and opens files handed to the program; at termination it stores
+// the panels' states and sizes and clears the tapes when asked.
 class Controller : public QObject {
     Q_OBJECT
 public:
     explicit Controller(MainWindow* mainWindow, QObject* parent = nullptr);
+    ~Controller() override;
 
+    // Places the window on a first run.
+    void awakeFromNib();
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
 
     // Rebuilds the process-wide number format from "DecimalPlaces" and the locale.
     static void rebuildFormat();
 
+    PreferencesDialog* preferencesSheet() const { return m_preferences; }
+
 public slots:
+    void toggleInfoDrawer();
+    void toggleTapeDrawer();
+    void toggleGraphicsDrawer();
+    void switchTapeDrawer(int edgeTag);
+    void openPreferencesSheet();
+    void okPreferencesSheet();
+    void cancelPreferencesSheet();
+    void toggleFade3DGridPreference();
     // Asks for confirmation on the sender's window, then clears every tape.
     void clearAllTapes(QWidget* sender = nullptr);
     void endClearAllTapesAlert(int returnCode);
+    // A tape file ("Cone Tape") or metadata file ("Polymetra Cone") handed to the program.
+    void openFile(const QString& path);
+    void showAbout();
 
 private:
+    static bool isOpen(QDockWidget* drawer);
+    void openTapeAtEdge(const QString& edge);
+    void closeInfoIfSharingTheLeftEdge();
+    void setContentWidth(QDockWidget* drawer, int width);
+    void setContentHeight(QDockWidget* drawer, int height);
     // Removes the tapes folder (if any) and has the empty tapes seeded again.
     bool removeAllTapes();
 
     MainWindow* m_mainWindow;
+    PreferencesDialog* m_preferences;
 };

@@ -1,33 +1,29 @@
 #include "app/MainWindow.h"
 
+#include "app/FigureViewPlaceholder.h"
+#include "app/GraphicsPanel.h"
+#include "app/MyTabView.h"
 #include "app/ShapeCatalog.h"
 #include "app/TapePanel.h"
 #include "app/UnavailableShapePane.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
-#include "core/TapeFiles.h"
 #include "core/TextField.h"
 #include "core/TypingFilterDelegate.h"
-#include "core/UserDefaults.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-namespace {
-constexpr const char* topTab2D = "2D";
-constexpr const char* topTab3D = "3D";
-} // namespace
-
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), m_titleLabel(new QLabel), m_topTabView(new QTabWidget),
-      m_d2TabView(new QTabWidget), m_d3TabView(new QTabWidget),
-      m_typingFilter(new TypingFilterDelegate(this))
+    : QMainWindow(parent), m_titleLabel(new QLabel), m_topTabView(new MyTabView),
+      m_d2TabView(new MyTabView), m_d3TabView(new MyTabView),
+      m_typingFilter(new TypingFilterDelegate(this)),
+      m_outlets(std::make_shared<MyTabView::Outlets>())
 {
     setWindowTitle(QStringLiteral("Polymetra"));
     setObjectName(QStringLiteral("mainWindow"));
@@ -39,31 +35,38 @@ MainWindow::MainWindow(QWidget* parent)
     m_topTabView->setObjectName(QStringLiteral("topTabView"));
     m_d2TabView->setObjectName(QStringLiteral("d2TabView"));
     m_d3TabView->setObjectName(QStringLiteral("d3TabView"));
+    setDockNestingEnabled(true);
 
-    createTapeDrawer();
-
+    createDrawers();
     for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
-        QTabWidget* tabs = tabViewFor(entry.dimension);
-        const int index = tabs->addTab(createShapePage(entry), localized(entry.name));
-        tabs->tabBar()->setTabData(index, QString::fromLatin1(entry.name));
+        tabViewFor(entry.dimension)
+            ->addIdentifiedTab(createShapePage(entry), QString::fromLatin1(entry.name),
+                               localized(entry.name));
     }
-    m_topTabView->addTab(m_d2TabView, localized(topTab2D));
-    m_topTabView->tabBar()->setTabData(0, QString::fromLatin1(topTab2D));
-    m_topTabView->addTab(m_d3TabView, localized(topTab3D));
-    m_topTabView->tabBar()->setTabData(1, QString::fromLatin1(topTab3D));
+    m_topTabView->addIdentifiedTab(m_d2TabView, QStringLiteral("2D"), localized("2D"));
+    m_topTabView->addIdentifiedTab(m_d3TabView, QStringLiteral("3D"), localized("3D"));
 
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(m_titleLabel);
     layout->addWidget(m_topTabView, 1);
     setCentralWidget(central);
-
     createMenus();
-    for (QTabWidget* tabs : {m_topTabView, m_d2TabView, m_d3TabView})
-        connect(tabs, &QTabWidget::currentChanged, this, &MainWindow::selectionChanged);
-    NotificationCenter::defaultCenter().addObserver(this, Notifications::changeTab,
-                                                    [this](QObject*) { selectionChanged(); });
-    resize(760, 460);
+
+    MyTabView::Outlets& outlets = *m_outlets;
+    outlets.topTabView = m_topTabView;
+    outlets.d2TabView = m_d2TabView;
+    outlets.d3TabView = m_d3TabView;
+    outlets.graphicsLayoutView = m_graphicsPanel;
+    outlets.changeDrawerText = m_infoText;
+    outlets.changeLabelText = m_titleLabel;
+    outlets.tapeTextView = tapeTextView();
+    for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView})
+        view->setOutlets(m_outlets);
+    setFigureViews(
+        new FigureViewPlaceholder(localized("Drawing plane figures is not available yet.")),
+        new FigureViewPlaceholder(localized("Drawing solids is not available yet.")));
+    resize(760, 480);
 }
 
 MainWindow::~MainWindow() = default;
@@ -80,61 +83,118 @@ QWidget* MainWindow::createShapePage(const ShapeEntry& entry)
     return calculator;
 }
 
-void MainWindow::createTapeDrawer()
+void MainWindow::createDrawers()
 {
+    m_infoText = new QTextEdit;
+    m_infoText->setObjectName(QStringLiteral("changeDrawerText"));
+    m_infoText->setReadOnly(true);
+    m_infoDrawer = new QDockWidget(localized("Info"), this);
+    m_infoDrawer->setObjectName(QStringLiteral("infoDrawer"));
+    m_infoDrawer->setWidget(m_infoText);
+    addDockWidget(Qt::LeftDockWidgetArea, m_infoDrawer);
+
     m_tapePanel = new TapePanel;
     m_tapeDrawer = new QDockWidget(localized("Tape"), this);
     m_tapeDrawer->setObjectName(QStringLiteral("tapeDrawer"));
     m_tapeDrawer->setWidget(m_tapePanel);
     addDockWidget(Qt::LeftDockWidgetArea, m_tapeDrawer);
-    connect(m_tapePanel->clearTapeButton(), &QPushButton::clicked, this, &MainWindow::clearTape);
+
+    m_graphicsPanel = new GraphicsPanel;
+    m_graphicsDrawer = new QDockWidget(localized("Graphics"), this);
+    m_graphicsDrawer->setObjectName(QStringLiteral("graphicsDrawer"));
+    m_graphicsDrawer->setWidget(m_graphicsPanel);
+    addDockWidget(Qt::BottomDockWidgetArea, m_graphicsDrawer);
+
+    // Panels open and close through the controller's toggles, which keep the stored
+    // states and the edge rules; they have no close buttons of their own.
+    for (QDockWidget* dock : {m_infoDrawer, m_tapeDrawer, m_graphicsDrawer})
+        dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+}
+
+QAction* MainWindow::addAction(QMenu* menu, Action which, const QString& text,
+                               const QKeySequence& shortcut)
+{
+    QAction* action = menu->addAction(text);
+    action->setShortcut(shortcut);
+    m_actions.emplace_back(which, action);
+    return action;
 }
 
 void MainWindow::createMenus()
 {
-    QMenu* tapeMenu = menuBar()->addMenu(localized("&Tape"));
-    QAction* clearTapeAction = tapeMenu->addAction(localized("Clear Tape"));
-    connect(clearTapeAction, &QAction::triggered, this, &MainWindow::clearTape);
-    m_clearAllTapesAction = tapeMenu->addAction(localized("Clear All Tapes…"));
-    m_clearAllTapesAction->setObjectName(QStringLiteral("clearAllTapesAction"));
-    connect(m_clearAllTapesAction, &QAction::triggered, this, &MainWindow::clearAllTapesRequested);
+    QMenu* file = menuBar()->addMenu(localized("&File"));
+    addAction(file, Action::Preferences, localized("&Preferences…"), QKeySequence::Preferences)
+        ->setMenuRole(QAction::PreferencesRole);
+    file->addSeparator();
+    addAction(file, Action::Quit, localized("&Quit"), QKeySequence::Quit)
+        ->setMenuRole(QAction::QuitRole);
+
+    QMenu* view = menuBar()->addMenu(localized("&View"));
+    addAction(view, Action::ToggleInfo, localized("&Info Panel"),
+              QKeySequence(Qt::CTRL | Qt::Key_I));
+    addAction(view, Action::ToggleTape, localized("&Tape Panel"),
+              QKeySequence(Qt::CTRL | Qt::Key_T));
+    addAction(view, Action::ToggleGraphics, localized("&Graphics Panel"),
+              QKeySequence(Qt::CTRL | Qt::Key_G));
+
+    QMenu* tape = menuBar()->addMenu(localized("&Tape"));
+    addAction(tape, Action::ClearTape, localized("&Clear Tape"),
+              QKeySequence(Qt::CTRL | Qt::Key_K));
+    addAction(tape, Action::ClearAllTapes, localized("Clear &All Tapes…"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+
+    QMenu* help = menuBar()->addMenu(localized("&Help"));
+    addAction(help, Action::CheckForUpdates, localized("Check for &Updates…"));
+    addAction(help, Action::About, localized("&About Polymetra"))->setMenuRole(QAction::AboutRole);
+
+    connect(action(Action::ClearTape), &QAction::triggered, m_topTabView, &MyTabView::clearTape);
+    connect(m_tapePanel->clearTapeButton(), &QPushButton::clicked, m_topTabView,
+            &MyTabView::clearTape);
 }
 
-QTextEdit* MainWindow::tapeTextView() const
+QAction* MainWindow::action(Action which) const
 {
-    return m_tapePanel->tapeTextView();
+    for (const auto& [id, action] : m_actions) {
+        if (id == which)
+            return action;
+    }
+    return nullptr;
 }
 
-void MainWindow::selectionChanged()
+void MainWindow::setFigureViews(QWidget* render2DView, QWidget* render3DView)
 {
-    m_titleLabel->setText(localized(selectedShape().toLatin1().constData()));
-    loadSelectedTape();
-}
-
-void MainWindow::loadSelectedTape()
-{
-    const QString shape = selectedShape();
-    if (!shape.isEmpty())
-        TapeFiles::setTapeTextViewToFile(localized(shape.toLatin1().constData()), tapeTextView());
-}
-
-void MainWindow::clearTape()
-{
-    const bool solid = m_topTabView->currentWidget() == m_d3TabView;
-    UserDefaults().setString(DefaultsKeys::topTab,
-                             solid ? QStringLiteral("3D") : QStringLiteral("2D"));
-    TapeFiles::clearTape(localized(selectedShape().toLatin1().constData()), tapeTextView());
+    MyTabView::Outlets& outlets = *m_outlets;
+    QWidget* previous2D = outlets.render2DView;
+    QWidget* previous3D = outlets.render3DView;
+    const bool showingSolid =
+        m_graphicsPanel->figureView() && m_graphicsPanel->figureView() == previous3D;
+    outlets.render2DView = render2DView;
+    outlets.render3DView = render3DView;
+    for (QWidget* view : {render2DView, render3DView}) {
+        view->setParent(m_graphicsPanel);
+        view->hide();
+    }
+    m_graphicsPanel->setFigureView(showingSolid ? render3DView : render2DView);
+    delete previous2D;
+    delete previous3D;
 }
 
 void MainWindow::awakeFromNib()
 {
     for (ShapeCalculator* calculator : m_calculators)
         calculator->awakeFromNib();
+    for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView})
+        view->awakeFromNib();
 }
 
-QTabWidget* MainWindow::tabViewFor(ShapeCalculator::Dimension dimension) const
+MyTabView* MainWindow::tabViewFor(ShapeCalculator::Dimension dimension) const
 {
     return dimension == ShapeCalculator::Dimension::Plane ? m_d2TabView : m_d3TabView;
+}
+
+QTextEdit* MainWindow::tapeTextView() const
+{
+    return m_tapePanel->tapeTextView();
 }
 
 ShapeCalculator* MainWindow::calculator(const QString& shapeName) const
@@ -151,19 +211,20 @@ bool MainWindow::selectShape(const QString& shapeName)
     const ShapeEntry* entry = ShapeCatalog::find(shapeName);
     if (!entry)
         return false;
-    QTabWidget* tabs = tabViewFor(entry->dimension);
-    for (int i = 0; i < tabs->count(); ++i) {
-        if (tabs->tabBar()->tabData(i).toString() == shapeName)
-            tabs->setCurrentIndex(i);
-    }
-    m_topTabView->setCurrentWidget(tabs);
+    MyTabView* family = tabViewFor(entry->dimension);
+    // The order of a person's clicks: first the family, then the shape.
+    m_topTabView->setCurrentWidget(family);
+    family->selectIdentifier(shapeName);
     return true;
 }
 
 QString MainWindow::selectedShape() const
 {
-    auto* tabs = qobject_cast<QTabWidget*>(m_topTabView->currentWidget());
-    if (!tabs)
-        return {};
-    return tabs->tabBar()->tabData(tabs->currentIndex()).toString();
+    return m_topTabView->selectedShape();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    emit closing();
+    event->accept();
 }

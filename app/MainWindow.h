@@ -1,24 +1,38 @@
 #pragma once
 
+#include "app/MyTabView.h"
 #include "core/ShapeCalculator.h"
 
 #include <QMainWindow>
 
 #include <vector>
 
+class GraphicsPanel;
 class QAction;
 class QDockWidget;
-class TapePanel;
 class QLabel;
-class QTabWidget;
 class QTextEdit;
+class TapePanel;
 class TypingFilterDelegate;
 
-// The main window: the title, the "2D"/"3D" tabs with one tab per shape, and the tape
-// panel. It creates every calculator and wires them to the tape and the typing filter.
+// The main window: the title, the "2D"/"3D" tab views with one tab per shape, and the
+// three panels (info, tape, graphics). It creates every calculator and wires them to the
+// tape and the typing filter; the controller drives the panels and the menus' actions.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    enum class Action {
+        ToggleInfo,
+        ToggleTape,
+        ToggleGraphics,
+        Preferences,
+        ClearTape,
+        ClearAllTapes,
+        CheckForUpdates,
+        About,
+        Quit,
+    };
+
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -26,44 +40,56 @@ public:
     ShapeCalculator* calculator(const QString& shapeName) const;
     const std::vector<ShapeCalculator*>& calculators() const { return m_calculators; }
 
-    // Selects a shape's tab as a click would; false for an unknown name.
+    // Selects a shape's tabs as the user would; false for an unknown name.
     bool selectShape(const QString& shapeName);
     QString selectedShape() const;
 
-    QTabWidget* topTabView() const { return m_topTabView; }
-    QTabWidget* d2TabView() const { return m_d2TabView; }
-    QTabWidget* d3TabView() const { return m_d3TabView; }
-    QTabWidget* tabViewFor(ShapeCalculator::Dimension dimension) const;
+    MyTabView* topTabView() const { return m_topTabView; }
+    MyTabView* d2TabView() const { return m_d2TabView; }
+    MyTabView* d3TabView() const { return m_d3TabView; }
+    MyTabView* tabViewFor(ShapeCalculator::Dimension dimension) const;
     QTextEdit* tapeTextView() const;
+    QTextEdit* changeDrawerText() const { return m_infoText; }
     TapePanel* tapePanel() const { return m_tapePanel; }
+    GraphicsPanel* graphicsPanel() const { return m_graphicsPanel; }
+    QDockWidget* infoDrawer() const { return m_infoDrawer; }
     QDockWidget* tapeDrawer() const { return m_tapeDrawer; }
-    QAction* clearAllTapesAction() const { return m_clearAllTapesAction; }
+    QDockWidget* graphicsDrawer() const { return m_graphicsDrawer; }
     QLabel* changeLabelText() const { return m_titleLabel; }
+    QAction* action(Action which) const;
+    QAction* clearAllTapesAction() const { return action(Action::ClearAllTapes); }
 
-    // Runs each calculator's preparation once the window is assembled.
+    // The figure views the graphics panel swaps between.
+    void setFigureViews(QWidget* render2DView, QWidget* render3DView);
+
+    // Prepares the calculators and the tab views once the window is assembled.
     void awakeFromNib();
 
-    // Loads the selected shape's tape into the tape view.
-    void loadSelectedTape();
-    // Empties the selected shape's tape, in the view and on disk.
-    void clearTape();
-
 signals:
-    void clearAllTapesRequested();
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* createShapePage(const struct ShapeEntry& entry);
-    void createTapeDrawer();
+    void createDrawers();
     void createMenus();
-    void selectionChanged();
+    QAction* addAction(QMenu* menu, Action which, const QString& text,
+                       const QKeySequence& shortcut = {});
 
     QLabel* m_titleLabel;
-    QTabWidget* m_topTabView;
-    QTabWidget* m_d2TabView;
-    QTabWidget* m_d3TabView;
+    MyTabView* m_topTabView;
+    MyTabView* m_d2TabView;
+    MyTabView* m_d3TabView;
+    QTextEdit* m_infoText = nullptr;
     TapePanel* m_tapePanel = nullptr;
+    GraphicsPanel* m_graphicsPanel = nullptr;
+    QDockWidget* m_infoDrawer = nullptr;
     QDockWidget* m_tapeDrawer = nullptr;
-    QAction* m_clearAllTapesAction = nullptr;
+    QDockWidget* m_graphicsDrawer = nullptr;
     TypingFilterDelegate* m_typingFilter;
     std::vector<ShapeCalculator*> m_calculators;
+    std::vector<std::pair<Action, QAction*>> m_actions;
+    std::shared_ptr<MyTabView::Outlets> m_outlets;
 };

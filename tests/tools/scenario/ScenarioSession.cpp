@@ -14,7 +14,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QJsonArray>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTextEdit>
@@ -35,11 +37,10 @@ QString ScenarioSession::validate(const ScenarioOptions& options)
     const ShapeEntry* entry = ShapeCatalog::find(options.shape);
     if (!entry)
         return QStringLiteral("unknown shape \"%1\"").arg(options.shape);
-    if (!entry->createCalculator)
-        return QStringLiteral("the %1 calculator is not available yet").arg(options.shape);
-    std::unique_ptr<ShapeCalculator> probe(entry->createCalculator());
+    std::unique_ptr<ShapeCalculator> probe(entry->createCalculator ? entry->createCalculator()
+                                                                   : nullptr);
     for (const auto& [outlet, text] : options.assignments) {
-        if (!probe->fieldByOutlet(outlet))
+        if (!probe || !probe->fieldByOutlet(outlet))
             return QStringLiteral("unknown outlet \"%1\" for %2").arg(outlet, options.shape);
     }
     for (const QString& step : options.steps) {
@@ -103,6 +104,8 @@ void ScenarioSession::settle()
 void ScenarioSession::pasteAssignments()
 {
     ShapeCalculator* calculator = currentCalculator();
+    if (!calculator)
+        return;
     for (const auto& [outlet, text] : m_options.assignments) {
         TextField* field = calculator->fieldByOutlet(outlet);
         // As if pasted: the whole text arrives as one edit that the typing filter judges.
@@ -142,8 +145,28 @@ QJsonObject ScenarioSession::run()
                                   {QStringLiteral("buttons"), buttons}});
     }
 
+    QJsonArray panels;
+    if (!window().infoDrawer()->isHidden())
+        panels.append(QStringLiteral("info"));
+    if (!window().tapeDrawer()->isHidden())
+        panels.append(QStringLiteral("tape"));
+    if (!window().graphicsDrawer()->isHidden())
+        panels.append(QStringLiteral("graphics"));
+    QString info;
+    for (const QString& line :
+         window().changeDrawerText()->toPlainText().split(QLatin1Char('\n'))) {
+        if (!line.trimmed().isEmpty()) {
+            info = line.trimmed();
+            break;
+        }
+    }
+
     QJsonObject report{
-        {QStringLiteral("shape"), window().selectedShape()},
+        {QStringLiteral("shape"), m_options.shape},
+        {QStringLiteral("selected"), window().selectedShape()},
+        {QStringLiteral("title"), window().changeLabelText()->text()},
+        {QStringLiteral("info"), info},
+        {QStringLiteral("panels"), panels},
         {QStringLiteral("alerts"), alerts},
         {QStringLiteral("beeps"), m_alerts.beeps()},
         {QStringLiteral("tape"), TapeRuns::of(*window().tapeTextView()->document())}};

@@ -2,11 +2,16 @@
 
 #include "ScenarioSession.h"
 
+#include "app/AppInterface.h"
+#include "app/Controller.h"
 #include "app/MainWindow.h"
+#include "app/MyTabView.h"
+#include "app/ShapeCatalog.h"
 #include "app/TapePanel.h"
 #include "core/ShapeCalculator.h"
 
 #include <QAction>
+#include <QTabBar>
 
 #include <QPushButton>
 #include <QTest>
@@ -23,6 +28,28 @@ void clickClear(ScenarioSession& session, Qt::KeyboardModifiers modifiers)
 {
     if (ShapeCalculator* calculator = session.currentCalculator())
         QTest::mouseClick(calculator->clearButton(), Qt::LeftButton, modifiers);
+}
+
+void clickTab(MyTabView* view, const QString& identifier)
+{
+    for (int i = 0; i < view->count(); ++i) {
+        if (view->identifier(i) == identifier)
+            QTest::mouseClick(view->tabBar(), Qt::LeftButton, Qt::NoModifier,
+                              view->tabBar()->tabRect(i).center());
+    }
+}
+
+// A person's clicks: the family's tab on top, then the shape's own tab.
+void selectShape(ScenarioSession& session, const QString& shape)
+{
+    const ShapeEntry* entry = ShapeCatalog::find(shape);
+    if (!entry)
+        return;
+    MainWindow& window = session.window();
+    MyTabView* family = window.tabViewFor(entry->dimension);
+    clickTab(window.topTabView(),
+             family == window.d2TabView() ? QStringLiteral("2D") : QStringLiteral("3D"));
+    clickTab(family, shape);
 }
 
 void clearAllTapes(ScenarioSession& session, const QString& answer)
@@ -48,6 +75,11 @@ const std::vector<ScenarioStep>& ScenarioSteps::all()
              QTest::mouseClick(session.window().tapePanel()->clearTapeButton(), Qt::LeftButton);
          }},
         {QStringLiteral("clear-all-tapes"), true, clearAllTapes},
+        {QStringLiteral("select"), true, selectShape},
+        {QStringLiteral("open"), true,
+         [](ScenarioSession& session, const QString& path) {
+             session.interface().controller().openFile(path);
+         }},
     };
     return steps;
 }
@@ -62,6 +94,8 @@ const ScenarioStep* ScenarioSteps::find(const QString& text, QString& argument)
             continue;
         if (name == QLatin1String("clear-all-tapes") && argument != QLatin1String("ok") &&
             argument != QLatin1String("cancel"))
+            return nullptr;
+        if (name == QLatin1String("select") && !ShapeCatalog::find(argument))
             return nullptr;
         return &step;
     }

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QTabWidget>
+
+#include <memory>
+
+class GraphicsPanel;
+class QLabel;
+class QTextEdit;
+
+// The class of the window's three tab views ("2D"/"3D" on top, the plane figures and the
+// solids below). Whenever the user chooses another tab, or the controller asks for it,
+// it brings the window in line with the selected shape: figure view, description,
+// title, tape, stored selection, window icon and the figure's redraw.
+class MyTabView : public QTabWidget {
+    Q_OBJECT
+public:
+    struct Outlets {
+        MyTabView* topTabView = nullptr;
+        MyTabView* d2TabView = nullptr;
+        MyTabView* d3TabView = nullptr;
+        GraphicsPanel* graphicsLayoutView = nullptr;
+        QWidget* render2DView = nullptr;
+        QWidget* render3DView = nullptr;
+        QTextEdit* changeDrawerText = nullptr;
+        QLabel* changeLabelText = nullptr;
+        QTextEdit* tapeTextView = nullptr;
+    };
+
+    explicit MyTabView(QWidget* parent = nullptr);
+
+    void setOutlets(std::shared_ptr<Outlets> outlets) { m_outlets = std::move(outlets); }
+
+    // Adds a tab whose identifier (shape name, "2D" or "3D") differs from its label.
+    int addIdentifiedTab(QWidget* page, const QString& identifier, const QString& label);
+    QString identifier(int index) const;
+    QString selectedIdentifier() const { return identifier(currentIndex()); }
+    bool selectIdentifier(const QString& identifier);
+
+    // Registers for "ChangeTab" (the top tab view only answers it).
+    void awakeFromNib();
+    // Restores the selection from the stored defaults and loads the selected shape.
+    void initialSetUp();
+    // The shape on display, by its English name.
+    QString selectedShape() const;
+    // Empties the selected shape's tape, in the view and on disk.
+    void clearTape();
+
+private:
+    void selectionChangedByUser();
+    void loadShape(const QString& shapeName, bool emptyInfoFirst);
+    void swapFigureView(const QString& topIdentifier);
+
+    std::shared_ptr<Outlets> m_outlets;
+    bool m_restoring = false;
+};

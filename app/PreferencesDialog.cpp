@@ -1,0 +1,103 @@
+#include "app/PreferencesDialog.h"
+
+#include "core/Localization.h"
+#include "core/TextField.h"
+#include "core/TypingFilter.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+PreferencesDialog::PreferencesDialog(QWidget* parent)
+    : QDialog(parent), m_decimalPlaces(new TextField(this)), m_stepper(new QSpinBox(this)),
+      m_autoClearTapes(new QCheckBox(localized("Clear all tapes when Polymetra quits"), this)),
+      m_autoUpdate(new QCheckBox(localized("Check for updates at launch"), this)),
+      m_fade3DGrid(new QCheckBox(localized("Fade the 3D grid"), this)),
+      m_bottom(new QRadioButton(localized("Bottom"), this)),
+      m_left(new QRadioButton(localized("Left"), this))
+{
+    setObjectName(QStringLiteral("preferencesSheet"));
+    setWindowTitle(localized("Preferences"));
+    setWindowModality(Qt::WindowModal);
+
+    m_decimalPlaces->setObjectName(QStringLiteral("decimalPlacesTextField"));
+    m_decimalPlaces->setTag(TypingFilter::decimalPlacesTag);
+    m_decimalPlaces->setMaxLength(1);
+    m_decimalPlaces->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), this));
+    m_decimalPlaces->setMaximumWidth(40);
+    m_stepper->setObjectName(QStringLiteral("decimalPlacesStepper"));
+    m_stepper->setRange(0, 9);
+    m_autoClearTapes->setObjectName(QStringLiteral("autoClearTapesCheckbox"));
+    m_autoUpdate->setObjectName(QStringLiteral("autoUpdateCheckbox"));
+    m_fade3DGrid->setObjectName(QStringLiteral("fade3DGridPreferenceCheckbox"));
+
+    // The field and the stepper always show the same number.
+    connect(m_decimalPlaces, &TextField::textEdited, this, [this] {
+        // An emptied field stays empty while the stepper shows 0.
+        const QSignalBlocker blocker(m_stepper);
+        m_stepper->setValue(m_decimalPlaces->text().toInt());
+    });
+    connect(m_stepper, &QSpinBox::valueChanged, this, [this](int value) {
+        if (m_decimalPlaces->text() != QString::number(value))
+            m_decimalPlaces->setText(QString::number(value));
+    });
+
+    auto* edges = new QButtonGroup(this);
+    edges->setObjectName(QStringLiteral("tapeDrawerEdgeMatrix"));
+    edges->addButton(m_bottom, BottomEdge);
+    edges->addButton(m_left, LeftEdge);
+    connect(edges, &QButtonGroup::idClicked, this, &PreferencesDialog::edgeChosen);
+    connect(m_fade3DGrid, &QCheckBox::clicked, this, &PreferencesDialog::fadeToggled);
+
+    auto* places = new QHBoxLayout;
+    places->addWidget(m_decimalPlaces);
+    places->addWidget(m_stepper);
+    places->addStretch(1);
+    auto* edgeRow = new QHBoxLayout;
+    edgeRow->addWidget(m_bottom);
+    edgeRow->addWidget(m_left);
+    edgeRow->addStretch(1);
+
+    auto* form = new QFormLayout;
+    form->addRow(localized("Decimal places:"), places);
+    form->addRow(localized("Tape panel edge:"), edgeRow);
+    form->addRow(QString(), m_autoClearTapes);
+    form->addRow(QString(), m_autoUpdate);
+    form->addRow(QString(), m_fade3DGrid);
+
+    auto* buttons = new QDialogButtonBox(this);
+    m_ok = buttons->addButton(localized("OK"), QDialogButtonBox::AcceptRole);
+    m_cancel = buttons->addButton(localized("Cancel"), QDialogButtonBox::RejectRole);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, &PreferencesDialog::okChosen);
+    connect(m_cancel, &QPushButton::clicked, this, &PreferencesDialog::cancelChosen);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+}
+
+QRadioButton* PreferencesDialog::edgeButton(EdgeTag tag) const
+{
+    return tag == BottomEdge ? m_bottom : m_left;
+}
+
+void PreferencesDialog::selectEdge(EdgeTag tag)
+{
+    edgeButton(tag)->setChecked(true);
+}
+
+void PreferencesDialog::reject()
+{
+    // Escape and the window's close button cancel, like the Cancel button.
+    emit cancelChosen();
+}
