@@ -5,6 +5,7 @@
 #include "shapes2d/CalculateParallelogram.h"
 #include "shapes2d/CalculateRectangle.h"
 #include "shapes2d/CalculateSquare.h"
+#include "shapes2d/CalculateTriangle.h"
 
 #include <QtGlobal>
 
@@ -33,7 +34,7 @@ const std::vector<ShapeEntry>& ShapeCatalog::shapes()
         {QT_TRANSLATE_NOOP("Polymetra", "Square"), Dimension::Plane, "InfoSquare", "dockSquare.png",
          make<CalculateSquare>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Triangle"), Dimension::Plane, "InfoTriangle",
-         "dockTriangle.png", notYetAvailable},
+         "dockTriangle.png", make<CalculateTriangle>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Trapezium"), Dimension::Plane, "InfoTrapezoid",
          "dockTrapezoid.png", notYetAvailable},
         {QT_TRANSLATE_NOOP("Polymetra", "Parallelogram"), Dimension::Plane, "InfoParallelogram",
