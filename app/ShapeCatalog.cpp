@@ -5,6 +5,7 @@
 #include "shapes2d/CalculateParallelogram.h"
 #include "shapes2d/CalculateRectangle.h"
 #include "shapes2d/CalculateSquare.h"
+#include "shapes2d/CalculateTrapezoid.h"
 #include "shapes2d/CalculateTriangle.h"
 
 #include <QtGlobal>
@@ -36,7 +37,7 @@ const std::vector<ShapeEntry>& ShapeCatalog::shapes()
         {QT_TRANSLATE_NOOP("Polymetra", "Triangle"), Dimension::Plane, "InfoTriangle",
          "dockTriangle.png", make<CalculateTriangle>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Trapezium"), Dimension::Plane, "InfoTrapezoid",
-         "dockTrapezoid.png", notYetAvailable},
+         "dockTrapezoid.png", make<CalculateTrapezoid>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Parallelogram"), Dimension::Plane, "InfoParallelogram",
          "dockParallelogram.png", make<CalculateParallelogram>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Regular Polygon"), Dimension::Plane, "InfoPolygon",
