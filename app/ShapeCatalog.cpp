@@ -3,6 +3,7 @@
 #include "shapes2d/CalculateCirlce.h"
 #include "shapes2d/CalculateEllipse.h"
 #include "shapes2d/CalculateParallelogram.h"
+#include "shapes2d/CalculatePolygon.h"
 #include "shapes2d/CalculateRectangle.h"
 #include "shapes2d/CalculateSquare.h"
 #include "shapes2d/CalculateTrapezoid.h"
@@ -41,7 +42,7 @@ const std::vector<ShapeEntry>& ShapeCatalog::shapes()
         {QT_TRANSLATE_NOOP("Polymetra", "Parallelogram"), Dimension::Plane, "InfoParallelogram",
          "dockParallelogram.png", make<CalculateParallelogram>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Regular Polygon"), Dimension::Plane, "InfoPolygon",
-         "dockPolygon.png", notYetAvailable},
+         "dockPolygon.png", make<CalculatePolygon>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Rectangular Prism"), Dimension::Solid,
          "InfoRectangularPrism", "dockRectangularPrism.png", notYetAvailable},
         {QT_TRANSLATE_NOOP("Polymetra", "Triangular Prism"), Dimension::Solid,
