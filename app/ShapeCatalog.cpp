@@ -1,6 +1,13 @@
 #include "app/ShapeCatalog.h"
 
 #include "shapes2d/CalculateCirlce.h"
+#include "shapes2d/CalculateEllipse.h"
+#include "shapes2d/CalculateParallelogram.h"
+#include "shapes2d/CalculatePolygon.h"
+#include "shapes2d/CalculateRectangle.h"
+#include "shapes2d/CalculateSquare.h"
+#include "shapes2d/CalculateTrapezoid.h"
+#include "shapes2d/CalculateTriangle.h"
 
 #include <QtGlobal>
 
@@ -21,21 +28,21 @@ const std::vector<ShapeEntry>& ShapeCatalog::shapes()
 {
     static const std::vector<ShapeEntry> table = {
         {QT_TRANSLATE_NOOP("Polymetra", "Ellipse"), Dimension::Plane, "InfoEllipse",
-         "dockEllipse.png", notYetAvailable},
+         "dockEllipse.png", make<CalculateEllipse>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Circle"), Dimension::Plane, "InfoCircle", "dockCircle.png",
          make<CalculateCirlce>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Rectangle"), Dimension::Plane, "InfoRectangle",
-         "dockRectangle.png", notYetAvailable},
+         "dockRectangle.png", make<CalculateRectangle>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Square"), Dimension::Plane, "InfoSquare", "dockSquare.png",
-         notYetAvailable},
+         make<CalculateSquare>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Triangle"), Dimension::Plane, "InfoTriangle",
-         "dockTriangle.png", notYetAvailable},
+         "dockTriangle.png", make<CalculateTriangle>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Trapezium"), Dimension::Plane, "InfoTrapezoid",
-         "dockTrapezoid.png", notYetAvailable},
+         "dockTrapezoid.png", make<CalculateTrapezoid>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Parallelogram"), Dimension::Plane, "InfoParallelogram",
-         "dockParallelogram.png", notYetAvailable},
+         "dockParallelogram.png", make<CalculateParallelogram>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Regular Polygon"), Dimension::Plane, "InfoPolygon",
-         "dockPolygon.png", notYetAvailable},
+         "dockPolygon.png", make<CalculatePolygon>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Rectangular Prism"), Dimension::Solid,
          "InfoRectangularPrism", "dockRectangularPrism.png", notYetAvailable},
         {QT_TRANSLATE_NOOP("Polymetra", "Triangular Prism"), Dimension::Solid,

@@ -129,23 +129,38 @@ bool ShapeCalculator::logsField(int) const
 void ShapeCalculator::setFields(const std::vector<double>& values)
 {
     TapeWriter::writeDateTime(m_tapeTextView);
+    writeFields(values);
+    TapeFiles::writeTapeToFile(localized(m_shapeName), m_tapeTextView);
+    scheduleEndOfEditing();
+    m_calculateButton->setEnabled(false);
+    m_returnClears = true;
+    postFigureNotification();
+}
+
+void ShapeCalculator::writeFields(const std::vector<double>& values)
+{
     for (size_t i = 0; i < m_fields.size(); ++i) {
         TextField* field = m_fields[i];
         const bool given = field->isGiven();
         if (!given)
             field->setText(formatComputedValue(int(i), values.at(i)));
         if (logsField(int(i)))
-            TapeWriter::setTape(localized(m_specs[i].tapeLabel), field->text(), given,
-                                m_tapeTextView);
-        field->setEditable(false);
-        field->setEnabled(false);
-        field->setEnabled(true);
+            logField(int(i), given);
+        finishWrittenField(field);
     }
-    TapeFiles::writeTapeToFile(localized(m_shapeName), m_tapeTextView);
-    scheduleEndOfEditing();
-    m_calculateButton->setEnabled(false);
-    m_returnClears = true;
-    postFigureNotification();
+}
+
+void ShapeCalculator::logField(int index, bool given)
+{
+    TapeWriter::setTape(localized(m_specs.at(size_t(index)).tapeLabel), field(index)->text(), given,
+                        m_tapeTextView);
+}
+
+void ShapeCalculator::finishWrittenField(TextField* field)
+{
+    field->setEditable(false);
+    field->setEnabled(false);
+    field->setEnabled(true);
 }
 
 void ShapeCalculator::clear()

@@ -72,6 +72,14 @@ protected:
     virtual QString formatComputedValue(int index, double value) const;
     // Whether a field's line goes on the tape in this calculation.
     virtual bool logsField(int index) const;
+    // The middle of the set operation, between the date line and saving the tape: writes
+    // every field and logs its line. A shape whose fields do not map one to one onto its
+    // tape lines (two field sets showing one figure) replaces this step only.
+    virtual void writeFields(const std::vector<double>& values);
+    // One tape line: the field's tape label and its current text.
+    void logField(int index, bool given);
+    // Leaves a written field read-only, enabled and no longer being edited.
+    static void finishWrittenField(TextField* field);
     void postFigureNotification();
     void refuse(const Refusal& refusal);
     ClearButton* clearButtonWidget() const { return m_clearButton; }

@@ -1,0 +1,265 @@
+#include "shapes2d/CalculatePolygon.h"
+
+#include "core/ClearButton.h"
+#include "core/Localization.h"
+#include "core/TextField.h"
+#include "core/TypingFilter.h"
+#include "shapes2d/PolygonDiagram.h"
+#include "shapes2d/PolygonNames.h"
+#include "shapes2d/PolygonSolver.h"
+
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using Field = PolygonSolver::Field;
+
+namespace {
+
+constexpr const char* sideLabel = QT_TRANSLATE_NOOP("Polymetra", "Side:");
+constexpr const char* radiusALabel = QT_TRANSLATE_NOOP("Polymetra", "Radius a:");
+constexpr const char* radiusBLabel = QT_TRANSLATE_NOOP("Polymetra", "Radius b:");
+constexpr const char* angleLabel = QT_TRANSLATE_NOOP("Polymetra", "Angle:");
+constexpr const char* areaLabel = QT_TRANSLATE_NOOP("Polymetra", "Area:");
+constexpr const char* perimeterLabel = QT_TRANSLATE_NOOP("Polymetra", "Perimeter:");
+
+constexpr const char* sideTape = QT_TRANSLATE_NOOP("Polymetra", "\nSide: ");
+constexpr const char* radiusATape = QT_TRANSLATE_NOOP("Polymetra", "\nRadius a: ");
+constexpr const char* radiusBTape = QT_TRANSLATE_NOOP("Polymetra", "\nRadius b: ");
+constexpr const char* angleTape = QT_TRANSLATE_NOOP("Polymetra", "\nAngle: ");
+constexpr const char* areaTape = QT_TRANSLATE_NOOP("Polymetra", "\nArea: ");
+constexpr const char* perimeterTape = QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: ");
+
+using Role = ShapeCalculator::FieldRole;
+
+} // namespace
+
+CalculatePolygon::CalculatePolygon(QWidget* parent)
+    : ShapeCalculator(QT_TRANSLATE_NOOP("Polymetra", "Regular Polygon"), Dimension::Plane,
+                      {
+                          {"xsidesNTextField", QT_TRANSLATE_NOOP("Polymetra", "Number of sides:"),
+                           QT_TRANSLATE_NOOP("Polymetra", "\nNumber of Sides: "), Role::Input,
+                           TypingFilter::wholeNumberTag},
+                          {"xsideTextField", sideLabel, sideTape},
+                          {"xradiusATextField", radiusALabel, radiusATape},
+                          {"xradiusBTextField", radiusBLabel, radiusBTape},
+                          {"xangleTextField", angleLabel, angleTape, Role::OutputOnly},
+                          {"xareaTextField", areaLabel, areaTape},
+                          {"xcircumferenceTextField", perimeterLabel, perimeterTape},
+                          {"xnameTextField", QT_TRANSLATE_NOOP("Polymetra", "Name:"),
+                           QT_TRANSLATE_NOOP("Polymetra", "\nName: "), Role::OutputOnly},
+                          {"sideTextField", sideLabel, sideTape},
+                          {"radiusATextField", radiusALabel, radiusATape},
+                          {"radiusBTextField", radiusBLabel, radiusBTape},
+                          {"angleTextField", angleLabel, angleTape, Role::OutputOnly},
+                          {"areaTextField", areaLabel, areaTape},
+                          {"circumferenceTextField", perimeterLabel, perimeterTape},
+                      },
+                      parent)
+{
+    // The angles and the name are output-only: they are emptied but never kept or selected.
+    setClearingOrder({Field::Sides, Field::TableSide, Field::TableRadiusA, Field::TableRadiusB,
+                      Field::TableArea, Field::TablePerimeter, Field::Side, Field::RadiusA,
+                      Field::RadiusB, Field::Area, Field::Perimeter, Field::TableAngle,
+                      Field::Angle, Field::Name});
+    clearButtonWidget()->setObjectName(QStringLiteral("clearTextFieldsButton"));
+    buildPane();
+}
+
+TextField* CalculatePolygon::xsidesNTextField() const
+{
+    return field(Field::Sides);
+}
+
+TextField* CalculatePolygon::xsideTextField() const
+{
+    return field(Field::TableSide);
+}
+
+TextField* CalculatePolygon::xradiusATextField() const
+{
+    return field(Field::TableRadiusA);
+}
+
+TextField* CalculatePolygon::xradiusBTextField() const
+{
+    return field(Field::TableRadiusB);
+}
+
+TextField* CalculatePolygon::xangleTextField() const
+{
+    return field(Field::TableAngle);
+}
+
+TextField* CalculatePolygon::xareaTextField() const
+{
+    return field(Field::TableArea);
+}
+
+TextField* CalculatePolygon::xcircumferenceTextField() const
+{
+    return field(Field::TablePerimeter);
+}
+
+TextField* CalculatePolygon::xnameTextField() const
+{
+    return field(Field::Name);
+}
+
+TextField* CalculatePolygon::sideTextField() const
+{
+    return field(Field::Side);
+}
+
+TextField* CalculatePolygon::radiusATextField() const
+{
+    return field(Field::RadiusA);
+}
+
+TextField* CalculatePolygon::radiusBTextField() const
+{
+    return field(Field::RadiusB);
+}
+
+TextField* CalculatePolygon::angleTextField() const
+{
+    return field(Field::Angle);
+}
+
+TextField* CalculatePolygon::areaTextField() const
+{
+    return field(Field::Area);
+}
+
+TextField* CalculatePolygon::circumferenceTextField() const
+{
+    return field(Field::Perimeter);
+}
+
+SolveOutcome CalculatePolygon::solve(const std::vector<double>& values) const
+{
+    return PolygonSolver::solve(values);
+}
+
+bool CalculatePolygon::enteredInGraphic() const
+{
+    for (Field f : PolygonSolver::graphicMeasures) {
+        if (field(f)->isGiven())
+            return true;
+    }
+    return false;
+}
+
+void CalculatePolygon::setPolygonFields(quint64 sides, double side, double radiusA, double radiusB,
+                                        double angle, double area, double perimeter,
+                                        double graphicSide, double graphicRadiusA,
+                                        double graphicRadiusB, double graphicAngle,
+                                        double graphicArea, double graphicPerimeter)
+{
+    setFields({double(sides), side, radiusA, radiusB, angle, area, perimeter, 0.0, graphicSide,
+               graphicRadiusA, graphicRadiusB, graphicAngle, graphicArea, graphicPerimeter});
+}
+
+void CalculatePolygon::writeFields(const std::vector<double>& values)
+{
+    const bool graphic = enteredInGraphic();
+
+    // The count is always rewritten as the whole number used, never through the result
+    // formatting, and always logged as entered.
+    const quint64 sides = quint64(values[Field::Sides]);
+    TextField* sidesField = field(Field::Sides);
+    sidesField->setText(QString::number(sides));
+    logField(Field::Sides, true);
+    finishWrittenField(sidesField);
+
+    for (int m = 0; m < PolygonSolver::measureCount; ++m) {
+        const Field own = PolygonSolver::tableMeasures[m];
+        writeMeasure(own, PolygonSolver::graphicMeasures[m], values[own], !graphic);
+    }
+    for (int m = 0; m < PolygonSolver::measureCount; ++m) {
+        const Field own = PolygonSolver::graphicMeasures[m];
+        writeMeasure(own, PolygonSolver::tableMeasures[m], values[own], graphic);
+    }
+
+    const QString name = PolygonNames::name(sides);
+    TextField* nameField = field(Field::Name);
+    nameField->setText(name);
+    if (!name.isEmpty())
+        logField(Field::Name, false);
+    finishWrittenField(nameField);
+}
+
+// One field of a set: a given value keeps its text and shows it in the other set too; a
+// field whose twin was given waits for the twin to fill it.
+void CalculatePolygon::writeMeasure(int own, int twin, double value, bool logged)
+{
+    TextField* ownField = field(own);
+    TextField* twinField = field(twin);
+    if (ownField->isGiven()) {
+        if (logged)
+            logField(own, true);
+        twinField->setText(ownField->text());
+    } else if (!twinField->isGiven()) {
+        ownField->setText(formatComputedValue(own, value));
+        if (logged)
+            logField(own, false);
+    }
+    finishWrittenField(ownField);
+}
+
+void CalculatePolygon::buildPane()
+{
+    auto* table = new QFormLayout;
+    for (Field f : {Field::Sides, Field::TableSide, Field::TableRadiusA, Field::TableRadiusB,
+                    Field::TableAngle, Field::TableArea, Field::TablePerimeter, Field::Name})
+        table->addRow(localized(fieldSpec(f).formLabel), field(f));
+    auto* tableBox = new QGroupBox(localized("Any number of sides"));
+    tableBox->setLayout(table);
+
+    // The graphic fields stand around the pentagon they describe.
+    auto* graphic = new QGridLayout;
+    const auto place = [&](Field f, int row, int column) {
+        auto* cell = new QVBoxLayout;
+        auto* label = new QLabel(localized(fieldSpec(f).formLabel));
+        label->setBuddy(field(f));
+        cell->addWidget(label);
+        cell->addWidget(field(f));
+        graphic->addLayout(cell, row, column);
+    };
+    place(Field::RadiusA, 0, 0);
+    place(Field::Side, 0, 2);
+    graphic->addWidget(new PolygonDiagram, 0, 1, 3, 1);
+    place(Field::RadiusB, 1, 0);
+    place(Field::Angle, 1, 2);
+    place(Field::Area, 2, 0);
+    place(Field::Perimeter, 2, 2);
+    graphic->setColumnStretch(1, 1);
+    auto* graphicBox = new QGroupBox(localized("Pentagon"));
+    graphicBox->setLayout(graphic);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(tableBox);
+    top->addWidget(graphicBox, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(clearButton());
+    buttons->addWidget(calculateButton());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+
+    QWidget* previous = nullptr;
+    for (int index : clearingOrder()) {
+        if (previous)
+            setTabOrder(previous, field(index));
+        previous = field(index);
+    }
+    setTabOrder(previous, calculateButton());
+    setTabOrder(calculateButton(), clearButton());
+}

@@ -1,0 +1,40 @@
+#include "shapes2d/EllipseSolver.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+using Field = EllipseSolver::Field;
+
+Solution solved(Field first, Field second, double a, double b, double area)
+{
+    Solution solution{{a, b, area, EllipseSolver::circumference(a, b)},
+                      std::vector<bool>(EllipseSolver::FieldCount, false)};
+    solution.given[first] = true;
+    solution.given[second] = true;
+    return solution;
+}
+
+} // namespace
+
+double EllipseSolver::circumference(double a, double b)
+{
+    return std::sqrt((a * a + b * b) * 0.5) * (pi + pi);
+}
+
+SolveOutcome EllipseSolver::solve(double area, double a, double b)
+{
+    // Each test is exact; a value that is not a number counts as entered.
+    if (a == 0.0) {
+        if (area != 0.0 && b != 0.0)
+            return solved(RadiusB, Area, area / (b * pi), b, area);
+        return Refusal{};
+    }
+    if (b != 0.0)
+        return solved(RadiusA, RadiusB, a, b, b * (a * pi));
+    if (area != 0.0)
+        return solved(RadiusA, Area, a, area / (a * pi), area);
+    return Refusal{};
+}

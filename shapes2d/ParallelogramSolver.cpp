@@ -1,0 +1,101 @@
+#include "shapes2d/ParallelogramSolver.h"
+
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using Field = ParallelogramSolver::Field;
+
+// A case: one side, one angle and a third quantity, all three given.
+struct Case {
+    Field side;
+    Field angle;
+    Field third;
+};
+
+// In precedence. Angle A wins over angle B except with side b and the area.
+constexpr std::array<Case, 12> cases{{
+    {Field::SideA, Field::AngleA, Field::SideB},
+    {Field::SideA, Field::AngleB, Field::SideB},
+    {Field::SideA, Field::AngleA, Field::Height},
+    {Field::SideA, Field::AngleB, Field::Height},
+    {Field::SideA, Field::AngleA, Field::Area},
+    {Field::SideA, Field::AngleB, Field::Area},
+    {Field::SideB, Field::AngleB, Field::Area},
+    {Field::SideB, Field::AngleA, Field::Area},
+    {Field::SideA, Field::AngleA, Field::Perimeter},
+    {Field::SideA, Field::AngleB, Field::Perimeter},
+    {Field::SideB, Field::AngleA, Field::Perimeter},
+    {Field::SideB, Field::AngleB, Field::Perimeter},
+}};
+
+bool given(double value)
+{
+    return value != 0.0; // exact; not a number counts as given
+}
+
+double sinDegrees(double degrees)
+{
+    return std::sin(degrees * std::numbers::pi / 180);
+}
+
+} // namespace
+
+SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
+{
+    // The perimeter is no part of this test: alone it is refused below all the same.
+    bool anything = false;
+    for (Field f : {SideA, SideB, AngleA, AngleB, Area, Height})
+        anything = anything || given(in[f]);
+    if (!anything)
+        return Refusal{};
+    if (in[AngleA] >= 180 || in[AngleB] >= 180)
+        return Refusal{angleMessage, std::nullopt};
+
+    for (const Case& c : cases) {
+        if (!given(in[c.side]) || !given(in[c.angle]) || !given(in[c.third]))
+            continue;
+        std::vector<double> v = in;
+        const double sine = sinDegrees(v[c.angle]);
+        const Field otherAngle = c.angle == AngleA ? AngleB : AngleA;
+        v[otherAngle] = 180 - v[c.angle];
+        const Field otherSide = c.side == SideA ? SideB : SideA;
+        switch (c.third) {
+        case SideB:
+            v[Area] = v[SideA] * v[SideB] * sine;
+            break;
+        case Height:
+            v[Area] = v[SideA] * v[Height];
+            v[SideB] = v[Area] / (sine * v[SideA]);
+            break;
+        case Area:
+            v[otherSide] = v[Area] / (sine * v[c.side]);
+            break;
+        case Perimeter: {
+            const double bound = 2 * v[c.side];
+            // Written so that an unordered comparison (not a number) refuses too.
+            if (!(v[Perimeter] > bound))
+                return Refusal{c.side == SideA ? perimeterSideAMessage : perimeterSideBMessage,
+                               bound};
+            v[otherSide] = (v[Perimeter] - bound) * 0.5;
+            v[Area] = v[SideA] * v[SideB] * sine;
+            break;
+        }
+        default:
+            break;
+        }
+        v[Height] = v[Area] / v[SideA];
+        if (c.third != Perimeter)
+            v[Perimeter] = 2 * v[SideA] + 2 * v[SideB];
+        // The height case keeps the entered height, as read.
+        if (c.third == Height)
+            v[Height] = in[Height];
+
+        Solution solution{v, std::vector<bool>(FieldCount, false)};
+        solution.given[c.side] = solution.given[c.angle] = solution.given[c.third] = true;
+        return solution;
+    }
+    return Refusal{};
+}

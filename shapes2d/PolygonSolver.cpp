@@ -1,0 +1,138 @@
+#include "shapes2d/PolygonSolver.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using Field = PolygonSolver::Field;
+constexpr double pi = std::numbers::pi;
+
+bool given(double value)
+{
+    return value != 0.0; // exact; not a number counts as given
+}
+
+// The index of a measure in either set: side, radius a, radius b, angle, area, perimeter.
+enum Measure { SideM, RadiusAM, RadiusBM, AngleM, AreaM, PerimeterM };
+
+struct Regular {
+    double values[PolygonSolver::measureCount];
+};
+
+// Every measure of the polygon with n sides and half-angle theta (radians) from one given
+// measure. The formulas keep the order of operations of the original calculations.
+Regular regular(double n, double theta, double angle, Measure from, double value)
+{
+    double s = 0, R = 0, r = 0, A = 0, P = 0;
+    switch (from) {
+    case SideM:
+        s = value;
+        r = s / (2 * std::tan(theta));
+        R = s / (2 * std::sin(theta));
+        A = std::tan(theta) * n * r * r;
+        P = n * s;
+        break;
+    case RadiusAM:
+        R = value;
+        s = 2 * R * std::sin(theta);
+        r = s / (2 * std::tan(theta));
+        A = std::tan(theta) * n * r * r;
+        P = n * s;
+        break;
+    case RadiusBM:
+        r = value;
+        s = 2 * r * std::tan(theta);
+        R = s / (2 * std::sin(theta));
+        A = std::tan(theta) * n * r * r;
+        P = n * s;
+        break;
+    case AreaM:
+        A = value;
+        r = std::sqrt((A / n) / std::tan(theta));
+        s = std::tan(theta) * 2 * r;
+        R = s / (2 * std::sin(theta));
+        P = n * s;
+        break;
+    default:
+        P = value;
+        s = P / n;
+        R = s / (2 * std::sin(theta));
+        r = s / (2 * std::tan(theta));
+        A = std::tan(theta) * n * r * r;
+        break;
+    }
+    return {{s, R, r, angle, A, P}};
+}
+
+// The first entered measure among side, radius a, radius b, area, perimeter of a set.
+std::optional<Measure> firstEntered(const std::vector<double>& in, const Field (&set)[6])
+{
+    for (Measure m : {SideM, RadiusAM, RadiusBM, AreaM, PerimeterM}) {
+        if (given(in[set[m]]))
+            return m;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<quint64> PolygonSolver::wholeSides(double entered)
+{
+    // 2^64: the first value an unsigned 64-bit count cannot hold.
+    constexpr double countLimit = 18446744073709551616.0;
+    if (!(entered >= 3 && entered < countLimit))
+        return std::nullopt;
+    return quint64(entered);
+}
+
+SolveOutcome PolygonSolver::solve(const std::vector<double>& in)
+{
+    const double enteredSides = in[Sides];
+    const std::optional<quint64> n = wholeSides(enteredSides);
+    // A count that truncates to 0 is not entered; a negative or non-finite one is.
+    const bool sidesEntered = !(enteredSides >= 0 && enteredSides < 1);
+    const std::optional<Measure> tableMeasure = firstEntered(in, tableMeasures);
+    bool graphicEntered = false;
+    for (Field f : graphicMeasures)
+        graphicEntered = graphicEntered || given(in[f]);
+
+    if (!sidesEntered && !tableMeasure && !given(in[TableAngle]) && !graphicEntered)
+        return Refusal{};
+    if (!n && !graphicEntered)
+        return Refusal{tooFewSidesMessage, std::nullopt};
+    // A count below 3 beside a table measure would solve a degenerate figure.
+    if (!n && sidesEntered && tableMeasure)
+        return Refusal{tooFewSidesMessage, std::nullopt};
+
+    Solution solution{std::vector<double>(FieldCount, 0.0), std::vector<bool>(FieldCount, false)};
+    Regular polygon;
+    double count = 5.0;
+    if (n && tableMeasure) {
+        count = double(*n);
+        const double angle = ((count - 2) / count) * 180;
+        const double theta = (180 / count) * (pi / 180);
+        const Field from = tableMeasures[*tableMeasure];
+        polygon = regular(count, theta, angle, *tableMeasure, in[from]);
+        solution.given[Sides] = solution.given[from] = true;
+    } else {
+        const std::optional<Measure> graphicMeasure = firstEntered(in, graphicMeasures);
+        if (!graphicMeasure)
+            return Refusal{};
+        const Field from = graphicMeasures[*graphicMeasure];
+        polygon = regular(5.0, (pi / 180) * 36, 108, *graphicMeasure, in[from]);
+        solution.given[from] = true;
+    }
+
+    solution.values[Sides] = count;
+    for (int m = 0; m < measureCount; ++m) {
+        solution.values[tableMeasures[m]] = polygon.values[m];
+        solution.values[graphicMeasures[m]] = polygon.values[m];
+    }
+    // The given value goes on as entered.
+    for (int f = 0; f < FieldCount; ++f) {
+        if (f != Sides && solution.given[size_t(f)])
+            solution.values[size_t(f)] = in[size_t(f)];
+    }
+    return solution;
+}
