@@ -5,6 +5,8 @@
 #include "app/PreferencesDialog.h"
 #include "app/ShapeCatalog.h"
 #include "app/TapePanel.h"
+#include "app/UpdateCheckPanel.h"
+#include "app/UpdateChecker.h"
 #include "core/AlertPresenter.h"
 #include "core/Localization.h"
 #include "core/NotificationCenter.h"
@@ -15,6 +17,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
@@ -43,7 +46,9 @@ int orDefault(int value, int fallback)
 } // namespace
 
 Controller::Controller(MainWindow* mainWindow, QObject* parent)
-    : QObject(parent), m_mainWindow(mainWindow), m_preferences(new PreferencesDialog(mainWindow))
+    : QObject(parent), m_mainWindow(mainWindow), m_preferences(new PreferencesDialog(mainWindow)),
+      m_checkPanel(new UpdateCheckPanel(mainWindow)), m_updateChecker(new UpdateChecker(this)),
+      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
 {
     using Action = MainWindow::Action;
     connect(mainWindow->action(Action::ToggleInfo), &QAction::triggered, this,
@@ -57,6 +62,9 @@ Controller::Controller(MainWindow* mainWindow, QObject* parent)
     connect(mainWindow->action(Action::ClearAllTapes), &QAction::triggered, this,
             [this] { clearAllTapes(m_mainWindow); });
     connect(mainWindow->action(Action::About), &QAction::triggered, this, &Controller::showAbout);
+    connect(mainWindow->action(Action::CheckForUpdates), &QAction::triggered, this,
+            &Controller::checkForUpdates);
+    updateCheckAvailability();
     connect(mainWindow->action(Action::Quit), &QAction::triggered, mainWindow, &MainWindow::close);
     connect(m_preferences, &PreferencesDialog::okChosen, this, &Controller::okPreferencesSheet);
     connect(m_preferences, &PreferencesDialog::cancelChosen, this,
@@ -156,6 +164,8 @@ void Controller::applicationDidFinishLaunching()
     setContentHeight(graphics, orDefault(defaults.integerForKey(DefaultsKeys::graphicsDrawerHeight),
                                          defaultGraphicsHeight));
 
+    if (defaults.boolForKey(DefaultsKeys::autoCheck))
+        autoCheckForUpdates();
     NotificationCenter::defaultCenter().post(Notifications::changeTab, this);
 }
 
@@ -290,6 +300,7 @@ void Controller::openPreferencesSheet()
     m_preferences->autoClearTapesCheckbox()->setChecked(
         defaults.boolForKey(DefaultsKeys::autoDeleteTapes));
     m_preferences->autoUpdateCheckbox()->setChecked(defaults.boolForKey(DefaultsKeys::autoCheck));
+    updateCheckAvailability();
     const int fade = defaults.integerForKey(DefaultsKeys::fade3DGridPreference);
     if (fade == 0)
         defaults.setInteger(DefaultsKeys::fade3DGridPreference, fadeOn);
@@ -395,4 +406,91 @@ void Controller::showAbout()
          localized("Polymetra %1\rA geometry calculator for plane figures and solids.")
              .arg(QStringLiteral(POLYMETRA_VERSION)),
          localized("OK"), QString(), QString()});
+}
+
+void Controller::updateCheckAvailability()
+{
+    const bool available = m_updateChecker->hasServer();
+    const QString why = available ? QString()
+                                  : localized("This copy of Polymetra was built without an update "
+                                              "server, so it cannot check for updates.");
+    QAction* check = m_mainWindow->action(MainWindow::Action::CheckForUpdates);
+    check->setEnabled(available);
+    check->setToolTip(why);
+    m_preferences->autoUpdateCheckbox()->setEnabled(available);
+    m_preferences->autoUpdateCheckbox()->setToolTip(why);
+}
+
+void Controller::autoCheckForUpdates()
+{
+    if (!m_updateChecker->hasServer()) {
+        emit updateCheckFinished();
+        return;
+    }
+    m_updateChecker->fetch([this](std::optional<QString> remote) {
+        if (remote && *remote != UpdateChecker::localVersion())
+            showNewVersionSheet(*remote);
+        emit updateCheckFinished();
+    });
+}
+
+void Controller::checkForUpdates()
+{
+    if (!m_updateChecker->hasServer()) {
+        emit updateCheckFinished();
+        return;
+    }
+    m_checkPanel->open();
+    m_updateChecker->fetch([this](std::optional<QString> remote) {
+        m_checkPanel->hide();
+        m_checkPanel->setResult(QDialog::Accepted);
+        const QString local = UpdateChecker::localVersion();
+        if (!remote) {
+            AlertPresenter::instance().showSheet(
+                m_mainWindow,
+                {localized("Not connected to the Internet!"),
+                 localized("You require an active Internet connection to be able to check for "
+                           "updates."),
+                 QStringLiteral("OK"), QString(), QString()});
+        } else if (*remote == local) {
+            AlertPresenter::instance().showSheet(
+                m_mainWindow,
+                {localized("Your version of Polymetra is up to date"),
+                 localized("You have the most recent version of Polymetra.\rVersion %@.\rPlease "
+                           "check again later.")
+                     .replace(QLatin1String("%@"), local),
+                 QStringLiteral("OK"), QString(), QString()});
+        } else {
+            showNewVersionSheet(*remote);
+        }
+        emit updateCheckFinished();
+    });
+}
+
+void Controller::showNewVersionSheet(const QString& remoteVersion)
+{
+    QString message = localized("A new version %@ of Polymetra is available.\rYou are currently "
+                                "running version %@.\rWould you like to download the new version "
+                                "now?");
+    // Filled in order: the remote version first, then the local one.
+    const qsizetype first = message.indexOf(QLatin1String("%@"));
+    if (first >= 0)
+        message.replace(first, 2, remoteVersion);
+    const qsizetype second =
+        message.indexOf(QLatin1String("%@"), first < 0 ? 0 : first + remoteVersion.size());
+    if (second >= 0)
+        message.replace(second, 2, UpdateChecker::localVersion());
+    AlertPresenter::instance().showSheet(m_mainWindow,
+                                         {localized("A new version is available"), message,
+                                          QStringLiteral("OK"), localized("Tell me more…"),
+                                          localized("Later")},
+                                         [this](int returnCode) { endUpdateYesSheet(returnCode); });
+}
+
+void Controller::endUpdateYesSheet(int returnCode)
+{
+    if (returnCode == AlertPresenter::DefaultButton)
+        m_openUrl(m_updateChecker->downloadPageUrl());
+    else if (returnCode == AlertPresenter::AlternateButton)
+        m_openUrl(m_updateChecker->homePageUrl());
 }

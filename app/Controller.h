@@ -1,9 +1,15 @@
 #pragma once
 
 #include <QObject>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
 
 class MainWindow;
 class PreferencesDialog;
+class UpdateCheckPanel;
+class UpdateChecker;
 class QDockWidget;
 class QWidget;
 
@@ -26,6 +32,16 @@ public:
     static void rebuildFormat();
 
     PreferencesDialog* preferencesSheet() const { return m_preferences; }
+    UpdateCheckPanel* checkPanel() const { return m_checkPanel; }
+    UpdateChecker& updateChecker() { return *m_updateChecker; }
+    // Where the browser is asked to go; tests replace it to see the URLs.
+    void setUrlOpener(std::function<void(const QUrl&)> opener) { m_openUrl = std::move(opener); }
+    // Enables or disables the update commands for the server that is set.
+    void updateCheckAvailability();
+
+signals:
+    // Each update check has shown its outcome (or, silent, decided to show none).
+    void updateCheckFinished();
 
 public slots:
     void toggleInfoDrawer();
@@ -42,6 +58,9 @@ public slots:
     // A tape file ("Cone Tape") or metadata file ("Polymetra Cone") handed to the program.
     void openFile(const QString& path);
     void showAbout();
+    void checkForUpdates();
+    void autoCheckForUpdates();
+    void endUpdateYesSheet(int returnCode);
 
 private:
     static bool isOpen(QDockWidget* drawer);
@@ -52,6 +71,11 @@ private:
     // Removes the tapes folder (if any) and has the empty tapes seeded again.
     bool removeAllTapes();
 
+    void showNewVersionSheet(const QString& remoteVersion);
+
     MainWindow* m_mainWindow;
     PreferencesDialog* m_preferences;
+    UpdateCheckPanel* m_checkPanel;
+    UpdateChecker* m_updateChecker;
+    std::function<void(const QUrl&)> m_openUrl;
 };

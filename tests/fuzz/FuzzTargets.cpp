@@ -1,5 +1,6 @@
 #include "FuzzTargets.h"
 
+#include "app/VersionList.h"
 #include "core/RtfReader.h"
 
 #include <QByteArray>
@@ -14,5 +15,13 @@ void fuzzRtfReader(const uint8_t* data, size_t size)
     RtfReader::read(bytes, document);
     // Every character of the result comes from at least one input byte.
     if (document.toPlainText().size() > qsizetype(size))
+        std::abort();
+}
+
+void fuzzVersionList(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    const std::optional<QString> version = VersionList::versionFor(bytes);
+    if (version && version->size() > qsizetype(size))
         std::abort();
 }

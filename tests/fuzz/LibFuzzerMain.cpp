@@ -1,4 +1,5 @@
-// libFuzzer entry (clang, -fsanitize=fuzzer): runs the shared targets on its inputs.
+// libFuzzer entry (clang, -fsanitize=fuzzer): runs one shared target, chosen at build
+// time by POLYMETRA_FUZZ_TARGET, on its inputs.
 
 #include "FuzzTargets.h"
 
@@ -13,6 +14,6 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzzRtfReader(data, size);
+    POLYMETRA_FUZZ_TARGET(data, size);
     return 0;
 }

@@ -56,6 +56,9 @@ std::optional<ScenarioOptions> ScenarioOptions::parse(const QStringList& argumen
                 return std::nullopt;
             }
             options.view = std::make_pair(match.captured(1).toInt(), match.captured(2).toInt());
+        } else if (argument == QLatin1String("--update-server")) {
+            if (!takeValue(arguments, i, options.updateServer, error))
+                return std::nullopt;
         } else if (argument == QLatin1String("--screenshot")) {
             if (!takeValue(arguments, i, options.screenshot, error))
                 return std::nullopt;

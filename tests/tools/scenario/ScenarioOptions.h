@@ -15,6 +15,7 @@ struct ScenarioOptions {
     QStringList steps = {QStringLiteral("calculate")};
     std::optional<std::pair<int, int>> view; // --view WxH
     QString screenshot;
+    QString updateServer; // overrides the build's update server (a test server, say)
     bool batch = false;
     QString shape;
     std::vector<std::pair<QString, QString>> assignments; // OUTLET=TEXT

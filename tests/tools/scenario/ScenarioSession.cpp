@@ -4,14 +4,17 @@
 #include "support/TapeRuns.h"
 
 #include "app/AppInterface.h"
+#include "app/Controller.h"
 #include "app/MainWindow.h"
 #include "app/ShapeCatalog.h"
+#include "app/UpdateChecker.h"
 #include "core/NotificationCenter.h"
 #include "core/NumberFormatter.h"
 #include "core/ShapeCalculator.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDockWidget>
@@ -75,6 +78,12 @@ void ScenarioSession::launch()
     UserDefaults defaults;
     defaults.setString(DefaultsKeys::decimalPlaces, QString::number(m_options.decimals));
     m_interface = std::make_unique<AppInterface>();
+    m_interface->controller().setUrlOpener(
+        [this](const QUrl& url) { m_openedUrls.append(url.toString()); });
+    if (!m_options.updateServer.isEmpty()) {
+        m_interface->controller().updateChecker().setServer(QUrl(m_options.updateServer));
+        m_interface->controller().updateCheckAvailability();
+    }
     m_interface->applicationDidFinishLaunching();
     const NumberFormatter& launched = NumberFormatter::shared();
     NumberFormatter::setShared(
@@ -167,6 +176,9 @@ QJsonObject ScenarioSession::run()
         {QStringLiteral("title"), window().changeLabelText()->text()},
         {QStringLiteral("info"), info},
         {QStringLiteral("panels"), panels},
+        {QStringLiteral("updatesAvailable"),
+         window().action(MainWindow::Action::CheckForUpdates)->isEnabled()},
+        {QStringLiteral("openedUrls"), QJsonArray::fromStringList(m_openedUrls)},
         {QStringLiteral("alerts"), alerts},
         {QStringLiteral("beeps"), m_alerts.beeps()},
         {QStringLiteral("tape"), TapeRuns::of(*window().tapeTextView()->document())}};

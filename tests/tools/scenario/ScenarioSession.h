@@ -5,6 +5,7 @@
 #include "core/RecordingAlertPresenter.h"
 
 #include <QJsonObject>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -41,4 +42,5 @@ private:
     std::unique_ptr<QTemporaryDir> m_temporaryHome;
     RecordingAlertPresenter m_alerts;
     std::unique_ptr<AppInterface> m_interface;
+    QStringList m_openedUrls; // pages the program asked the browser to show
 };

@@ -10,7 +10,10 @@
 #include "app/TapePanel.h"
 #include "core/ShapeCalculator.h"
 
+#include "app/UpdateChecker.h"
+
 #include <QAction>
+#include <QSignalSpy>
 #include <QTabBar>
 
 #include <QPushButton>
@@ -52,6 +55,19 @@ void selectShape(ScenarioSession& session, const QString& shape)
     clickTab(family, shape);
 }
 
+// Runs an update check and waits for its outcome (the fetch has its own timeout).
+void checkForUpdates(ScenarioSession& session, bool manual)
+{
+    Controller& controller = session.interface().controller();
+    QSignalSpy finished(&controller, &Controller::updateCheckFinished);
+    if (manual)
+        session.window().action(MainWindow::Action::CheckForUpdates)->trigger();
+    else
+        controller.autoCheckForUpdates();
+    if (finished.isEmpty())
+        finished.wait(UpdateChecker::defaultTimeoutMs + 5000);
+}
+
 void clearAllTapes(ScenarioSession& session, const QString& answer)
 {
     session.alerts().setAnswer(answer == QLatin1String("ok") ? AlertPresenter::AlternateButton
@@ -76,6 +92,10 @@ const std::vector<ScenarioStep>& ScenarioSteps::all()
          }},
         {QStringLiteral("clear-all-tapes"), true, clearAllTapes},
         {QStringLiteral("select"), true, selectShape},
+        {QStringLiteral("check-updates"), false,
+         [](ScenarioSession& session, const QString&) { checkForUpdates(session, true); }},
+        {QStringLiteral("auto-check"), false,
+         [](ScenarioSession& session, const QString&) { checkForUpdates(session, false); }},
         {QStringLiteral("open"), true,
          [](ScenarioSession& session, const QString& path) {
              session.interface().controller().openFile(path);
