@@ -1,6 +1,8 @@
 #include "app/ShapeCatalog.h"
 
 #include "shapes2d/CalculateCirlce.h"
+#include "shapes3d/CalculateCylinder.h"
+#include "shapes3d/CalculateRectangularPrism.h"
 
 #include <QtGlobal>
 
@@ -37,13 +39,13 @@ const std::vector<ShapeEntry>& ShapeCatalog::shapes()
         {QT_TRANSLATE_NOOP("Polymetra", "Regular Polygon"), Dimension::Plane, "InfoPolygon",
          "dockPolygon.png", notYetAvailable},
         {QT_TRANSLATE_NOOP("Polymetra", "Rectangular Prism"), Dimension::Solid,
-         "InfoRectangularPrism", "dockRectangularPrism.png", notYetAvailable},
+         "InfoRectangularPrism", "dockRectangularPrism.png", make<CalculateRectangularPrism>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Triangular Prism"), Dimension::Solid,
          "InfoTriangularPrism", "dockTriangularPrism.png", notYetAvailable},
         {QT_TRANSLATE_NOOP("Polymetra", "Trapezoidal Prism"), Dimension::Solid,
          "InfoTrapezoidalPrism", "dockTrapezoidalPrism.png", notYetAvailable},
         {QT_TRANSLATE_NOOP("Polymetra", "Cylinder"), Dimension::Solid, "InfoCylinder",
-         "dockCylinder.png", notYetAvailable},
+         "dockCylinder.png", make<CalculateCylinder>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Cone"), Dimension::Solid, "InfoCone", "dockCone.png",
          notYetAvailable},
         {QT_TRANSLATE_NOOP("Polymetra", "Pyramid"), Dimension::Solid, "InfoPyramid",
