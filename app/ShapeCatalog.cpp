@@ -1,7 +1,9 @@
 #include "app/ShapeCatalog.h"
 
 #include "shapes2d/CalculateCirlce.h"
+#include "shapes3d/CalculateCone.h"
 #include "shapes3d/CalculateCylinder.h"
+#include "shapes3d/CalculatePyramid.h"
 #include "shapes3d/CalculateRectangularPrism.h"
 
 #include <QtGlobal>
@@ -47,9 +49,9 @@ const std::vector<ShapeEntry>& ShapeCatalog::shapes()
         {QT_TRANSLATE_NOOP("Polymetra", "Cylinder"), Dimension::Solid, "InfoCylinder",
          "dockCylinder.png", make<CalculateCylinder>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Cone"), Dimension::Solid, "InfoCone", "dockCone.png",
-         notYetAvailable},
+         make<CalculateCone>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Pyramid"), Dimension::Solid, "InfoPyramid",
-         "dockPyramid.png", notYetAvailable},
+         "dockPyramid.png", make<CalculatePyramid>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Sphere"), Dimension::Solid, "InfoSphere", "dockSphere.png",
          notYetAvailable},
     };
