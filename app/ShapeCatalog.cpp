@@ -5,6 +5,8 @@
 #include "shapes3d/CalculateCylinder.h"
 #include "shapes3d/CalculatePyramid.h"
 #include "shapes3d/CalculateRectangularPrism.h"
+#include "shapes3d/CalculateSphere.h"
+#include "shapes3d/CalculateTriangularPrism.h"
 
 #include <QtGlobal>
 
@@ -43,7 +45,7 @@ const std::vector<ShapeEntry>& ShapeCatalog::shapes()
         {QT_TRANSLATE_NOOP("Polymetra", "Rectangular Prism"), Dimension::Solid,
          "InfoRectangularPrism", "dockRectangularPrism.png", make<CalculateRectangularPrism>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Triangular Prism"), Dimension::Solid,
-         "InfoTriangularPrism", "dockTriangularPrism.png", notYetAvailable},
+         "InfoTriangularPrism", "dockTriangularPrism.png", make<CalculateTriangularPrism>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Trapezoidal Prism"), Dimension::Solid,
          "InfoTrapezoidalPrism", "dockTrapezoidalPrism.png", notYetAvailable},
         {QT_TRANSLATE_NOOP("Polymetra", "Cylinder"), Dimension::Solid, "InfoCylinder",
@@ -53,7 +55,7 @@ const std::vector<ShapeEntry>& ShapeCatalog::shapes()
         {QT_TRANSLATE_NOOP("Polymetra", "Pyramid"), Dimension::Solid, "InfoPyramid",
          "dockPyramid.png", make<CalculatePyramid>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Sphere"), Dimension::Solid, "InfoSphere", "dockSphere.png",
-         notYetAvailable},
+         make<CalculateSphere>()},
     };
     return table;
 }
