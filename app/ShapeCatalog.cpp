@@ -6,6 +6,7 @@
 #include "shapes3d/CalculatePyramid.h"
 #include "shapes3d/CalculateRectangularPrism.h"
 #include "shapes3d/CalculateSphere.h"
+#include "shapes3d/CalculateTrapezoidalPrism.h"
 #include "shapes3d/CalculateTriangularPrism.h"
 
 #include <QtGlobal>
@@ -47,7 +48,7 @@ const std::vector<ShapeEntry>& ShapeCatalog::shapes()
         {QT_TRANSLATE_NOOP("Polymetra", "Triangular Prism"), Dimension::Solid,
          "InfoTriangularPrism", "dockTriangularPrism.png", make<CalculateTriangularPrism>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Trapezoidal Prism"), Dimension::Solid,
-         "InfoTrapezoidalPrism", "dockTrapezoidalPrism.png", notYetAvailable},
+         "InfoTrapezoidalPrism", "dockTrapezoidalPrism.png", make<CalculateTrapezoidalPrism>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Cylinder"), Dimension::Solid, "InfoCylinder",
          "dockCylinder.png", make<CalculateCylinder>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Cone"), Dimension::Solid, "InfoCone", "dockCone.png",
