@@ -8,6 +8,13 @@
 #include "shapes2d/CalculateSquare.h"
 #include "shapes2d/CalculateTrapezoid.h"
 #include "shapes2d/CalculateTriangle.h"
+#include "shapes3d/CalculateCone.h"
+#include "shapes3d/CalculateCylinder.h"
+#include "shapes3d/CalculatePyramid.h"
+#include "shapes3d/CalculateRectangularPrism.h"
+#include "shapes3d/CalculateSphere.h"
+#include "shapes3d/CalculateTrapezoidalPrism.h"
+#include "shapes3d/CalculateTriangularPrism.h"
 
 #include <QtGlobal>
 
@@ -20,7 +27,6 @@ template <typename Calculator> std::function<ShapeCalculator*()> make()
     return [] { return new Calculator; };
 }
 
-const std::function<ShapeCalculator*()> notYetAvailable;
 
 } // namespace
 
@@ -44,19 +50,19 @@ const std::vector<ShapeEntry>& ShapeCatalog::shapes()
         {QT_TRANSLATE_NOOP("Polymetra", "Regular Polygon"), Dimension::Plane, "InfoPolygon",
          "dockPolygon.png", make<CalculatePolygon>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Rectangular Prism"), Dimension::Solid,
-         "InfoRectangularPrism", "dockRectangularPrism.png", notYetAvailable},
+         "InfoRectangularPrism", "dockRectangularPrism.png", make<CalculateRectangularPrism>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Triangular Prism"), Dimension::Solid,
-         "InfoTriangularPrism", "dockTriangularPrism.png", notYetAvailable},
+         "InfoTriangularPrism", "dockTriangularPrism.png", make<CalculateTriangularPrism>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Trapezoidal Prism"), Dimension::Solid,
-         "InfoTrapezoidalPrism", "dockTrapezoidalPrism.png", notYetAvailable},
+         "InfoTrapezoidalPrism", "dockTrapezoidalPrism.png", make<CalculateTrapezoidalPrism>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Cylinder"), Dimension::Solid, "InfoCylinder",
-         "dockCylinder.png", notYetAvailable},
+         "dockCylinder.png", make<CalculateCylinder>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Cone"), Dimension::Solid, "InfoCone", "dockCone.png",
-         notYetAvailable},
+         make<CalculateCone>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Pyramid"), Dimension::Solid, "InfoPyramid",
-         "dockPyramid.png", notYetAvailable},
+         "dockPyramid.png", make<CalculatePyramid>()},
         {QT_TRANSLATE_NOOP("Polymetra", "Sphere"), Dimension::Solid, "InfoSphere", "dockSphere.png",
-         notYetAvailable},
+         make<CalculateSphere>()},
     };
     return table;
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/SolveOutcome.h"
+
+// Solves a right circular cone from two of radius, height, slant height and volume.
+// The surface is always computed, never read.
+class ConeSolver {
+public:
+    // Field order of the cone: the order its values are written and logged.
+    enum Field { Radius, Height, SlantHeight, Volume, Surface, FieldCount };
+
+    static constexpr const char* slantNotOverRadiusMessage =
+        "Please make sure that the Slant Height is greater than the Radius (> %@ units).\rPlease "
+        "try again with different values.";
+    static constexpr const char* slantNotOverHeightMessage =
+        "Please make sure that the Slant Height is greater than the Height (> %@ units).\rPlease "
+        "try again with different values.";
+
+    static SolveOutcome solve(double slantHeight, double height, double radius, double volume);
+};

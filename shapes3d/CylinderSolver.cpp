@@ -1,0 +1,47 @@
+#include "shapes3d/CylinderSolver.h"
+
+#include "shapes3d/MarkedSolution.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using F = CylinderSolver::Field;
+constexpr double pi = std::numbers::pi;
+
+double surfaceOf(double r, double h)
+{
+    return r * (2 * pi) * h + 2 * pi * r * r;
+}
+
+Solution solved(double r, double h, double volume, double surface, std::initializer_list<int> given)
+{
+    return markedSolution({r, h, volume, surface}, given);
+}
+
+} // namespace
+
+SolveOutcome CylinderSolver::solve(double h, double volume, double r, double surface)
+{
+    // Zero means not entered; a value that is not a number counts as entered.
+    if (r != 0.0 && h != 0.0)
+        return solved(r, h, h * r * r * pi, surfaceOf(r, h), {F::Radius, F::Height});
+    if (volume != 0.0 && r != 0.0) {
+        const double height = volume / (r * pi * r);
+        return solved(r, height, volume, surfaceOf(r, height), {F::Volume, F::Radius});
+    }
+    if (surface != 0.0 && r != 0.0) {
+        // Both bases must leave some area for the side.
+        const double bases = r * ((pi + pi) * r);
+        if (!(bases < surface))
+            return Refusal{baseAreasMessage, bases};
+        const double height = (pi * -2 * r * r + surface) / ((pi + pi) * r);
+        return solved(r, height, pi * r * r * height, surface, {F::Surface, F::Radius});
+    }
+    if (volume != 0.0 && h != 0.0) {
+        const double radius = std::sqrt(volume / (h * pi));
+        return solved(radius, h, volume, surfaceOf(radius, h), {F::Volume, F::Height});
+    }
+    return Refusal{};
+}

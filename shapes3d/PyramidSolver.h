@@ -1,0 +1,14 @@
+#pragma once
+
+#include "core/SolveOutcome.h"
+
+// Solves a right pyramid over a rectangular base, apex above the base's centre, from
+// three of base side a, base side b, height and volume. The surface is always
+// computed, never read.
+class PyramidSolver {
+public:
+    // Field order of the pyramid: the order its values are written and logged.
+    enum Field { SideA, SideB, Height, Volume, Surface, FieldCount };
+
+    static SolveOutcome solve(double a, double b, double h, double volume);
+};

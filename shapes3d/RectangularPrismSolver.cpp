@@ -1,0 +1,80 @@
+#include "shapes3d/RectangularPrismSolver.h"
+
+#include "shapes3d/MarkedSolution.h"
+
+#include <optional>
+
+namespace {
+
+using F = RectangularPrismSolver::Field;
+
+double surfaceOf(double a, double b, double h)
+{
+    return b * (a + a) + h * (a + a) + (b + b) * h;
+}
+
+Solution solved(double a, double b, double h, double volume, double surface,
+                std::initializer_list<int> given)
+{
+    return markedSolution({a, b, h, volume, surface}, given);
+}
+
+// The two faces spanned by the known edges must leave some area for the other four;
+// equality is refused too, since it leaves a flat box.
+std::optional<Refusal> surfaceTooSmall(double surface, double edge1, double edge2,
+                                       const char* message)
+{
+    const double bound = (edge1 + edge1) * edge2;
+    if (bound < surface)
+        return std::nullopt;
+    return Refusal{message, bound};
+}
+
+double edgeFromSurface(double surface, double edge1, double edge2)
+{
+    return (0.5 * surface - edge1 * edge2) / (edge1 + edge2);
+}
+
+} // namespace
+
+SolveOutcome RectangularPrismSolver::solve(double a, double b, double h, double volume,
+                                           double surface)
+{
+    // Zero means not entered; a value that is not a number counts as entered.
+    if (a != 0.0 && b != 0.0 && h != 0.0)
+        return solved(a, b, h, a * b * h, surfaceOf(a, b, h), {F::SideA, F::SideB, F::Height});
+    if (volume != 0.0 && a != 0.0 && b != 0.0) {
+        const double height = volume / (a * b);
+        return solved(a, b, height, volume, surfaceOf(a, b, height),
+                      {F::Volume, F::SideA, F::SideB});
+    }
+    if (surface != 0.0 && a != 0.0 && b != 0.0) {
+        if (auto refusal = surfaceTooSmall(surface, a, b, baseAreasMessage))
+            return *refusal;
+        const double height = edgeFromSurface(surface, a, b);
+        return solved(a, b, height, a * b * height, surface, {F::Surface, F::SideA, F::SideB});
+    }
+    if (volume != 0.0 && h != 0.0 && a != 0.0) {
+        const double sideB = volume / (a * h);
+        return solved(a, sideB, h, volume, surfaceOf(a, sideB, h),
+                      {F::Volume, F::Height, F::SideA});
+    }
+    if (volume != 0.0 && h != 0.0 && b != 0.0) {
+        const double sideA = volume / (b * h);
+        return solved(sideA, b, h, volume, surfaceOf(sideA, b, h),
+                      {F::Volume, F::Height, F::SideB});
+    }
+    if (surface != 0.0 && h != 0.0 && a != 0.0) {
+        if (auto refusal = surfaceTooSmall(surface, a, h, sideAreasMessage))
+            return *refusal;
+        const double sideB = edgeFromSurface(surface, a, h);
+        return solved(a, sideB, h, a * sideB * h, surface, {F::Surface, F::Height, F::SideA});
+    }
+    if (surface != 0.0 && h != 0.0 && b != 0.0) {
+        if (auto refusal = surfaceTooSmall(surface, b, h, sideAreasMessage))
+            return *refusal;
+        const double sideA = edgeFromSurface(surface, b, h);
+        return solved(sideA, b, h, b * sideA * h, surface, {F::Surface, F::Height, F::SideB});
+    }
+    return Refusal{};
+}

@@ -1,0 +1,44 @@
+#include "shapes3d/SphereSolver.h"
+
+#include "shapes3d/MarkedSolution.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+using F = SphereSolver::Field;
+constexpr double pi = std::numbers::pi;
+constexpr double fourThirds = 4.0 / 3.0;
+
+Solution solved(double r, double diameter, double volume, double surface, F given)
+{
+    return markedSolution({r, diameter, volume, surface}, {given});
+}
+
+double volumeOf(double r)
+{
+    return pi * fourThirds * r * r * r;
+}
+
+} // namespace
+
+SolveOutcome SphereSolver::solve(double diameter, double r, double surface, double volume)
+{
+    // Zero means not entered; a value that is not a number counts as entered.
+    if (r != 0.0)
+        return solved(r, r + r, volumeOf(r), pi * 4 * r * r, F::Radius);
+    if (diameter != 0.0) {
+        const double radius = 0.5 * diameter;
+        return solved(radius, diameter, volumeOf(radius), pi * 4 * radius * radius, F::Diameter);
+    }
+    if (volume != 0.0) {
+        const double radius = std::cbrt(volume / (pi * fourThirds));
+        return solved(radius, radius + radius, volume, radius * radius * pi * 4, F::Volume);
+    }
+    if (surface != 0.0) {
+        const double radius = std::sqrt(surface / (pi * 4));
+        return solved(radius, radius + radius, volumeOf(radius), surface, F::Surface);
+    }
+    return Refusal{};
+}
