@@ -66,7 +66,7 @@ MainWindow::MainWindow(QWidget* parent)
     setFigureViews(
         new FigureViewPlaceholder(localized("Drawing plane figures is not available yet.")),
         new FigureViewPlaceholder(localized("Drawing solids is not available yet.")));
-    resize(760, 480);
+    resize(980, 720);
 }
 
 MainWindow::~MainWindow() = default;

@@ -27,7 +27,6 @@ template <typename Calculator> std::function<ShapeCalculator*()> make()
     return [] { return new Calculator; };
 }
 
-
 } // namespace
 
 const std::vector<ShapeEntry>& ShapeCatalog::shapes()

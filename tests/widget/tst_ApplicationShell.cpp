@@ -6,17 +6,21 @@
 #include "app/MainWindow.h"
 #include "app/MyTabView.h"
 #include "app/PreferencesDialog.h"
+#include "app/ShapeCatalog.h"
 #include "app/SingleInstance.h"
 #include "core/NotificationCenter.h"
 #include "core/NumberFormatter.h"
 #include "core/RecordingAlertPresenter.h"
+#include "core/SupportPaths.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QDockWidget>
+#include <QFile>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -37,6 +41,7 @@ private slots:
     void aFirstLaunchShowsTheDefaultShapeWithEveryPanelOpen();
     void clickingATabLoadsItsShapeOnce();
     void clickingTheSelectedTabChangesNothing();
+    void everyShapeShowsItsDescriptionAndPicture();
     void theStoredSelectionIsRestoredAtLaunch();
     void theInfoPanelAndALeftTapeNeverShareTheEdge();
     void closingTheTapeStopsTapeEntriesUntilItReopens();
@@ -152,6 +157,23 @@ void ApplicationShellTest::clickingTheSelectedTabChangesNothing()
     QTest::mouseDClick(window().d2TabView()->tabBar(), Qt::LeftButton, Qt::NoModifier,
                        window().d2TabView()->tabBar()->tabRect(1).center());
     QCOMPARE(posts(Notifications::calculateAndDraw2DFigures), drawn);
+}
+
+void ApplicationShellTest::everyShapeShowsItsDescriptionAndPicture()
+{
+    for (const ShapeEntry& shape : ShapeCatalog::shapes()) {
+        const QString name = QString::fromLatin1(shape.name);
+        MyTabView* family = window().tabViewFor(shape.dimension);
+        clickTab(window().topTabView(), family == window().d2TabView() ? "2D" : "3D");
+        clickTab(family, name);
+        QCOMPARE(window().selectedShape(), name);
+        const QString info = window().changeDrawerText()->toPlainText();
+        QVERIFY2(info.startsWith(name + "\n"), qPrintable(name));
+        QVERIFY2(info.size() > 200, qPrintable(name));
+        QVERIFY2(!QPixmap(QStringLiteral(":/") + QLatin1String(shape.dockPicture)).isNull(),
+                 qPrintable(name));
+        QVERIFY(QFile::exists(SupportPaths::metadataFolder() + "/Polymetra " + name));
+    }
 }
 
 void ApplicationShellTest::theStoredSelectionIsRestoredAtLaunch()
