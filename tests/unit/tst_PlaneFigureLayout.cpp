@@ -87,7 +87,6 @@ private slots:
     void regularPolygonsStandOnAHorizontalEdge_data();
     void regularPolygonsStandOnAHorizontalEdge();
     void regularPolygonAbove60SidesIsACircle();
-    void onlyThePlaneFigureNamesAreRecognised();
 };
 
 void PlaneFigureLayoutTest::rectangleFourByOneFillsTheWidth()
@@ -352,15 +351,6 @@ void PlaneFigureLayoutTest::regularPolygonAbove60SidesIsACircle()
     QCOMPARE(layout.box, QRectF(120, 20, 200, 200));
     QCOMPARE(layout.gridOrigin, QPointF(220, 120));
     QVERIFY(layout.points.empty());
-}
-
-void PlaneFigureLayoutTest::onlyThePlaneFigureNamesAreRecognised()
-{
-    QCOMPARE(PlaneFigureLayout::figureNamed("Regular Polygon"),
-             PlaneFigureLayout::Figure::RegularPolygon);
-    QCOMPARE(PlaneFigureLayout::figureNamed("Trapezium"), PlaneFigureLayout::Figure::Trapezium);
-    QVERIFY(!PlaneFigureLayout::figureNamed("Cone"));
-    QVERIFY(!PlaneFigureLayout::figureNamed("circle"));
 }
 
 QTEST_GUILESS_MAIN(PlaneFigureLayoutTest)
