@@ -9,10 +9,12 @@
 #include "core/Localization.h"
 #include "core/TextField.h"
 #include "core/TypingFilterDelegate.h"
+#include "render/Render2DView.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -63,9 +65,8 @@ MainWindow::MainWindow(QWidget* parent)
     outlets.tapeTextView = tapeTextView();
     for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView})
         view->setOutlets(m_outlets);
-    setFigureViews(
-        new FigureViewPlaceholder(localized("Drawing plane figures is not available yet.")),
-        new FigureViewPlaceholder(localized("Drawing solids is not available yet.")));
+    setFigureViews(createPlaneFigureView(),
+                   new FigureViewPlaceholder(localized("Drawing solids is not available yet.")));
     resize(980, 720);
 }
 
@@ -109,6 +110,66 @@ void MainWindow::createDrawers()
     // states and the edge rules; they have no close buttons of their own.
     for (QDockWidget* dock : {m_infoDrawer, m_tapeDrawer, m_graphicsDrawer})
         dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+}
+
+QWidget* MainWindow::createPlaneFigureView()
+{
+    auto* pane = new QWidget;
+    pane->setObjectName(QStringLiteral("render2DPane"));
+    m_render2DView = new Render2DView(pane);
+    m_scaleStringTextField = new QLabel(pane);
+    m_scaleStringTextField->setObjectName(QStringLiteral("scaleStringTextField"));
+    m_scaleStringTextField->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // Wide enough for any usual scale, so that a new label never resizes the view.
+    m_scaleStringTextField->setMinimumWidth(
+        m_scaleStringTextField->fontMetrics().horizontalAdvance(QStringLiteral("Scale 1:100000")));
+    auto* layout = new QHBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 4, 0);
+    layout->addWidget(m_render2DView, 1);
+    layout->addWidget(m_scaleStringTextField);
+
+    const auto field = [this](const char* shape, const char* outlet) -> TextField* {
+        ShapeCalculator* calculator = this->calculator(QString::fromLatin1(shape));
+        return calculator ? calculator->fieldByOutlet(QString::fromLatin1(outlet)) : nullptr;
+    };
+    Render2DView::Outlets o;
+    o.graphicsDrawer = m_graphicsDrawer;
+    o.selectedPlaneFigure = [this] { return m_d2TabView->selectedIdentifier(); };
+    o.scaleStringTextField = m_scaleStringTextField;
+    o.circleRadiusTextField = field("Circle", "radiusTextField");
+    o.ellipseRadiusATextField = field("Ellipse", "RadiusATextField");
+    o.ellipseRadiusBTextField = field("Ellipse", "RadiusBTextField");
+    o.rectangleSideATextField = field("Rectangle", "sideATextField");
+    o.rectangleSideBTextField = field("Rectangle", "sideBTextField");
+    o.squareSideTextField = field("Square", "sideATextField");
+    o.triangleSideATextField = field("Triangle", "sideATextField");
+    o.triangleSideBTextField = field("Triangle", "sideBTextField");
+    o.triangleSideCTextField = field("Triangle", "sideCTextField");
+    o.triangleAngleATextField = field("Triangle", "angleATextField");
+    o.triangleAngleBTextField = field("Triangle", "angleBTextField");
+    o.triangleAngleCTextField = field("Triangle", "angleCTextField");
+    o.triangleHeightTextField = field("Triangle", "yHeightTextField");
+    o.trapeziumSideATextField = field("Trapezium", "sideATextField");
+    o.trapeziumSideBTextField = field("Trapezium", "sideBTextField");
+    o.trapeziumSideCTextField = field("Trapezium", "sideCTextField");
+    o.trapeziumSideDTextField = field("Trapezium", "sideDTextField");
+    o.trapeziumAngleATextField = field("Trapezium", "angleATextField");
+    o.trapeziumAngleBTextField = field("Trapezium", "angleBTextField");
+    o.trapeziumAngleCTextField = field("Trapezium", "angleCTextField");
+    o.trapeziumAngleDTextField = field("Trapezium", "angleDTextField");
+    o.trapeziumHeightTextField = field("Trapezium", "heightHTextField");
+    o.parallelogramSideATextField = field("Parallelogram", "sideATextField");
+    o.parallelogramSideBTextField = field("Parallelogram", "sideBTextField");
+    o.parallelogramAngleATextField = field("Parallelogram", "angleATextField");
+    o.parallelogramAngleBTextField = field("Parallelogram", "angleBTextField");
+    o.parallelogramHeightTextField = field("Parallelogram", "yHeightTextField");
+    // The table fields: they hold the number of sides, and the same lengths as the
+    // graphic fields once a polygon is solved.
+    o.polygonNSidesTextField = field("Regular Polygon", "xsidesNTextField");
+    o.polygonSideTextField = field("Regular Polygon", "xsideTextField");
+    o.polygonRadiusATextField = field("Regular Polygon", "xradiusATextField");
+    m_render2DView->setOutlets(std::move(o));
+    return pane;
 }
 
 QAction* MainWindow::addAction(QMenu* menu, Action which, const QString& text,
@@ -185,6 +246,8 @@ void MainWindow::awakeFromNib()
         calculator->awakeFromNib();
     for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView})
         view->awakeFromNib();
+    if (m_render2DView)
+        m_render2DView->awakeFromNib();
 }
 
 MyTabView* MainWindow::tabViewFor(ShapeCalculator::Dimension dimension) const

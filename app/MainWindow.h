@@ -12,6 +12,7 @@ class QAction;
 class QDockWidget;
 class QLabel;
 class QTextEdit;
+class Render2DView;
 class TapePanel;
 class TypingFilterDelegate;
 
@@ -61,6 +62,8 @@ public:
 
     // The figure views the graphics panel swaps between.
     void setFigureViews(QWidget* render2DView, QWidget* render3DView);
+    Render2DView* render2DView() const { return m_render2DView; }
+    QLabel* scaleStringTextField() const { return m_scaleStringTextField; }
 
     // Prepares the calculators and the tab views once the window is assembled.
     void awakeFromNib();
@@ -75,6 +78,8 @@ private:
     QWidget* createShapePage(const struct ShapeEntry& entry);
     void createDrawers();
     void createMenus();
+    // The plane-figure view with its scale label beside it, wired to the plane calculators.
+    QWidget* createPlaneFigureView();
     QAction* addAction(QMenu* menu, Action which, const QString& text,
                        const QKeySequence& shortcut = {});
 
@@ -88,6 +93,8 @@ private:
     QDockWidget* m_infoDrawer = nullptr;
     QDockWidget* m_tapeDrawer = nullptr;
     QDockWidget* m_graphicsDrawer = nullptr;
+    Render2DView* m_render2DView = nullptr;
+    QLabel* m_scaleStringTextField = nullptr;
     TypingFilterDelegate* m_typingFilter;
     std::vector<ShapeCalculator*> m_calculators;
     std::vector<std::pair<Action, QAction*>> m_actions;

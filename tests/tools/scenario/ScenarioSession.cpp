@@ -13,6 +13,7 @@
 #include "core/ShapeCalculator.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
+#include "render/Render2DView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,6 +126,43 @@ void ScenarioSession::pasteAssignments()
     }
 }
 
+void ScenarioSession::sizeFigureView()
+{
+    if (!m_options.view)
+        return;
+    const QSize size(m_options.view->first, m_options.view->second);
+    window().render2DView()->setFixedSize(size);
+    // The window grows as far as the fixed view needs.
+    window().resize(window().size().expandedTo(window().minimumSizeHint()));
+    settle();
+}
+
+QJsonObject ScenarioSession::view2d()
+{
+    Render2DView* view = window().render2DView();
+    settle();
+    // The notification's handler, at the view's present size.
+    view->calculateAndDraw2DFigures();
+    const PlaneLayout& layout = view->layout();
+    const auto pair = [](const QPointF& p) { return QJsonArray{p.x(), p.y()}; };
+    QJsonArray points;
+    for (const QPointF& point : layout.points)
+        points.append(pair(point));
+    const bool hasBox = layout.outline == PlaneLayout::Outline::Oval ||
+                        layout.outline == PlaneLayout::Outline::Rectangle;
+    const QRectF& box = layout.box;
+    return QJsonObject{{QStringLiteral("viewSize"), QJsonArray{view->width(), view->height()}},
+                       {QStringLiteral("fitScale"), layout.scalingRatio},
+                       {QStringLiteral("gridSpacing"), view->scaleLabel().gridSpacing},
+                       {QStringLiteral("label"), window().scaleStringTextField()->text()},
+                       {QStringLiteral("box"),
+                        hasBox ? QJsonValue(QJsonArray{box.x(), box.y(), box.width(), box.height()})
+                               : QJsonValue()},
+                       {QStringLiteral("points"), points},
+                       {QStringLiteral("gridOrigin"),
+                        layout.isEmpty() ? QJsonValue() : QJsonValue(pair(layout.gridOrigin))}};
+}
+
 void ScenarioSession::runStep(const QString& text)
 {
     QString argument;
@@ -137,6 +175,7 @@ QJsonObject ScenarioSession::run()
 {
     prepareHome();
     launch();
+    sizeFigureView();
     pasteAssignments();
     for (const QString& step : m_options.steps)
         runStep(step);
@@ -195,6 +234,8 @@ QJsonObject ScenarioSession::run()
         report.insert(QStringLiteral("calculateEnabled"),
                       calculator->calculateButton()->isEnabled());
         report.insert(QStringLiteral("returnClears"), calculator->returnClears());
+        if (m_options.view && calculator->dimension() == ShapeCalculator::Dimension::Plane)
+            report.insert(QStringLiteral("view2d"), view2d());
     }
     if (!m_options.screenshot.isEmpty())
         window().grab().save(m_options.screenshot, "PNG");

@@ -37,6 +37,10 @@ private:
     void launch();
     void pasteAssignments();
     void runStep(const QString& step);
+    // Gives the plane-figure view the size asked for with --view.
+    void sizeFigureView();
+    // The plane-figure view's layout, in its y-up coordinates before the half-unit shift.
+    QJsonObject view2d();
 
     ScenarioOptions m_options;
     std::unique_ptr<QTemporaryDir> m_temporaryHome;
