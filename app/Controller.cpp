@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
+#include <QLayout>
 #include <QLocale>
 #include <QRadioButton>
 #include <QScreen>
@@ -83,12 +84,36 @@ bool Controller::isOpen(QDockWidget* drawer)
 
 void Controller::setContentWidth(QDockWidget* drawer, int width)
 {
-    m_mainWindow->resizeDocks({drawer}, {width}, Qt::Horizontal);
+    setContentSize(drawer, width, Qt::Horizontal);
 }
 
 void Controller::setContentHeight(QDockWidget* drawer, int height)
 {
-    m_mainWindow->resizeDocks({drawer}, {height}, Qt::Vertical);
+    setContentSize(drawer, height, Qt::Vertical);
+}
+
+void Controller::setContentSize(QDockWidget* drawer, int size, Qt::Orientation orientation)
+{
+    // The stored sizes are the content's; the panel adds its title bar and frame, which
+    // are known only once the window is laid out, so measure and correct once.
+    auto contentSize = [drawer, orientation] {
+        return orientation == Qt::Horizontal ? drawer->widget()->width()
+                                             : drawer->widget()->height();
+    };
+    auto panelSize = [drawer, orientation] {
+        return orientation == Qt::Horizontal ? drawer->width() : drawer->height();
+    };
+    QLayout* layout = m_mainWindow->layout();
+    for (int pass = 0; pass < 2; ++pass) {
+        if (layout)
+            layout->activate();
+        const int frame = std::max(0, panelSize() - contentSize());
+        m_mainWindow->resizeDocks({drawer}, {size + frame}, orientation);
+        if (layout)
+            layout->activate();
+        if (contentSize() == size)
+            break;
+    }
 }
 
 void Controller::rebuildFormat()

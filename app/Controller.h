@@ -68,6 +68,7 @@ private:
     void closeInfoIfSharingTheLeftEdge();
     void setContentWidth(QDockWidget* drawer, int width);
     void setContentHeight(QDockWidget* drawer, int height);
+    void setContentSize(QDockWidget* drawer, int size, Qt::Orientation orientation);
     // Removes the tapes folder (if any) and has the empty tapes seeded again.
     bool removeAllTapes();
 

@@ -53,6 +53,7 @@ private slots:
     void openingAFileSelectsItsShape();
     void aSecondLaunchHandsItsFilesToTheFirst();
     void panelStatesAndSizesSurviveARestart();
+    void panelSizesSurviveARestart();
 
 private:
     void launch();
@@ -346,6 +347,28 @@ void ApplicationShellTest::panelStatesAndSizesSurviveARestart()
     QVERIFY(!window().infoDrawer()->isHidden());
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::tapeDrawerState), 2);
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::graphicsDrawerState), 2);
+}
+
+void ApplicationShellTest::panelSizesSurviveARestart()
+{
+    m_interface->applicationWillTerminate();
+    m_interface.reset();
+    UserDefaults defaults;
+    // Panels on one edge share its depth, so the tape sits at the bottom with the graphics.
+    defaults.setString(DefaultsKeys::tapeDrawerEdge, "Bottom");
+    defaults.setInteger(DefaultsKeys::tapeDrawerHeight, 200);
+    defaults.setInteger(DefaultsKeys::graphicsDrawerHeight, 200);
+    defaults.setInteger(DefaultsKeys::drawerWidth, 240);
+    launch();
+    QTRY_COMPARE(window().graphicsDrawer()->widget()->height(), 200);
+    QTRY_COMPARE(window().infoDrawer()->widget()->width(), 240);
+    // The user drags the panel smaller; the next launch restores that size.
+    window().resizeDocks({window().graphicsDrawer()}, {170}, Qt::Vertical);
+    QTRY_VERIFY(window().graphicsDrawer()->widget()->height() < 200);
+    const int resized = window().graphicsDrawer()->widget()->height();
+    launch();
+    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::graphicsDrawerHeight), resized);
+    QTRY_COMPARE(window().graphicsDrawer()->widget()->height(), resized);
 }
 
 QTEST_MAIN(ApplicationShellTest)
