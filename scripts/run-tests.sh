@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 scripts/install-dependencies.sh
 
-build=build/tests
+build=build/checks
 options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "${1:-}" = "--sanitize" ]; then
     build=build/sanitize
