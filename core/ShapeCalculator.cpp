@@ -26,11 +26,11 @@ ShapeCalculator::ShapeCalculator(const char* shapeName, Dimension dimension,
       m_calculateButton(new QPushButton(localized("Calculate"), this)),
       m_clearButton(new ClearButton(localized("Clear"), this))
 {
-    for (const FieldSpec& spec : m_specs) {
+    for (const FieldSpec& declared : m_specs) {
         auto* field = new TextField(this);
-        field->setObjectName(QString::fromLatin1(spec.outlet));
-        field->setTag(spec.tag);
-        field->setOutputOnly(spec.role == FieldRole::OutputOnly);
+        field->setObjectName(QString::fromLatin1(declared.outlet));
+        field->setTag(declared.tag);
+        field->setOutputOnly(declared.role == FieldRole::OutputOnly);
         m_fields.push_back(field);
     }
     m_clearingOrder.resize(m_fields.size());
