@@ -116,14 +116,9 @@ void ShapeCalculator::refuse(const Refusal& refusal)
                                          QString(), QString()});
 }
 
-QString ShapeCalculator::formatComputedValue(int, double value) const
+QString ShapeCalculator::formatComputedValue(double value)
 {
     return NumberFormatter::shared().correctlyFormatTheString(value);
-}
-
-bool ShapeCalculator::logsField(int) const
-{
-    return true;
 }
 
 void ShapeCalculator::setFields(const std::vector<double>& values)
@@ -143,9 +138,8 @@ void ShapeCalculator::writeFields(const std::vector<double>& values)
         TextField* field = m_fields[i];
         const bool given = field->isGiven();
         if (!given)
-            field->setText(formatComputedValue(int(i), values.at(i)));
-        if (logsField(int(i)))
-            logField(int(i), given);
+            field->setText(formatComputedValue(values.at(i)));
+        logField(int(i), given);
         finishWrittenField(field);
     }
 }

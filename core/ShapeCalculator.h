@@ -68,10 +68,8 @@ protected:
     void buildStandardPane(QWidget* diagram);
     void setClearingOrder(std::vector<int> order) { m_clearingOrder = std::move(order); }
     const std::vector<int>& clearingOrder() const { return m_clearingOrder; }
-    // The text a computed value is shown with; whole-number fields override it.
-    virtual QString formatComputedValue(int index, double value) const;
-    // Whether a field's line goes on the tape in this calculation.
-    virtual bool logsField(int index) const;
+    // The text a computed value is shown with.
+    static QString formatComputedValue(double value);
     // The middle of the set operation, between the date line and saving the tape: writes
     // every field and logs its line. A shape whose fields do not map one to one onto its
     // tape lines (two field sets showing one figure) replaces this step only.

@@ -204,7 +204,7 @@ void CalculatePolygon::writeMeasure(int own, int twin, double value, bool logged
             logField(own, true);
         twinField->setText(ownField->text());
     } else if (!twinField->isGiven()) {
-        ownField->setText(formatComputedValue(own, value));
+        ownField->setText(formatComputedValue(value));
         if (logged)
             logField(own, false);
     }
