@@ -2,6 +2,7 @@
 
 #include "ScenarioSteps.h"
 #include "support/TapeRuns.h"
+#include "support/TestHome.h"
 
 #include "app/AppInterface.h"
 #include "app/Controller.h"
@@ -57,21 +58,7 @@ QString ScenarioSession::validate(const ScenarioOptions& options)
 
 void ScenarioSession::prepareHome()
 {
-    QString home = m_options.home;
-    if (home.isEmpty()) {
-        m_temporaryHome = std::make_unique<QTemporaryDir>();
-        home = m_temporaryHome->path();
-    }
-    QDir().mkpath(home);
-    const QString data = home + QStringLiteral("/.local/share");
-    const QString config = home + QStringLiteral("/.config");
-    QDir().mkpath(data);
-    QDir().mkpath(config);
-    qputenv("HOME", QFile::encodeName(home));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(data));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
+    m_home = std::make_unique<TestHome>(m_options.home);
 }
 
 void ScenarioSession::launch()

@@ -6,11 +6,11 @@
 
 #include <QJsonObject>
 #include <QStringList>
-#include <QTemporaryDir>
 
 #include <memory>
 
 class AppInterface;
+class TestHome;
 class MainWindow;
 class ShapeCalculator;
 
@@ -43,7 +43,7 @@ private:
     QJsonObject view2d();
 
     ScenarioOptions m_options;
-    std::unique_ptr<QTemporaryDir> m_temporaryHome;
+    std::unique_ptr<TestHome> m_home;
     RecordingAlertPresenter m_alerts;
     std::unique_ptr<AppInterface> m_interface;
     QStringList m_openedUrls; // pages the program asked the browser to show
