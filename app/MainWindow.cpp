@@ -9,6 +9,7 @@
 #include "core/Localization.h"
 #include "core/TextField.h"
 #include "core/TypingFilterDelegate.h"
+#include "render/Render3DView.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -63,9 +64,12 @@ MainWindow::MainWindow(QWidget* parent)
     outlets.tapeTextView = tapeTextView();
     for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView})
         view->setOutlets(m_outlets);
+    auto* solidView = new Render3DView;
+    solidView->setFieldOutlets(SolidFieldOutlets::fromCalculators(
+        [this](const char* shapeName) { return calculator(QLatin1String(shapeName)); }));
     setFigureViews(
         new FigureViewPlaceholder(localized("Drawing plane figures is not available yet.")),
-        new FigureViewPlaceholder(localized("Drawing solids is not available yet.")));
+        solidView);
     resize(760, 480);
 }
 
