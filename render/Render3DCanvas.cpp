@@ -15,6 +15,9 @@ Render3DCanvas::Render3DCanvas(Render3DView* view, QWidget* parent)
 Render3DCanvas::~Render3DCanvas()
 {
     releaseResources();
+    // The base class destroys the context after this destructor: nothing left to free.
+    if (context())
+        disconnect(context(), nullptr, this, nullptr);
 }
 
 QSurfaceFormat Render3DCanvas::surfaceFormat()

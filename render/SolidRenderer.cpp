@@ -110,6 +110,7 @@ void SolidRenderer::drawRect(const SolidFrame& frame, SolidMotion& motion,
         glClear(GL_COLOR_BUFFER_BIT);
         return;
     }
+    m_scenePasses = 0;
     const SolidKind kind = *frame.kind;
     glViewport(0, 0, GLsizei(frame.width), GLsizei(frame.height));
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -236,6 +237,7 @@ void SolidRenderer::drawStraightSolid(const SolidFrame& frame, SolidMotion& moti
     glTranslatef(0, 0, straightCamera);
     glRotatef(motion.angle(kind), 0, 1, 0);
     glTranslatef(cx, cy, cz);
+    ++m_scenePasses;
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     const SolidFaces solid = SolidFaces::of(kind, l);
     for (const SolidFaces::Face& face : solid.faces)
@@ -252,6 +254,7 @@ void SolidRenderer::drawStraightSolid(const SolidFrame& frame, SolidMotion& moti
 
 void SolidRenderer::drawSmoothScene(const SolidFrame& frame, SolidMotion& motion)
 {
+    ++m_scenePasses;
     const SolidKind kind = *frame.kind;
     const float angle = motion.angle(kind);
     const float y = frame.layout.yValue;

@@ -36,6 +36,9 @@ public:
     // Whether the pass for this frame renders the scene four times.
     static bool antiAliased(const SolidFrame& frame, const SolidMotion& motion);
 
+    // How many times the last pass rendered the scene (1, or 4 when anti-aliased).
+    int lastScenePasses() const { return m_scenePasses; }
+
     // Frees the GL objects; the context must be current.
     void releaseResources();
 
@@ -56,6 +59,7 @@ private:
 
     unsigned m_lists = 0; // first of the current display lists
     int m_listCount = 0;
+    int m_scenePasses = 0;
     std::unique_ptr<QOpenGLFramebufferObject> m_accumulation; // RGBA16, the 64-bit buffer
     std::unique_ptr<QOpenGLFramebufferObject> m_pass;         // one jittered rendering
 };

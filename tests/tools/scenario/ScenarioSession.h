@@ -4,6 +4,7 @@
 
 #include "core/RecordingAlertPresenter.h"
 
+#include <QImage>
 #include <QJsonObject>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 
 class AppInterface;
 class MainWindow;
+class Render3DView;
 class ShapeCalculator;
 
 // One scenario run in a real main window with its own home, settings and alerts.
@@ -37,6 +39,10 @@ private:
     void launch();
     void pasteAssignments();
     void runStep(const QString& step);
+    // The solid view when a solid and a view size were asked for.
+    Render3DView* solidView();
+    static QJsonObject view3d(Render3DView& view);
+    QImage screenshot();
 
     ScenarioOptions m_options;
     std::unique_ptr<QTemporaryDir> m_temporaryHome;
