@@ -60,8 +60,7 @@ SolidDimensions section(float a, float b, float c, float length, float angleB = 
 }
 
 // A row's value inside an expression (QFETCH only declares a variable).
-template <typename T>
-T fetched(const char* name)
+template <typename T> T fetched(const char* name)
 {
     return *static_cast<T*>(QTest::qData(name, qMetaTypeId<T>()));
 }
@@ -94,8 +93,8 @@ void SolidLayoutTest::fitsSolidsIntoTheScene_data()
 
     const double cubeFov = 2 * std::atan2(std::sqrt(3.0), 3.45) * degrees; // ≈ 53.3
     QTest::newRow("cube of side 2: height wins, fov from 3.45")
-        << int(SolidKind::RectangularPrism) << box(2, 2, 2) << 4.0f / 3 << 2.0 << 1.0 << 1.0
-        << 1.0 << cubeFov << -1.0;
+        << int(SolidKind::RectangularPrism) << box(2, 2, 2) << 4.0f / 3 << 2.0 << 1.0 << 1.0 << 1.0
+        << cubeFov << -1.0;
     QTest::newRow("cube fov does not depend on the aspect")
         << int(SolidKind::RectangularPrism) << box(2, 2, 2) << 3.0f << 2.0 << 1.0 << 1.0 << 1.0
         << cubeFov << -1.0;
@@ -107,9 +106,8 @@ void SolidLayoutTest::fitsSolidsIntoTheScene_data()
     QTest::newRow("long cylinder in a wide strip: widened to its height")
         << int(SolidKind::Cylinder) << round(1, 10) << 8.0f << 10.0 << 0.2 << 0.2 << 1.0
         << 2 * std::atan2(0.2, 3.8 - longReach) * degrees << -0.2;
-    QTest::newRow("sphere of radius 3: fixed fov")
-        << int(SolidKind::Sphere) << round(3, 0) << 0.5f << 6.0 << 1.0 << 1.0 << 1.0 << 35.0
-        << -1.0;
+    QTest::newRow("sphere of radius 3: fixed fov") << int(SolidKind::Sphere) << round(3, 0) << 0.5f
+                                                   << 6.0 << 1.0 << 1.0 << 1.0 << 35.0 << -1.0;
     QTest::newRow("flat cone: width wins, floor at -0.8 of its half-height")
         << int(SolidKind::Cone) << round(5, 1) << 1.0f << 10.0 << 1.0 << 0.1 << 1.0
         << 2 * std::atan2(std::sqrt(25.0 + 1.0 + 100.0) / 10, 3.8) * degrees << -0.08;
@@ -147,8 +145,7 @@ void SolidLayoutTest::placesTheTriangleApexByItsShape_data()
 void SolidLayoutTest::placesTheTriangleApexByItsShape()
 {
     QFETCH(SolidDimensions, dimensions);
-    const SolidLayout l =
-        SolidLayout::compute(SolidKind::TriangularPrism, dimensions, 1.0f, {});
+    const SolidLayout l = SolidLayout::compute(SolidKind::TriangularPrism, dimensions, 1.0f, {});
     const double a = dimensions.sideA, b = dimensions.sideB, c = dimensions.sideC;
     const double angleB = std::acos((c * c + a * a - b * b) / (2 * c * a));
     const double h = c * std::sin(angleB);
@@ -193,8 +190,7 @@ void SolidLayoutTest::widensTheTrapezoidToItsOverhangingCorners_data()
 void SolidLayoutTest::widensTheTrapezoidToItsOverhangingCorners()
 {
     QFETCH(SolidDimensions, dimensions);
-    const SolidLayout l =
-        SolidLayout::compute(SolidKind::TrapezoidalPrism, dimensions, 1.0f, {});
+    const SolidLayout l = SolidLayout::compute(SolidKind::TrapezoidalPrism, dimensions, 1.0f, {});
     QVERIFY2(std::fabs(l.sectionWidth - fetched<double>("width")) < 1e-4,
              qPrintable(QString::number(l.sectionWidth)));
     QVERIFY(std::fabs(l.sectionCentre - fetched<double>("centre")) < 1e-4);
@@ -305,8 +301,7 @@ void SolidLayoutTest::switchesLeaveOutTheirPlanes()
 {
     SolidGrid::Switches none{false, false, false, false, true};
     const SolidGrid::Lines off = SolidGrid::build(25, -1, 10, none);
-    QVERIFY(off.xyPlane.empty() && off.xzPlane.empty() && off.zyPlane.empty() &&
-            off.axes.empty());
+    QVERIFY(off.xyPlane.empty() && off.xzPlane.empty() && off.zyPlane.empty() && off.axes.empty());
     SolidGrid::Switches floorOnly{false, true, false, false, false};
     const SolidGrid::Lines floor = SolidGrid::build(25, -1, 10, floorOnly);
     QVERIFY(!floor.xzPlane.empty());

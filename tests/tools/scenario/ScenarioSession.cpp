@@ -20,8 +20,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QDockWidget>
-#include <QJsonArray>
 #include <QGuiApplication>
+#include <QJsonArray>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -113,19 +113,18 @@ Render3DView* ScenarioSession::solidView()
 QJsonObject ScenarioSession::view3d(Render3DView& view)
 {
     const SolidLayout& layout = view.layout();
-    QJsonObject out{
-        {QStringLiteral("label"), view.scaleStringTextField->text()},
-        {QStringLiteral("fov"), double(layout.fov)},
-        {QStringLiteral("gridScalingFactor"), view.scale().gridScalingFactor},
-        {QStringLiteral("scaleStringFactor"), view.scale().scaleStringFactor},
-        {QStringLiteral("xValue"), double(layout.xValue)},
-        {QStringLiteral("yValue"), double(layout.yValue)},
-        {QStringLiteral("zValue"), double(layout.zValue)},
-        {QStringLiteral("gridOffset"), layout.gridOffset},
-        {QStringLiteral("sceneWidth"), view.openGLViewSceneBounds().width()},
-        {QStringLiteral("sceneHeight"), view.openGLViewSceneBounds().height()},
-        {QStringLiteral("drawing"), view.canvas() ? QStringLiteral("opengl")
-                                                  : QStringLiteral("unavailable")}};
+    QJsonObject out{{QStringLiteral("label"), view.scaleStringTextField->text()},
+                    {QStringLiteral("fov"), double(layout.fov)},
+                    {QStringLiteral("gridScalingFactor"), view.scale().gridScalingFactor},
+                    {QStringLiteral("scaleStringFactor"), view.scale().scaleStringFactor},
+                    {QStringLiteral("xValue"), double(layout.xValue)},
+                    {QStringLiteral("yValue"), double(layout.yValue)},
+                    {QStringLiteral("zValue"), double(layout.zValue)},
+                    {QStringLiteral("gridOffset"), layout.gridOffset},
+                    {QStringLiteral("sceneWidth"), view.openGLViewSceneBounds().width()},
+                    {QStringLiteral("sceneHeight"), view.openGLViewSceneBounds().height()},
+                    {QStringLiteral("drawing"),
+                     view.canvas() ? QStringLiteral("opengl") : QStringLiteral("unavailable")}};
     if (!view.canvas())
         out.insert(QStringLiteral("note"),
                    QStringLiteral("no OpenGL on the \"%1\" platform: run under an X server "
