@@ -10,6 +10,7 @@
 #include "core/TextField.h"
 #include "core/TypingFilterDelegate.h"
 #include "render/Render2DView.h"
+#include "render/Render3DView.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -65,8 +66,10 @@ MainWindow::MainWindow(QWidget* parent)
     outlets.tapeTextView = tapeTextView();
     for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView})
         view->setOutlets(m_outlets);
-    setFigureViews(createPlaneFigureView(),
-                   new FigureViewPlaceholder(localized("Drawing solids is not available yet.")));
+    auto* solidView = new Render3DView;
+    solidView->setFieldOutlets(SolidFieldOutlets::fromCalculators(
+        [this](const char* shapeName) { return calculator(QLatin1String(shapeName)); }));
+    setFigureViews(createPlaneFigureView(), solidView);
     resize(980, 720);
 }
 

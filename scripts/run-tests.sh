@@ -12,7 +12,7 @@ options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
 if [ "${1:-}" = "--sanitize" ]; then
     build=build/sanitize
     options=(-DCMAKE_BUILD_TYPE=Debug -DPOLYMETRA_SANITIZE=ON -DPOLYMETRA_BUILD_BENCHMARKS=OFF)
-    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1"
+    export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_string_checks=1:verify_asan_link_order=0:suppressions=$PWD/tests/asan-suppressions.txt"
     export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
     export LSAN_OPTIONS="suppressions=$PWD/tests/lsan-suppressions.txt:print_suppressions=0"
 fi

@@ -15,13 +15,17 @@
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
 #include "render/Render2DView.h"
+#include "render/Render3DCanvas.h"
+#include "render/Render3DView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QGuiApplication>
 #include <QJsonArray>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QTextEdit>
@@ -76,8 +80,59 @@ void ScenarioSession::launch()
     const NumberFormatter& launched = NumberFormatter::shared();
     NumberFormatter::setShared(
         NumberFormatter(launched.decimalPlaces(), m_options.separator.front()));
+    if (m_options.view) {
+        // The figure views need a real, laid-out window to have a size.
+        window().show();
+        if (Render3DView* view = window().findChild<Render3DView*>())
+            view->sceneArea()->setFixedSize(m_options.view->first, m_options.view->second);
+    }
     window().selectShape(m_options.shape);
     settle();
+}
+
+Render3DView* ScenarioSession::solidView()
+{
+    const ShapeEntry* entry = ShapeCatalog::find(m_options.shape);
+    if (!m_options.view || !entry || entry->dimension != ShapeCalculator::Dimension::Solid)
+        return nullptr;
+    return window().findChild<Render3DView*>();
+}
+
+QJsonObject ScenarioSession::view3d(Render3DView& view)
+{
+    const SolidLayout& layout = view.layout();
+    QJsonObject out{{QStringLiteral("label"), view.scaleStringTextField->text()},
+                    {QStringLiteral("fov"), double(layout.fov)},
+                    {QStringLiteral("gridScalingFactor"), view.scale().gridScalingFactor},
+                    {QStringLiteral("scaleStringFactor"), view.scale().scaleStringFactor},
+                    {QStringLiteral("xValue"), double(layout.xValue)},
+                    {QStringLiteral("yValue"), double(layout.yValue)},
+                    {QStringLiteral("zValue"), double(layout.zValue)},
+                    {QStringLiteral("gridOffset"), layout.gridOffset},
+                    {QStringLiteral("sceneWidth"), view.openGLViewSceneBounds().width()},
+                    {QStringLiteral("sceneHeight"), view.openGLViewSceneBounds().height()},
+                    {QStringLiteral("drawing"),
+                     view.canvas() ? QStringLiteral("opengl") : QStringLiteral("unavailable")}};
+    if (!view.canvas())
+        out.insert(QStringLiteral("note"),
+                   QStringLiteral("no OpenGL on the \"%1\" platform: run under an X server "
+                                  "(xvfb-run -a, QT_QPA_PLATFORM=xcb) to draw solids")
+                       .arg(QGuiApplication::platformName()));
+    return out;
+}
+
+QImage ScenarioSession::screenshot()
+{
+    QImage image = window().grab().toImage();
+    // A widget grab leaves OpenGL surfaces out: paint the solid's frame in its place.
+    Render3DView* view = window().findChild<Render3DView*>();
+    if (view && view->canvas() && view->canvas()->isVisible()) {
+        const QImage frame = view->canvas()->grabFramebuffer();
+        QPainter painter(&image);
+        const QPoint at = view->canvas()->mapTo(&window(), QPoint(0, 0));
+        painter.drawImage(QRect(at, view->canvas()->size()), frame);
+    }
+    return image;
 }
 
 MainWindow& ScenarioSession::window()
@@ -224,7 +279,9 @@ QJsonObject ScenarioSession::run()
         if (m_options.view && calculator->dimension() == ShapeCalculator::Dimension::Plane)
             report.insert(QStringLiteral("view2d"), view2d());
     }
+    if (Render3DView* view = solidView())
+        report.insert(QStringLiteral("view3d"), view3d(*view));
     if (!m_options.screenshot.isEmpty())
-        window().grab().save(m_options.screenshot, "PNG");
+        screenshot().save(m_options.screenshot, "PNG");
     return report;
 }

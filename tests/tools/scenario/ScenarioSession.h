@@ -4,6 +4,7 @@
 
 #include "core/RecordingAlertPresenter.h"
 
+#include <QImage>
 #include <QJsonObject>
 #include <QStringList>
 
@@ -12,6 +13,7 @@
 class AppInterface;
 class TestHome;
 class MainWindow;
+class Render3DView;
 class ShapeCalculator;
 
 // One scenario run in a real main window with its own home, settings and alerts.
@@ -41,6 +43,10 @@ private:
     void sizeFigureView();
     // The plane-figure view's layout, in its y-up coordinates before the half-unit shift.
     QJsonObject view2d();
+    // The solid view when a solid and a view size were asked for.
+    Render3DView* solidView();
+    static QJsonObject view3d(Render3DView& view);
+    QImage screenshot();
 
     ScenarioOptions m_options;
     std::unique_ptr<TestHome> m_home;

@@ -1,0 +1,437 @@
+#include "render/SolidRenderer.h"
+
+#include "render/SolidFaces.h"
+#include "render/SolidMotion.h"
+
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QOpenGLFunctions>
+
+#include <GL/glu.h>
+
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+constexpr GLfloat faceColour[3] = {0.7529f, 0.8706f, 1.0f};
+constexpr GLfloat cylinder_diffuse[4] = {0.7529f, 0.8706f, 1.0f, 0.3f};
+constexpr GLfloat endcap_diffuse[4] = {0.7529f, 0.8706f, 1.0f, 0.15f};
+constexpr GLfloat cone_diffuse[4] = {0.7529f, 0.8706f, 1.0f, 0.3f};
+constexpr GLfloat coneBase_diffuse[4] = {0.7529f, 0.8706f, 1.0f, 0.5f};
+constexpr GLfloat sphere_diffuse[4] = {0.7529f, 0.8706f, 1.0f, 0.25f};
+constexpr GLfloat ambient[4] = {0.7529f, 0.8706f, 1.0f, 1.0f};
+constexpr int quadricDetail = 60;
+constexpr int sphereDetail = 100;
+constexpr int sphereWireDetail = 24;
+constexpr float nearPlane = 0.1f;
+constexpr double farPlane = 100.0;
+constexpr float straightCamera = -4.1f;
+constexpr float smoothCamera = -4.0f;
+
+// GLU quadrics are plain C objects; this frees one however the scope ends.
+class Quadric {
+public:
+    Quadric(GLenum style, GLenum normals) : m_quadric(gluNewQuadric())
+    {
+        gluQuadricDrawStyle(m_quadric, style);
+        gluQuadricNormals(m_quadric, normals);
+    }
+    ~Quadric() { gluDeleteQuadric(m_quadric); }
+    Quadric(const Quadric&) = delete;
+    Quadric& operator=(const Quadric&) = delete;
+    operator GLUquadric*() const { return m_quadric; }
+
+private:
+    GLUquadric* m_quadric;
+};
+
+void perspective(const SolidFrame& frame)
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(frame.layout.fov, frame.width / frame.height, nearPlane, farPlane);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void drawFace(const SolidFaces::Face& face)
+{
+    glBegin(face.triangle ? GL_TRIANGLES : GL_POLYGON);
+    for (const SolidFaces::Vertex& v : face.vertices) {
+        glColor4f(faceColour[0], faceColour[1], faceColour[2], v.alpha);
+        glVertex3f(v.x, v.y, v.z);
+    }
+    glEnd();
+}
+
+void drawEdge(const SolidFaces::Edge& edge)
+{
+    glBegin(edge.loop ? GL_LINE_LOOP : GL_LINES);
+    for (const SolidFaces::Point& p : edge.points)
+        glVertex3f(p.x, p.y, p.z);
+    glEnd();
+}
+
+void drawLines(const std::vector<GridVertex>& vertices)
+{
+    if (vertices.empty())
+        return;
+    glBegin(GL_LINES);
+    for (const GridVertex& v : vertices) {
+        glColor4f(v.r, v.g, v.b, v.a);
+        glVertex3f(v.x, v.y, v.z);
+    }
+    glEnd();
+}
+
+} // namespace
+
+SolidRenderer::SolidRenderer() = default;
+SolidRenderer::~SolidRenderer() = default;
+
+bool SolidRenderer::antiAliased(const SolidFrame& frame, const SolidMotion& motion)
+{
+    return frame.kind && isSmoothSolid(*frame.kind) && motion.spin(*frame.kind) == 0 &&
+           !frame.mouseDidDrag;
+}
+
+void SolidRenderer::drawRect(const SolidFrame& frame, SolidMotion& motion,
+                             unsigned targetFramebuffer)
+{
+    if (!isGLInitialised) {
+        if (frame.kind)
+            prepareOpenGL(*frame.kind);
+        isGLInitialised = true;
+    }
+    if (!frame.kind) {
+        // Names no solid: nothing to draw, but never show stale pixels.
+        glClearColor(1, 1, 1, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+        return;
+    }
+    m_scenePasses = 0;
+    const SolidKind kind = *frame.kind;
+    glViewport(0, 0, GLsizei(frame.width), GLsizei(frame.height));
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    if (frame.keyFieldEditable || frame.width < 1 || frame.height < 1)
+        return;
+    if (!isSmoothSolid(kind)) {
+        perspective(frame);
+        drawStraightSolid(frame, motion);
+        return;
+    }
+    if (!displayListsSet) {
+        buildDisplayLists(kind, frame.layout);
+        displayListsSet = true;
+    }
+    if (antiAliased(frame, motion)) {
+        drawAntiAliased(frame, motion, targetFramebuffer);
+    } else {
+        perspective(frame);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        drawSmoothScene(frame, motion);
+    }
+    glFlush();
+}
+
+void SolidRenderer::prepareOpenGL(SolidKind kind)
+{
+    glClearColor(1, 1, 1, 0);
+    glHint(GL_POLYGON_SMOOTH_HINT, GL_NICEST);
+    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+    glEnable(GL_LINE_SMOOTH);
+    glEnable(GL_POINT_SMOOTH);
+    glEnable(GL_POLYGON_SMOOTH);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glShadeModel(GL_SMOOTH);
+    if (isSmoothSolid(kind)) {
+        glDisable(GL_DEPTH_TEST);
+        glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+        // No light source: the surfaces show their material's response to the ambient.
+        glEnable(GL_LIGHTING);
+    } else {
+        glClearDepth(1.0);
+        glDisable(GL_LIGHTING);
+        // Every fragment passes, so later faces blend over earlier ones in table order.
+        glDepthFunc(GL_ALWAYS);
+        glEnable(GL_DEPTH_TEST);
+        glColor3f(1, 1, 1);
+    }
+    glLineWidth(1.0f);
+}
+
+void SolidRenderer::buildDisplayLists(SolidKind kind, const SolidLayout& layout)
+{
+    if (m_lists != 0)
+        glDeleteLists(m_lists, m_listCount);
+    m_listCount = kind == SolidKind::Sphere ? 2 : 3;
+    m_lists = glGenLists(m_listCount);
+    const GLfloat black[4] = {0, 0, 0, 1};
+    if (kind == SolidKind::Sphere) {
+        glNewList(m_lists, GL_COMPILE);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, sphere_diffuse);
+        gluSphere(Quadric(GLU_FILL, GLU_SMOOTH), layout.xValue, sphereDetail, sphereDetail);
+        glEndList();
+        glNewList(m_lists + 1, GL_COMPILE);
+        glColor4f(faceColour[0], faceColour[1], faceColour[2], 1.0f);
+        glLineWidth(0.7f);
+        glRotatef(-90, 1, 0, 0);
+        gluSphere(Quadric(GLU_SILHOUETTE, GLU_NONE), layout.xValue, sphereWireDetail,
+                  sphereWireDetail);
+        glEndList();
+        return;
+    }
+    const bool cylinder = kind == SolidKind::Cylinder;
+    const float radius = layout.xValue;
+    glNewList(m_lists, GL_COMPILE);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE,
+                 cylinder ? cylinder_diffuse : cone_diffuse);
+    gluCylinder(Quadric(GLU_FILL, GLU_SMOOTH), radius, cylinder ? radius : 0,
+                2 * (cylinder ? layout.zValue : layout.yValue), quadricDetail, quadricDetail);
+    glEndList();
+    glNewList(m_lists + 1, GL_COMPILE);
+    glColor4fv(black);
+    glLineWidth(1.0f);
+    gluDisk(Quadric(GLU_SILHOUETTE, GLU_NONE), 0, radius, quadricDetail, quadricDetail);
+    glEndList();
+    glNewList(m_lists + 2, GL_COMPILE);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE,
+                 cylinder ? endcap_diffuse : coneBase_diffuse);
+    gluDisk(Quadric(GLU_FILL, GLU_SMOOTH), 0, radius, quadricDetail, quadricDetail);
+    glEndList();
+}
+
+void SolidRenderer::turn(const SolidFrame& frame, SolidMotion& motion)
+{
+    draw3DGrid(frame, motion.turn(*frame.kind));
+}
+
+void SolidRenderer::draw3DGrid(const SolidFrame& frame, float angle)
+{
+    const SolidGrid::Lines lines =
+        SolidGrid::build(frame.gridSquares, frame.layout.gridOffset, angle, frame.switches);
+    drawLines(lines.xyPlane);
+    drawLines(lines.xzPlane);
+    drawLines(lines.zyPlane);
+    drawLines(lines.axes);
+}
+
+void SolidRenderer::drawStraightSolid(const SolidFrame& frame, SolidMotion& motion)
+{
+    const SolidKind kind = *frame.kind;
+    const SolidLayout& l = frame.layout;
+    float cx = 0;
+    float cy = 0;
+    float cz = 0;
+    if (kind == SolidKind::TriangularPrism || kind == SolidKind::TrapezoidalPrism) {
+        cx = -l.xValueMidPoint;
+        cz = -l.zValue;
+    } else if (kind == SolidKind::Pyramid) {
+        cy = 0.1f * l.yValue;
+    }
+    glTranslatef(0, 0, straightCamera);
+    glRotatef(motion.angle(kind), 0, 1, 0);
+    glTranslatef(cx, cy, cz);
+    ++m_scenePasses;
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    const SolidFaces solid = SolidFaces::of(kind, l);
+    for (const SolidFaces::Face& face : solid.faces)
+        drawFace(face);
+    // The grid stands on the scene's centre line, not the solid's centring.
+    glTranslatef(-cx, -cy, -cz);
+    turn(frame, motion);
+    glTranslatef(cx, cy, cz);
+    glColor4f(0, 0, 0, 1);
+    glLineWidth(1.0f);
+    for (const SolidFaces::Edge& edge : solid.edges)
+        drawEdge(edge);
+}
+
+void SolidRenderer::drawSmoothScene(const SolidFrame& frame, SolidMotion& motion)
+{
+    ++m_scenePasses;
+    const SolidKind kind = *frame.kind;
+    const float angle = motion.angle(kind);
+    const float y = frame.layout.yValue;
+    const float z = frame.layout.zValue;
+    glPushMatrix();
+    glTranslatef(0, 0, smoothCamera);
+    glRotatef(angle, 0, 1, 0);
+    if (kind == SolidKind::Cylinder) {
+        glPushMatrix();
+        glTranslatef(0, 0, -z);
+        glCallList(m_lists + 2);
+        glCallList(m_lists);
+        glTranslatef(0, 0, 2 * z);
+        glCallList(m_lists + 2);
+        glDisable(GL_LIGHTING);
+        glTranslatef(0, 0, -z);
+        turn(frame, motion);
+        glTranslatef(0, 0, z);
+        glTranslatef(0, 0, -2 * z);
+        glCallList(m_lists + 1);
+        glTranslatef(0, 0, 2 * z);
+        glCallList(m_lists + 1);
+        glPopMatrix();
+        glEnable(GL_LIGHTING);
+    } else if (kind == SolidKind::Cone) {
+        // The axis turned upright: base at -0.8 of the half-height, apex at 1.2.
+        glTranslatef(0, 0.2f * y, 0);
+        glTranslatef(0, -y, 0);
+        glRotatef(-90, 1, 0, 0);
+        glPushMatrix();
+        glCallList(m_lists + 2);
+        glCallList(m_lists);
+        glDisable(GL_LIGHTING);
+        glRotatef(90, 1, 0, 0);
+        glTranslatef(0, y, 0);
+        glTranslatef(0, -0.2f * y, 0);
+        turn(frame, motion);
+        glTranslatef(0, 0.2f * y, 0);
+        glTranslatef(0, -y, 0);
+        glRotatef(-90, 1, 0, 0);
+        glCallList(m_lists + 1);
+        glPopMatrix();
+        glEnable(GL_LIGHTING);
+    } else {
+        glPushMatrix();
+        glDisable(GL_LIGHTING);
+        glCallList(m_lists + 1);
+        glEnable(GL_LIGHTING);
+        glCallList(m_lists);
+        glPopMatrix();
+        glDisable(GL_LIGHTING);
+        glLineWidth(1.0f);
+        turn(frame, motion);
+        glEnable(GL_LIGHTING);
+    }
+    glPopMatrix();
+}
+
+void SolidRenderer::accumulatePerspective(const SolidFrame& frame, float fovy, float aspect,
+                                          float near, float far, float pixdx, float pixdy)
+{
+    const float half = float(double(fovy * 0.5f) * std::numbers::pi / 180.0);
+    const float top = near / (std::cos(half) / std::sin(half));
+    const float right = top * aspect;
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    accumulateFrustum(frame, -right, right, -top, top, near, far, pixdx, pixdy);
+}
+
+void SolidRenderer::accumulateFrustum(const SolidFrame& frame, float left, float right,
+                                      float bottom, float top, float near, float far, float pixdx,
+                                      float pixdy)
+{
+    const float dx = -(pixdx * (right - left) / frame.width);
+    const float dy = -(pixdy * (top - bottom) / frame.height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glFrustum(left + dx, right + dx, bottom + dy, top + dy, near, far);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void SolidRenderer::ensureAccumulation(int width, int height)
+{
+    const QSize size(width, height);
+    if (m_accumulation && m_accumulation->size() == size)
+        return;
+    // 16 bits a channel, like the 64-bit accumulation buffer the passes add up in.
+    m_accumulation = std::make_unique<QOpenGLFramebufferObject>(
+        size, QOpenGLFramebufferObject::NoAttachment, GL_TEXTURE_2D, GL_RGBA16);
+    m_pass = std::make_unique<QOpenGLFramebufferObject>(
+        size, QOpenGLFramebufferObject::CombinedDepthStencil, GL_TEXTURE_2D, GL_RGBA8);
+    for (GLuint texture : {m_accumulation->texture(), m_pass->texture()}) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    }
+    glBindTexture(GL_TEXTURE_2D, 0);
+}
+
+// Adds `weight` times a texture's texels to the bound framebuffer (glAccum(GL_ACCUM)),
+// or with weight 1 and no blending replaces them (glAccum(GL_RETURN, 1.0)).
+void SolidRenderer::addTexture(unsigned texture, float weight)
+{
+    QOpenGLFunctions* gl = QOpenGLContext::currentContext()->functions();
+    glPushAttrib(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_TEXTURE_BIT | GL_CURRENT_BIT);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_POLYGON_SMOOTH);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    if (weight < 1.0f) {
+        glEnable(GL_BLEND);
+        gl->glBlendColor(0, 0, 0, weight);
+        glBlendFunc(GL_CONSTANT_ALPHA, GL_ONE);
+    } else {
+        glDisable(GL_BLEND);
+    }
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glBegin(GL_QUADS);
+    glTexCoord2f(0, 0);
+    glVertex2f(-1, -1);
+    glTexCoord2f(1, 0);
+    glVertex2f(1, -1);
+    glTexCoord2f(1, 1);
+    glVertex2f(1, 1);
+    glTexCoord2f(0, 1);
+    glVertex2f(-1, 1);
+    glEnd();
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glPopAttrib();
+}
+
+void SolidRenderer::drawAntiAliased(const SolidFrame& frame, SolidMotion& motion, unsigned target)
+{
+    QOpenGLFunctions* gl = QOpenGLContext::currentContext()->functions();
+    const int width = int(frame.width);
+    const int height = int(frame.height);
+    ensureAccumulation(width, height);
+    GLfloat clear[4];
+    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+
+    m_accumulation->bind();
+    glClearColor(0, 0, 0, 0); // the accumulation buffer's clear value
+    glClear(GL_COLOR_BUFFER_BIT);
+    glClearColor(clear[0], clear[1], clear[2], clear[3]);
+    for (const Jitter& jitter : j4) {
+        m_pass->bind();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        accumulatePerspective(frame, frame.layout.fov, frame.width / frame.height, nearPlane,
+                              float(farPlane), jitter.x, jitter.y);
+        drawSmoothScene(frame, motion);
+        m_accumulation->bind();
+        addTexture(m_pass->texture(), 0.25f);
+    }
+    gl->glBindFramebuffer(GL_FRAMEBUFFER, target);
+    addTexture(m_accumulation->texture(), 1.0f);
+}
+
+void SolidRenderer::releaseResources()
+{
+    if (m_lists != 0)
+        glDeleteLists(m_lists, m_listCount);
+    m_lists = 0;
+    m_listCount = 0;
+    m_accumulation.reset();
+    m_pass.reset();
+    displayListsSet = false;
+    isGLInitialised = false;
+}

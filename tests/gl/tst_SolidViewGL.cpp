@@ -1,0 +1,162 @@
+#include "support/TestHome.h"
+
+#include "app/Controller.h"
+#include "app/MainWindow.h"
+#include "core/NotificationCenter.h"
+#include "core/RecordingAlertPresenter.h"
+#include "core/ShapeCalculator.h"
+#include "core/TextField.h"
+#include "core/UserDefaults.h"
+#include "render/Render3DCanvas.h"
+#include "render/Render3DView.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+#include <set>
+
+// Frames of the solid view as OpenGL draws them (under a virtual X server).
+class SolidViewGLTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void anUnsolvedSolidIsWhite();
+    void prismFacesAreTranslucentLightBlueWithBlackEdges();
+    void aRestingSmoothSolidIsAntiAliasedAndAMovingOneDrawnOnce();
+
+private:
+    void show(const QString& shape, const QStringList& entries, bool calculate = true);
+    QImage frame();
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<Controller> m_controller;
+    RecordingAlertPresenter m_alerts;
+    Render3DView* m_view = nullptr;
+};
+
+void SolidViewGLTest::init()
+{
+    m_home = std::make_unique<TestHome>();
+    AlertPresenter::setInstance(&m_alerts);
+    // Without the grid the solid's own pixels can be told apart.
+    UserDefaults defaults;
+    for (const QString& key : {DefaultsKeys::gridXYPlane, DefaultsKeys::gridXZPlane,
+                               DefaultsKeys::gridZYPlane, DefaultsKeys::gridXYZAxes})
+        defaults.setBool(key, false);
+    m_window = std::make_unique<MainWindow>();
+    m_controller = std::make_unique<Controller>(m_window.get());
+    m_controller->applicationDidFinishLaunching();
+    m_view = m_window->findChild<Render3DView*>();
+    m_window->show();
+    m_view->sceneArea()->setFixedSize(200, 150);
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void SolidViewGLTest::cleanup()
+{
+    m_controller.reset();
+    m_window.reset();
+    AlertPresenter::setInstance(nullptr);
+    m_home.reset();
+}
+
+void SolidViewGLTest::show(const QString& shape, const QStringList& entries, bool calculate)
+{
+    QVERIFY(m_window->selectShape(shape));
+    ShapeCalculator* calculator = m_window->calculator(shape);
+    for (int i = 0; i < entries.size(); ++i)
+        calculator->field(i)->setText(entries[i]);
+    if (calculate)
+        QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
+    QVERIFY(m_view->canvas());
+    QTRY_COMPARE(m_view->canvas()->size(), QSize(200, 150));
+}
+
+QImage SolidViewGLTest::frame()
+{
+    return m_view->canvas()->grabFramebuffer().convertToFormat(QImage::Format_RGB32);
+}
+
+void SolidViewGLTest::anUnsolvedSolidIsWhite()
+{
+    UserDefaults().setBool(DefaultsKeys::gridXZPlane, true);
+    show(QStringLiteral("Rectangular Prism"), {"2", "2", "2"}, false);
+    NotificationCenter::defaultCenter().post(Notifications::calculateAndDraw3DFigures);
+    const QImage image = frame();
+    for (int y = 0; y < image.height(); y += 3) {
+        for (int x = 0; x < image.width(); x += 3)
+            QCOMPARE(image.pixel(x, y), qRgb(255, 255, 255));
+    }
+    QCOMPARE(m_view->canvas()->cursor().shape(), Qt::ArrowCursor);
+}
+
+void SolidViewGLTest::prismFacesAreTranslucentLightBlueWithBlackEdges()
+{
+    show(QStringLiteral("Rectangular Prism"), {"2", "2", "2"});
+    const QImage image = frame();
+    int lightBlue = 0;
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            // White seen through the face colour (0.7529, 0.8706, 1.0) at most 0.7 opaque.
+            if (c.blue() == 255 && c.red() < c.green() && c.green() < 255 && c.red() >= 190)
+                ++lightBlue;
+            if (c.red() < 60 && c.green() < 60 && c.blue() < 60)
+                ++dark;
+        }
+    }
+    QVERIFY2(lightBlue > 2000, qPrintable(QString::number(lightBlue)));
+    QVERIFY2(dark > 100, qPrintable(QString::number(dark)));
+    QCOMPARE(m_view->renderer().lastScenePasses(), 1);
+    QCOMPARE(m_view->canvas()->cursor().shape(), Qt::OpenHandCursor);
+}
+
+void SolidViewGLTest::aRestingSmoothSolidIsAntiAliasedAndAMovingOneDrawnOnce()
+{
+    show(QStringLiteral("Sphere"), {"1"});
+    const QImage rest = frame();
+    QCOMPARE(m_view->renderer().lastScenePasses(), 4);
+
+    // A drag under way (no movement yet): the same scene in a single pass.
+    m_view->setPointerSource([] { return 100.0; });
+    m_view->mouseDown(100);
+    m_view->mouseDragged(100);
+    const QImage moving = frame();
+    QCOMPARE(m_view->renderer().lastScenePasses(), 1);
+
+    // Across the sphere's edge the resting frame blends the four passes: it holds
+    // shades the single pass does not have.
+    std::set<QRgb> restShades;
+    std::set<QRgb> movingShades;
+    for (int y = 0; y < rest.height(); ++y) {
+        for (int x = 0; x < rest.width(); ++x) {
+            restShades.insert(rest.pixel(x, y));
+            movingShades.insert(moving.pixel(x, y));
+        }
+    }
+    QVERIFY(rest != moving);
+    QVERIFY2(
+        restShades.size() > movingShades.size(),
+        qPrintable(QStringLiteral("%1 vs %2").arg(restShades.size()).arg(movingShades.size())));
+
+    // Released without a flick: the next frame is anti-aliased again.
+    m_view->mouseUp(100);
+    QTRY_VERIFY(!m_view->mouseDidDrag());
+    QCOMPARE(frame(), rest);
+    QCOMPARE(m_view->renderer().lastScenePasses(), 4);
+
+    // Spinning: every frame one pass, the angle moving on.
+    m_view->motion().setSpin(SolidKind::Sphere, 0.5f);
+    const float before = m_view->motion().angle(SolidKind::Sphere);
+    frame();
+    QCOMPARE(m_view->renderer().lastScenePasses(), 1);
+    QVERIFY(m_view->motion().angle(SolidKind::Sphere) != before);
+}
+
+QTEST_MAIN(SolidViewGLTest)
+#include "tst_SolidViewGL.moc"
