@@ -9,6 +9,7 @@
 #include "render/SolidScale.h"
 
 #include <QGuiApplication>
+#include <QImage>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
@@ -17,7 +18,9 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -37,13 +40,8 @@ const Solid solids[] = {
     {SolidKind::Sphere, {0, 0, 0, 0, 0, 1}},
 };
 
-void frameTime(benchmark::State& state, Solid solid, int width, int height, bool spinning)
+SolidFrame frameFor(const Solid& solid, int width, int height)
 {
-    QOpenGLFramebufferObject target(width, height, QOpenGLFramebufferObject::CombinedDepthStencil);
-    target.bind();
-    SolidRenderer renderer;
-    SolidMotion motion;
-    motion.setSpin(solid.kind, spinning ? 0.5f : 0.0f);
     SolidFrame frame;
     frame.kind = solid.kind;
     frame.width = float(width);
@@ -54,12 +52,76 @@ void frameTime(benchmark::State& state, Solid solid, int width, int height, bool
         SolidScale::calculateScalingString(frame.layout.gridScalingFactor, frame.height)
             .gridScalingFactor;
     frame.switches.fade = true;
+    return frame;
+}
+
+// The renderer turns the smoothing modes on once, when it first draws; switching them off
+// after that first frame shows what they cost on this renderer.
+void disableSmoothing()
+{
+    glDisable(GL_LINE_SMOOTH);
+    glDisable(GL_POINT_SMOOTH);
+    glDisable(GL_POLYGON_SMOOTH);
+}
+
+void frameTime(benchmark::State& state, Solid solid, int width, int height, bool spinning,
+               bool smoothing)
+{
+    QOpenGLFramebufferObject target(width, height, QOpenGLFramebufferObject::CombinedDepthStencil);
+    target.bind();
+    SolidRenderer renderer;
+    SolidMotion motion;
+    motion.setSpin(solid.kind, spinning ? 0.5f : 0.0f);
+    const SolidFrame frame = frameFor(solid, width, height);
+    renderer.drawRect(frame, motion, target.handle());
+    if (!smoothing)
+        disableSmoothing();
     for (auto _ : state) {
         renderer.drawRect(frame, motion, target.handle());
         glFinish();
     }
     state.counters["passes"] = renderer.lastScenePasses();
     renderer.releaseResources();
+}
+
+// How many pixels of a resting frame the smoothing modes change at all.
+void reportSmoothingEffect(const Solid& solid, int width, int height)
+{
+    QImage frames[2];
+    for (const bool smoothing : {true, false}) {
+        QOpenGLFramebufferObject target(width, height,
+                                        QOpenGLFramebufferObject::CombinedDepthStencil);
+        target.bind();
+        SolidRenderer renderer;
+        SolidMotion motion;
+        const SolidFrame frame = frameFor(solid, width, height);
+        renderer.drawRect(frame, motion, target.handle());
+        if (!smoothing)
+            disableSmoothing();
+        // The same second frame in both runs, so only the smoothing differs.
+        renderer.drawRect(frame, motion, target.handle());
+        glFinish();
+        frames[smoothing ? 0 : 1] = target.toImage();
+        renderer.releaseResources();
+        target.release();
+    }
+    // Colours as the view shows them: the frame's alpha is never composited.
+    int changed = 0;
+    int largest = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const QRgb a = frames[0].pixel(x, y);
+            const QRgb b = frames[1].pixel(x, y);
+            const int difference =
+                std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b))});
+            changed += difference > 0 ? 1 : 0;
+            largest = std::max(largest, difference);
+        }
+    }
+    std::printf("%s %dx%d at rest: smoothing changes the colour of %d of %d pixels "
+                "(largest change %d of 255)\n",
+                solidKindName(solid.kind), width, height, changed, width * height, largest);
 }
 
 } // namespace
@@ -77,16 +139,21 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("Renderer: %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    for (const Solid& solid : solids)
+        reportSmoothingEffect(solid, 400, 300);
     for (const Solid& solid : solids) {
         for (const auto& [width, height] : {std::pair{400, 300}, std::pair{800, 600}}) {
             for (const bool spinning : {true, false}) {
-                const std::string name = std::string(solidKindName(solid.kind)) + "/" +
-                                         std::to_string(width) + "x" + std::to_string(height) +
-                                         (spinning ? "/spinning" : "/at rest");
-                benchmark::RegisterBenchmark(name.c_str(), frameTime, solid, width, height,
-                                             spinning)
-                    ->Unit(benchmark::kMillisecond)
-                    ->UseRealTime();
+                for (const bool smoothing : {true, false}) {
+                    const std::string name = std::string(solidKindName(solid.kind)) + "/" +
+                                             std::to_string(width) + "x" + std::to_string(height) +
+                                             (spinning ? "/spinning" : "/at rest") +
+                                             (smoothing ? "" : "/no smoothing");
+                    benchmark::RegisterBenchmark(name.c_str(), frameTime, solid, width, height,
+                                                 spinning, smoothing)
+                        ->Unit(benchmark::kMillisecond)
+                        ->UseRealTime();
+                }
             }
         }
     }
