@@ -1,11 +1,9 @@
 #include "app/MainWindow.h"
 
-#include "app/FigureViewPlaceholder.h"
 #include "app/GraphicsPanel.h"
 #include "app/MyTabView.h"
 #include "app/ShapeCatalog.h"
 #include "app/TapePanel.h"
-#include "app/UnavailableShapePane.h"
 #include "core/Localization.h"
 #include "core/TextField.h"
 #include "core/TypingFilterDelegate.h"
@@ -77,8 +75,6 @@ MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::createShapePage(const ShapeEntry& entry)
 {
-    if (!entry.createCalculator)
-        return new UnavailableShapePane(localized(entry.name));
     ShapeCalculator* calculator = entry.createCalculator();
     calculator->setTapeView(tapeTextView());
     for (int i = 0; i < calculator->fieldCount(); ++i)

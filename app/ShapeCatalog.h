@@ -8,13 +8,13 @@
 #include <vector>
 
 // Every shape of the program in tab order: its name (tab identifier and tape name),
-// its family, its resources, and the calculator that serves it once it is built.
+// its family, its resources, and the calculator that serves it.
 struct ShapeEntry {
     const char* name;
     ShapeCalculator::Dimension dimension;
-    const char* infoResource;                           // description document
-    const char* dockPicture;                            // picture painted over the application icon
-    std::function<ShapeCalculator*()> createCalculator; // empty: not available yet
+    const char* infoResource; // description document
+    const char* dockPicture;  // picture painted over the application icon
+    std::function<ShapeCalculator*()> createCalculator;
 };
 
 class ShapeCatalog {

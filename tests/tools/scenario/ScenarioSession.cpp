@@ -46,10 +46,9 @@ QString ScenarioSession::validate(const ScenarioOptions& options)
     const ShapeEntry* entry = ShapeCatalog::find(options.shape);
     if (!entry)
         return QStringLiteral("unknown shape \"%1\"").arg(options.shape);
-    std::unique_ptr<ShapeCalculator> probe(entry->createCalculator ? entry->createCalculator()
-                                                                   : nullptr);
+    const std::unique_ptr<ShapeCalculator> probe(entry->createCalculator());
     for (const auto& [outlet, text] : options.assignments) {
-        if (!probe || !probe->fieldByOutlet(outlet))
+        if (!probe->fieldByOutlet(outlet))
             return QStringLiteral("unknown outlet \"%1\" for %2").arg(outlet, options.shape);
     }
     for (const QString& step : options.steps) {
