@@ -2,6 +2,7 @@
 
 #include "app/DockIcon.h"
 #include "app/MainWindow.h"
+#include "app/ModalInputGuard.h"
 #include "app/PreferencesDialog.h"
 #include "app/ShapeCatalog.h"
 #include "app/TapePanel.h"
@@ -9,9 +10,11 @@
 #include "app/UpdateChecker.h"
 #include "core/AlertPresenter.h"
 #include "core/Localization.h"
+#include "core/Notices.h"
 #include "core/NotificationCenter.h"
 #include "core/NumberFormatter.h"
 #include "core/SupportPaths.h"
+#include "core/TapeView.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
 
@@ -39,9 +42,12 @@ constexpr int defaultGraphicsHeight = 150;
 constexpr int fadeOn = 2;
 constexpr int fadeOff = 1;
 
-int orDefault(int value, int fallback)
+// Sizes come from a settings file that may have been edited or damaged: a size that is
+// not positive takes its default, and none is larger than the screen, which also keeps
+// the layout arithmetic far from overflowing.
+int clampedSize(int stored, int fallback, int screenExtent)
 {
-    return value == 0 ? fallback : value;
+    return stored <= 0 ? fallback : std::min(stored, screenExtent);
 }
 
 } // namespace
@@ -49,7 +55,8 @@ int orDefault(int value, int fallback)
 Controller::Controller(MainWindow* mainWindow, QObject* parent)
     : QObject(parent), m_mainWindow(mainWindow), m_preferences(new PreferencesDialog(mainWindow)),
       m_checkPanel(new UpdateCheckPanel(mainWindow)), m_updateChecker(new UpdateChecker(this)),
-      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); })
+      m_openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }),
+      m_preferencesGuard(new ModalInputGuard(this))
 {
     using Action = MainWindow::Action;
     connect(mainWindow->action(Action::ToggleInfo), &QAction::triggered, this,
@@ -80,6 +87,14 @@ Controller::~Controller() = default;
 bool Controller::isOpen(QDockWidget* drawer)
 {
     return !drawer->isHidden();
+}
+
+int Controller::storedSize(const QString& key, int fallback, Qt::Orientation orientation) const
+{
+    const QScreen* screen = m_mainWindow->screen();
+    const QSize extent = screen ? screen->availableGeometry().size() : QSize(4096, 4096);
+    return clampedSize(UserDefaults().integerForKey(key), fallback,
+                       orientation == Qt::Horizontal ? extent.width() : extent.height());
 }
 
 void Controller::setContentWidth(QDockWidget* drawer, int width)
@@ -152,11 +167,12 @@ void Controller::applicationDidFinishLaunching()
     else
         DockIcon::apply(QString());
 
-    for (const auto& [key, fallback] :
-         {std::pair{DefaultsKeys::tapeDrawerHeight, defaultTapeHeight},
-          std::pair{DefaultsKeys::tapeDrawerWidth, defaultDrawerWidth}}) {
-        defaults.setInteger(key, orDefault(defaults.integerForKey(key), fallback));
-    }
+    defaults.setInteger(
+        DefaultsKeys::tapeDrawerHeight,
+        storedSize(DefaultsKeys::tapeDrawerHeight, defaultTapeHeight, Qt::Vertical));
+    defaults.setInteger(
+        DefaultsKeys::tapeDrawerWidth,
+        storedSize(DefaultsKeys::tapeDrawerWidth, defaultDrawerWidth, Qt::Horizontal));
     if (defaults.stringForKey(DefaultsKeys::tapeDrawerEdge).isEmpty())
         defaults.setString(DefaultsKeys::tapeDrawerEdge, leftEdge);
 
@@ -169,8 +185,8 @@ void Controller::applicationDidFinishLaunching()
         info->show();
         defaults.setInteger(DefaultsKeys::drawerState, int(DrawerSetting::Open));
     }
-    setContentWidth(
-        info, orDefault(defaults.integerForKey(DefaultsKeys::drawerWidth), defaultDrawerWidth));
+    setContentWidth(info,
+                    storedSize(DefaultsKeys::drawerWidth, defaultDrawerWidth, Qt::Horizontal));
 
     if (defaults.integerForKey(DefaultsKeys::tapeDrawerState) == int(DrawerSetting::Closed)) {
         m_mainWindow->tapeDrawer()->hide();
@@ -186,8 +202,8 @@ void Controller::applicationDidFinishLaunching()
         graphics->show();
         defaults.setInteger(DefaultsKeys::graphicsDrawerState, int(DrawerSetting::Open));
     }
-    setContentHeight(graphics, orDefault(defaults.integerForKey(DefaultsKeys::graphicsDrawerHeight),
-                                         defaultGraphicsHeight));
+    setContentHeight(graphics, storedSize(DefaultsKeys::graphicsDrawerHeight, defaultGraphicsHeight,
+                                          Qt::Vertical));
 
     if (defaults.boolForKey(DefaultsKeys::autoCheck))
         autoCheckForUpdates();
@@ -223,18 +239,17 @@ void Controller::applicationWillTerminate()
 
 void Controller::openTapeAtEdge(const QString& edge)
 {
-    const UserDefaults defaults;
     QDockWidget* tape = m_mainWindow->tapeDrawer();
     const bool bottom = edge == bottomEdge;
     m_mainWindow->addDockWidget(bottom ? Qt::BottomDockWidgetArea : Qt::LeftDockWidgetArea, tape,
                                 bottom ? Qt::Horizontal : Qt::Vertical);
     tape->show();
     if (bottom)
-        setContentHeight(tape, orDefault(defaults.integerForKey(DefaultsKeys::tapeDrawerHeight),
-                                         defaultTapeHeight));
+        setContentHeight(
+            tape, storedSize(DefaultsKeys::tapeDrawerHeight, defaultTapeHeight, Qt::Vertical));
     else
-        setContentWidth(tape, orDefault(defaults.integerForKey(DefaultsKeys::tapeDrawerWidth),
-                                        defaultDrawerWidth));
+        setContentWidth(
+            tape, storedSize(DefaultsKeys::tapeDrawerWidth, defaultDrawerWidth, Qt::Horizontal));
 }
 
 void Controller::closeInfoIfSharingTheLeftEdge()
@@ -331,6 +346,7 @@ void Controller::openPreferencesSheet()
         defaults.setInteger(DefaultsKeys::fade3DGridPreference, fadeOn);
     m_preferences->fade3DGridPreferenceCheckbox()->setChecked(fade != fadeOff);
     m_preferences->open();
+    m_preferencesGuard->guard(m_mainWindow, m_preferences);
 }
 
 void Controller::okPreferencesSheet()
@@ -345,12 +361,14 @@ void Controller::okPreferencesSheet()
                      m_preferences->autoClearTapesCheckbox()->isChecked());
     m_preferences->hide();
     m_preferences->setResult(QDialog::Accepted);
+    m_preferencesGuard->release();
 }
 
 void Controller::cancelPreferencesSheet()
 {
     m_preferences->hide();
     m_preferences->setResult(QDialog::Rejected);
+    m_preferencesGuard->release();
 }
 
 void Controller::toggleFade3DGridPreference()
@@ -384,7 +402,11 @@ bool Controller::removeAllTapes()
     QDir tapes(SupportPaths::tapesFolder());
     if (!tapes.exists())
         return false;
-    tapes.removeRecursively();
+    if (!tapes.removeRecursively())
+        Notices::instance().report(
+            lcFiles(),
+            localized("Some tapes in %1 could not be removed; they are kept as they are.")
+                .arg(tapes.path()));
     NotificationCenter::defaultCenter().post(Notifications::writeTapeSupportFiles);
     return true;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 class MainWindow;
+class ModalInputGuard;
 class PreferencesDialog;
 class UpdateCheckPanel;
 class UpdateChecker;
@@ -64,6 +65,8 @@ public slots:
 
 private:
     static bool isOpen(QDockWidget* drawer);
+    // A stored panel size: its default when unusable, never larger than the screen.
+    int storedSize(const QString& key, int fallback, Qt::Orientation orientation) const;
     void openTapeAtEdge(const QString& edge);
     void closeInfoIfSharingTheLeftEdge();
     void setContentWidth(QDockWidget* drawer, int width);
@@ -79,4 +82,5 @@ private:
     UpdateCheckPanel* m_checkPanel;
     UpdateChecker* m_updateChecker;
     std::function<void(const QUrl&)> m_openUrl;
+    ModalInputGuard* m_preferencesGuard;
 };

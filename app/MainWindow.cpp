@@ -5,6 +5,7 @@
 #include "app/ShapeCatalog.h"
 #include "app/TapePanel.h"
 #include "core/Localization.h"
+#include "core/TapeView.h"
 #include "core/TextField.h"
 #include "core/TypingFilterDelegate.h"
 #include "render/Render2DView.h"
@@ -254,7 +255,7 @@ MyTabView* MainWindow::tabViewFor(ShapeCalculator::Dimension dimension) const
     return dimension == ShapeCalculator::Dimension::Plane ? m_d2TabView : m_d3TabView;
 }
 
-QTextEdit* MainWindow::tapeTextView() const
+TapeView* MainWindow::tapeTextView() const
 {
     return m_tapePanel->tapeTextView();
 }

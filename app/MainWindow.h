@@ -14,6 +14,7 @@ class QLabel;
 class QTextEdit;
 class Render2DView;
 class TapePanel;
+class TapeView;
 class TypingFilterDelegate;
 
 // The main window: the title, the "2D"/"3D" tab views with one tab per shape, and the
@@ -49,7 +50,7 @@ public:
     MyTabView* d2TabView() const { return m_d2TabView; }
     MyTabView* d3TabView() const { return m_d3TabView; }
     MyTabView* tabViewFor(ShapeCalculator::Dimension dimension) const;
-    QTextEdit* tapeTextView() const;
+    TapeView* tapeTextView() const;
     QTextEdit* changeDrawerText() const { return m_infoText; }
     TapePanel* tapePanel() const { return m_tapePanel; }
     GraphicsPanel* graphicsPanel() const { return m_graphicsPanel; }

@@ -19,9 +19,6 @@ namespace {
 const QString top2D = QStringLiteral("2D");
 const QString top3D = QStringLiteral("3D");
 
-// The page that was selected when navigation last ran, in any of the tab views.
-QWidget* lastItem = nullptr;
-
 void loadInfoText(QTextEdit* view, const char* infoResource)
 {
     QFile file(QStringLiteral(":/%1.rtfd/TXT.rtf").arg(QLatin1String(infoResource)));
@@ -81,22 +78,20 @@ QString MyTabView::selectedShape() const
 
 void MyTabView::selectionChangedByUser()
 {
-    if (!m_outlets || currentWidget() == lastItem)
+    if (!m_outlets)
         return;
     const Outlets& o = *m_outlets;
-    const QString item = selectedIdentifier();
-    QString shape;
-    UserDefaults defaults;
-    if (item == top2D || item == top3D) {
-        defaults.setString(DefaultsKeys::topTab, item);
-        shape = (item == top2D ? o.d2TabView : o.d3TabView)->selectedIdentifier();
-        swapFigureView(item);
-    } else {
-        shape = item;
+    if (this == o.topTabView) {
+        const QString top = selectedIdentifier();
+        UserDefaults().setString(DefaultsKeys::topTab, top);
+        swapFigureView(top);
     }
-    loadShape(shape, true);
-    DockIcon::apply(shape);
-    lastItem = currentWidget();
+    // Whatever changed the selection (a click on either row, the keyboard, the program),
+    // the window follows the shape now selected, and only when that shape changed: the
+    // shape tab of a family that is not on top changes nothing on screen.
+    const QString shape = selectedShape();
+    if (shape != o.shownShape)
+        loadShape(shape, true);
 }
 
 void MyTabView::loadShape(const QString& shapeName, bool emptyInfoFirst)
@@ -104,13 +99,15 @@ void MyTabView::loadShape(const QString& shapeName, bool emptyInfoFirst)
     const ShapeEntry* entry = ShapeCatalog::find(shapeName);
     if (!entry)
         return;
-    const Outlets& o = *m_outlets;
+    Outlets& o = *m_outlets;
+    o.shownShape = shapeName;
     if (emptyInfoFirst && o.changeDrawerText)
         o.changeDrawerText->clear();
     loadInfoText(o.changeDrawerText, entry->infoResource);
     if (o.changeLabelText)
         o.changeLabelText->setText(localized(entry->name));
-    TapeFiles::setTapeTextViewToFile(localized(entry->name), o.tapeTextView);
+    TapeFiles::setTapeTextViewToFile(shapeName, o.tapeTextView);
+    DockIcon::apply(shapeName);
 
     const bool plane = entry->dimension == ShapeCalculator::Dimension::Plane;
     UserDefaults().setString(plane ? DefaultsKeys::bottomTab2D : DefaultsKeys::bottomTab3D,
@@ -137,37 +134,37 @@ void MyTabView::initialSetUp()
 
     for (MyTabView* view : {o.topTabView, o.d2TabView, o.d3TabView})
         view->m_restoring = true;
-    lastItem = currentWidget();
 
-    if (top.isEmpty()) {
-        // A first run shows the default plane figure at once rather than an empty window.
+    if (top != top2D && top != top3D) {
+        // A first run shows the default plane figure at once rather than an empty window;
+        // a value that names neither family is treated as missing, so that some shape's
+        // tape is always the one on show.
         top = top2D;
         defaults.setString(DefaultsKeys::topTab, top);
     }
     o.topTabView->selectIdentifier(top);
-    if (top == top2D || top == top3D)
-        swapFigureView(top);
+    swapFigureView(top);
 
-    const QString plane = stored2D.isEmpty()
-                              ? ShapeCatalog::defaultShape(ShapeCalculator::Dimension::Plane)
-                              : stored2D;
-    if (stored2D.isEmpty())
-        defaults.setString(DefaultsKeys::bottomTab2D, plane);
-    o.d2TabView->selectIdentifier(plane);
-    const QString solid = stored3D.isEmpty()
-                              ? ShapeCatalog::defaultShape(ShapeCalculator::Dimension::Solid)
-                              : stored3D;
-    if (stored3D.isEmpty())
-        defaults.setString(DefaultsKeys::bottomTab3D, solid);
-    o.d3TabView->selectIdentifier(solid);
+    // A stored shape that is not one of the family's (an older or edited settings file)
+    // is replaced by the family's default, like a missing one.
+    const auto restore = [&defaults](MyTabView* family, const QString& key, const QString& stored,
+                                     ShapeCalculator::Dimension dimension) {
+        if (!family->selectIdentifier(stored)) {
+            const QString fallback = ShapeCatalog::defaultShape(dimension);
+            family->selectIdentifier(fallback);
+            defaults.setString(key, fallback);
+        }
+        return family->selectedIdentifier();
+    };
+    const QString plane = restore(o.d2TabView, DefaultsKeys::bottomTab2D, stored2D,
+                                  ShapeCalculator::Dimension::Plane);
+    const QString solid = restore(o.d3TabView, DefaultsKeys::bottomTab3D, stored3D,
+                                  ShapeCalculator::Dimension::Solid);
 
     for (MyTabView* view : {o.topTabView, o.d2TabView, o.d3TabView})
         view->m_restoring = false;
 
-    if (top == top2D)
-        loadShape(plane, false);
-    else if (top == top3D)
-        loadShape(solid, false);
+    loadShape(top == top2D ? plane : solid, false);
 }
 
 void MyTabView::clearTape()
@@ -175,6 +172,6 @@ void MyTabView::clearTape()
     const Outlets& o = *m_outlets;
     UserDefaults().setString(DefaultsKeys::topTab, o.topTabView->selectedIdentifier());
     const QString shape = selectedShape();
-    if (const ShapeEntry* entry = ShapeCatalog::find(shape))
-        TapeFiles::clearTape(localized(entry->name), o.tapeTextView);
+    if (ShapeCatalog::find(shape))
+        TapeFiles::clearTape(shape, o.tapeTextView);
 }

@@ -7,6 +7,7 @@
 class GraphicsPanel;
 class QLabel;
 class QTextEdit;
+class TapeView;
 
 // The class of the window's three tab views ("2D"/"3D" on top, the plane figures and the
 // solids below). Whenever the user chooses another tab, or the controller asks for it,
@@ -24,7 +25,9 @@ public:
         QWidget* render3DView = nullptr;
         QTextEdit* changeDrawerText = nullptr;
         QLabel* changeLabelText = nullptr;
-        QTextEdit* tapeTextView = nullptr;
+        TapeView* tapeTextView = nullptr;
+        // The shape whose title, description, tape and icon are shown.
+        QString shownShape;
     };
 
     explicit MyTabView(QWidget* parent = nullptr);

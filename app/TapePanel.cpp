@@ -2,19 +2,17 @@
 
 #include "core/Localization.h"
 
+#include "core/TapeView.h"
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QTextEdit>
 #include <QVBoxLayout>
 
 TapePanel::TapePanel(QWidget* parent)
-    : QWidget(parent), m_tapeTextView(new QTextEdit(this)),
+    : QWidget(parent), m_tapeTextView(new TapeView(this)),
       m_clearTapeButton(new QPushButton(localized("Clear Tape"), this))
 {
     setObjectName(QStringLiteral("tapeContentView"));
     m_tapeTextView->setObjectName(QStringLiteral("tapeTextView"));
-    m_tapeTextView->setReadOnly(true);
-    m_tapeTextView->setAcceptRichText(true);
     m_clearTapeButton->setObjectName(QStringLiteral("clearTapeButton"));
     m_clearTapeButton->setFocusPolicy(Qt::TabFocus);
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 class QPushButton;
-class QTextEdit;
+class TapeView;
 
 // The tape drawer's content: the tape view and the button that clears the current tape.
 class TapePanel : public QWidget {
@@ -11,10 +11,10 @@ class TapePanel : public QWidget {
 public:
     explicit TapePanel(QWidget* parent = nullptr);
 
-    QTextEdit* tapeTextView() const { return m_tapeTextView; }
+    TapeView* tapeTextView() const { return m_tapeTextView; }
     QPushButton* clearTapeButton() const { return m_clearTapeButton; }
 
 private:
-    QTextEdit* m_tapeTextView;
+    TapeView* m_tapeTextView;
     QPushButton* m_clearTapeButton;
 };

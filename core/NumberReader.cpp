@@ -79,3 +79,40 @@ double NumberReader::readLeadingNumber(QStringView text, QChar separator)
                    : sign * std::numeric_limits<double>::infinity();
     return value;
 }
+
+std::optional<double> NumberReader::readWholeText(QStringView text, QChar separator)
+{
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    qsizetype i = 0;
+    bool sawDigit = false;
+    const auto skipDigits = [&] {
+        while (i < trimmed.size() && isDigit(trimmed.at(i))) {
+            sawDigit = true;
+            ++i;
+        }
+    };
+    skipDigits();
+    if (i < trimmed.size() && (trimmed.at(i) == separator || trimmed.at(i) == QLatin1Char('.'))) {
+        ++i;
+        skipDigits();
+    }
+    if (!sawDigit)
+        return std::nullopt;
+    if (i < trimmed.size() &&
+        (trimmed.at(i) == QLatin1Char('e') || trimmed.at(i) == QLatin1Char('E'))) {
+        ++i;
+        if (i < trimmed.size() &&
+            (trimmed.at(i) == QLatin1Char('-') || trimmed.at(i) == QLatin1Char('+')))
+            ++i;
+        const qsizetype exponentStart = i;
+        while (i < trimmed.size() && isDigit(trimmed.at(i)))
+            ++i;
+        if (i == exponentStart)
+            return std::nullopt;
+    }
+    if (i != trimmed.size())
+        return std::nullopt;
+    return readLeadingNumber(trimmed, separator);
+}

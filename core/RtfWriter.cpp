@@ -1,7 +1,5 @@
 #include "core/RtfWriter.h"
 
-#include <QColor>
-#include <QList>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -30,66 +28,102 @@ void appendEscaped(QByteArray& out, const QString& text)
     }
 }
 
-int colourIndex(QList<QColor>& table, const QColor& colour)
-{
-    const QColor opaque = colour.toRgb();
-    for (qsizetype i = 0; i < table.size(); ++i) {
-        if (table[i].rgb() == opaque.rgb())
-            return int(i) + 1;
-    }
-    table.append(opaque);
-    return int(table.size());
-}
-
 } // namespace
 
 QByteArray RtfWriter::write(const QTextDocument& document)
 {
-    QList<QColor> colours;
-    auto styleWords = [&colours](const QTextCharFormat& format) {
-        QByteArray words;
-        if (format.hasProperty(QTextFormat::ForegroundBrush) &&
-            format.foreground().style() != Qt::NoBrush)
-            words += "\\cf" + QByteArray::number(colourIndex(colours, format.foreground().color()));
-        if (format.fontWeight() >= QFont::Bold)
-            words += "\\b";
-        if (format.fontItalic())
-            words += "\\i";
-        if (format.fontUnderline())
-            words += "\\ul";
-        return words;
-    };
+    RtfWriter writer;
+    return writer.writeGrown(document);
+}
 
-    QByteArray body;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (block != document.begin()) {
-            // The paragraph mark keeps the format it was typed with, so that a tape
-            // read back is the tape that was written.
-            const QByteArray words = styleWords(block.charFormat());
-            body += words.isEmpty() ? QByteArray("\\par\n") : "{" + words + "\\par}\n";
-        }
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (!fragment.isValid())
-                continue;
-            const QByteArray words = styleWords(fragment.charFormat());
-            body += '{';
-            if (!words.isEmpty())
-                body += words + ' ';
-            appendEscaped(body, fragment.text());
-            body += '}';
-        }
+void RtfWriter::reset()
+{
+    m_colours.clear();
+    m_settledBody.clear();
+    m_settledBlocks = 0;
+}
+
+int RtfWriter::colourIndex(const QColor& colour)
+{
+    const QColor opaque = colour.toRgb();
+    for (qsizetype i = 0; i < m_colours.size(); ++i) {
+        if (m_colours[i].rgb() == opaque.rgb())
+            return int(i) + 1;
     }
+    m_colours.append(opaque);
+    return int(m_colours.size());
+}
 
+QByteArray RtfWriter::styleWords(const QTextCharFormat& format)
+{
+    QByteArray words;
+    if (format.hasProperty(QTextFormat::ForegroundBrush) &&
+        format.foreground().style() != Qt::NoBrush)
+        words += "\\cf" + QByteArray::number(colourIndex(format.foreground().color()));
+    if (format.fontWeight() >= QFont::Bold)
+        words += "\\b";
+    if (format.fontItalic())
+        words += "\\i";
+    if (format.fontUnderline())
+        words += "\\ul";
+    return words;
+}
+
+void RtfWriter::appendBlock(QByteArray& out, const QTextBlock& block, bool first)
+{
+    if (!first) {
+        // The paragraph mark keeps the format it was typed with, so that a tape read
+        // back is the tape that was written.
+        const QByteArray words = styleWords(block.charFormat());
+        out += words.isEmpty() ? QByteArray("\\par\n") : "{" + words + "\\par}\n";
+    }
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fragment = it.fragment();
+        if (!fragment.isValid())
+            continue;
+        const QByteArray words = styleWords(fragment.charFormat());
+        out += '{';
+        if (!words.isEmpty())
+            out += words + ' ';
+        appendEscaped(out, fragment.text());
+        out += '}';
+    }
+}
+
+QByteArray RtfWriter::header() const
+{
     QByteArray out = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl\\f0\\fswiss Helvetica;}\n";
     out += "{\\colortbl;";
-    for (const QColor& colour : colours) {
+    for (const QColor& colour : m_colours) {
         out += "\\red" + QByteArray::number(colour.red()) + "\\green" +
                QByteArray::number(colour.green()) + "\\blue" + QByteArray::number(colour.blue()) +
                ';';
     }
     out += "}\n\\f0 ";
-    out += body;
+    return out;
+}
+
+QByteArray RtfWriter::writeGrown(const QTextDocument& document)
+{
+    if (document.blockCount() <= m_settledBlocks)
+        reset(); // the document shrank: it was replaced, not grown
+
+    // Every block but the last is final; the last may still grow.
+    QTextBlock block =
+        m_settledBlocks == 0 ? document.begin() : document.findBlockByNumber(m_settledBlocks);
+    QByteArray tail;
+    for (; block.isValid(); block = block.next()) {
+        const bool last = !block.next().isValid();
+        QByteArray& out = last ? tail : m_settledBody;
+        appendBlock(out, block, block.blockNumber() == 0);
+        if (!last)
+            ++m_settledBlocks;
+    }
+
+    QByteArray out = header();
+    out.reserve(out.size() + m_settledBody.size() + tail.size() + 4);
+    out += m_settledBody;
+    out += tail;
     out += "}\n";
     return out;
 }

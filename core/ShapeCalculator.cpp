@@ -5,9 +5,12 @@
 #include "core/Localization.h"
 #include "core/NotificationCenter.h"
 #include "core/NumberFormatter.h"
+#include "core/NumberReader.h"
 #include "core/TapeFiles.h"
+#include "core/TapeView.h"
 #include "core/TapeWriter.h"
 #include "core/TextField.h"
+#include "core/TypingFilter.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -19,6 +22,47 @@
 
 #include <cmath>
 #include <numeric>
+
+namespace {
+
+constexpr const char* unusableFieldMessage = QT_TRANSLATE_NOOP(
+    "Polymetra", "The value of %1 is not a number of 0 or more.\rPlease correct it and try again.");
+constexpr const char* inexactCountMessage =
+    QT_TRANSLATE_NOOP("Polymetra", "The value of %1 is too large to be counted exactly.\rPlease "
+                                   "enter a whole number up to 9007199254740992.");
+constexpr const char* resultTooLargeMessage = QT_TRANSLATE_NOOP(
+    "Polymetra",
+    "The result is too large to be calculated.\rPlease try again with smaller values.");
+constexpr const char* noShapeMessage = QT_TRANSLATE_NOOP(
+    "Polymetra", "These values do not make a shape.\rPlease try again with different values.");
+
+// Whole numbers above 2^53 are not all held exactly by a double: such a count would be
+// calculated, and written back, as a neighbouring number.
+constexpr double largestExactWholeNumber = 9007199254740992.0;
+
+// A solution that cannot be shown: infinite or undefined values come from an overflow,
+// and no quantity of a shape is negative.
+const char* unshowableResult(const Solution& solution)
+{
+    for (const double value : solution.values) {
+        if (!std::isfinite(value))
+            return resultTooLargeMessage;
+        if (value < 0)
+            return noShapeMessage;
+    }
+    return nullptr;
+}
+
+// The field's label as a name in a sentence: "Radius:" becomes "Radius".
+QString fieldName(const char* formLabel)
+{
+    QString name = localized(formLabel).trimmed();
+    while (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    return name.trimmed();
+}
+
+} // namespace
 
 ShapeCalculator::ShapeCalculator(const char* shapeName, Dimension dimension,
                                  std::vector<FieldSpec> fields, QWidget* parent)
@@ -90,7 +134,7 @@ std::vector<double> ShapeCalculator::readValues() const
 
 void ShapeCalculator::calculate()
 {
-    if (!m_calculateButton->isEnabled())
+    if (!m_calculateButton->isEnabled() || refuseUnusableField())
         return;
     const SolveOutcome outcome = solve(readValues());
     if (const Refusal* refusal = refusalOf(outcome)) {
@@ -98,6 +142,10 @@ void ShapeCalculator::calculate()
         return;
     }
     const Solution& solution = *solutionOf(outcome);
+    if (const char* problem = unshowableResult(solution)) {
+        refuse(Refusal{problem, std::nullopt});
+        return;
+    }
     for (size_t i = 0; i < m_fields.size(); ++i) {
         if (solution.given.at(i))
             m_fields[i]->setGiven(true);
@@ -105,13 +153,44 @@ void ShapeCalculator::calculate()
     setFields(solution.values);
 }
 
+bool ShapeCalculator::refuseUnusableField()
+{
+    const QChar separator = NumberFormatter::shared().separator();
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        const TextField* field = m_fields[i];
+        if (field->isOutputOnly() || field->text().trimmed().isEmpty())
+            continue;
+        const std::optional<double> value = NumberReader::readWholeText(field->text(), separator);
+        const char* problem = nullptr;
+        if (!value || !std::isfinite(*value) || *value < 0)
+            problem = unusableFieldMessage;
+        else if (field->tag() == TypingFilter::wholeNumberTag && *value > largestExactWholeNumber)
+            problem = inexactCountMessage;
+        if (problem) {
+            showRefusal(localized(problem).arg(fieldName(m_specs[i].formLabel)));
+            return true;
+        }
+    }
+    return false;
+}
+
 void ShapeCalculator::refuse(const Refusal& refusal)
 {
-    AlertPresenter& alerts = AlertPresenter::instance();
-    alerts.beep();
+    // A bound that overflowed would read "inf" in the message.
+    if (refusal.bound && !std::isfinite(*refusal.bound)) {
+        showRefusal(localized(resultTooLargeMessage));
+        return;
+    }
     QString message = localized(refusal.messageKey);
     if (refusal.bound)
         message.replace(QLatin1String("%@"), NumberFormatter::shared().formatBound(*refusal.bound));
+    showRefusal(message);
+}
+
+void ShapeCalculator::showRefusal(const QString& message)
+{
+    AlertPresenter& alerts = AlertPresenter::instance();
+    alerts.beep();
     alerts.showSheet(m_calculateButton, {localized("Can't compute!"), message, QStringLiteral("OK"),
                                          QString(), QString()});
 }
@@ -123,9 +202,12 @@ QString ShapeCalculator::formatComputedValue(double value)
 
 void ShapeCalculator::setFields(const std::vector<double>& values)
 {
+    const QString shape = QString::fromLatin1(m_shapeName);
+    // The entry goes on this shape's tape, whatever the view held before.
+    TapeFiles::ensureHolding(shape, m_tapeTextView);
     TapeWriter::writeDateTime(m_tapeTextView);
     writeFields(values);
-    TapeFiles::writeTapeToFile(localized(m_shapeName), m_tapeTextView);
+    TapeFiles::writeTapeToFile(shape, m_tapeTextView);
     scheduleEndOfEditing();
     m_calculateButton->setEnabled(false);
     m_returnClears = true;

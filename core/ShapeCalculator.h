@@ -8,7 +8,7 @@
 
 class ClearButton;
 class QPushButton;
-class QTextEdit;
+class TapeView;
 class TextField;
 
 // The protocol every shape calculator follows, written once. A calculator declares its
@@ -46,8 +46,8 @@ public:
     // Result phase: Return triggers Clear instead of Calculate.
     bool returnClears() const { return m_returnClears; }
 
-    void setTapeView(QTextEdit* tapeTextView) { m_tapeTextView = tapeTextView; }
-    QTextEdit* tapeView() const { return m_tapeTextView; }
+    void setTapeView(TapeView* tapeTextView) { m_tapeTextView = tapeTextView; }
+    TapeView* tapeView() const { return m_tapeTextView; }
 
     // Whitens the input fields and selects the first one.
     virtual void awakeFromNib();
@@ -80,9 +80,13 @@ protected:
     static void finishWrittenField(TextField* field);
     void postFigureNotification();
     void refuse(const Refusal& refusal);
+    // Beeps and shows the "Can't compute!" sheet with an already localised message.
+    void showRefusal(const QString& message);
     ClearButton* clearButtonWidget() const { return m_clearButton; }
 
 private:
+    // A field whose text cannot be calculated with, refused before any solver runs.
+    bool refuseUnusableField();
     void enterEntryPhase();
     void scheduleSelection(TextField* field);
     void scheduleEndOfEditing();
@@ -95,6 +99,6 @@ private:
     std::vector<int> m_clearingOrder;
     QPushButton* m_calculateButton;
     ClearButton* m_clearButton;
-    QTextEdit* m_tapeTextView = nullptr;
+    TapeView* m_tapeTextView = nullptr;
     bool m_returnClears = false;
 };

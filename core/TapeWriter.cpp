@@ -1,13 +1,13 @@
 #include "core/TapeWriter.h"
 
 #include "core/Colours.h"
+#include "core/TapeView.h"
 #include "core/UserDefaults.h"
 
 #include <QDateTime>
 #include <QLocale>
 #include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextEdit>
+#include <QTextDocument>
 
 namespace {
 
@@ -16,19 +16,6 @@ QTextCharFormat colouredFormat(const QColor& colour)
     QTextCharFormat format;
     format.setForeground(colour);
     return format;
-}
-
-// The tape is read-only to the user; it opens only for the program's own insertions.
-void insertAtEnd(QTextEdit* view, const QString& text, const QTextCharFormat& format,
-                 bool separateFromPrevious)
-{
-    view->setReadOnly(false);
-    QTextCursor cursor(view->document());
-    cursor.movePosition(QTextCursor::End);
-    if (separateFromPrevious)
-        cursor.insertText(QStringLiteral("\n\n"), QTextCharFormat());
-    cursor.insertText(text, format);
-    view->setReadOnly(true);
 }
 
 } // namespace
@@ -41,21 +28,22 @@ QString TapeWriter::currentDateTimeText()
            locale.toString(now.time(), QLocale::ShortFormat);
 }
 
-void TapeWriter::writeDateTime(QTextEdit* tapeTextView)
+void TapeWriter::writeDateTime(TapeView* tapeTextView)
 {
     if (!tapeTextView || !UserDefaults().tapeDrawerOpen())
         return;
-    const bool hasEntries = tapeTextView->toPlainText().size() > 1;
-    insertAtEnd(tapeTextView, currentDateTimeText(), colouredFormat(Colours::tapeDateLine()),
-                hasEntries);
+    // The document counts its closing paragraph mark: an empty tape has one character.
+    const bool hasEntries = tapeTextView->document()->characterCount() - 1 > 1;
+    tapeTextView->append(currentDateTimeText(), colouredFormat(Colours::tapeDateLine()),
+                         hasEntries);
 }
 
 void TapeWriter::setTape(const QString& label, const QString& value, bool given,
-                         QTextEdit* tapeTextView)
+                         TapeView* tapeTextView)
 {
     if (!tapeTextView || !UserDefaults().tapeDrawerOpen())
         return;
     const QTextCharFormat format =
         given ? colouredFormat(Colours::tapeGivenValue()) : QTextCharFormat();
-    insertAtEnd(tapeTextView, label + value, format, false);
+    tapeTextView->append(label + value, format, false);
 }

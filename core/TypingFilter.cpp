@@ -19,7 +19,48 @@ TypingFilter::Verdict dropLast(const QString& text)
     return {text.left(text.size() - 1), true};
 }
 
+// One character typed at the end, or one deleted anywhere: the keystrokes the
+// last-character rule was made for.
+bool isSingleKeystroke(const QString& previous, const QString& text)
+{
+    if (text.size() == previous.size() + 1)
+        return text.startsWith(previous);
+    if (text.size() + 1 != previous.size())
+        return false;
+    qsizetype i = 0;
+    while (i < text.size() && text.at(i) == previous.at(i))
+        ++i;
+    return QStringView(text).mid(i) == QStringView(previous).mid(i + 1);
+}
+
 } // namespace
+
+TypingFilter::Verdict TypingFilter::judgeChange(const QString& previous, const QString& text,
+                                                FieldKind kind, QChar separator)
+{
+    if (isSingleKeystroke(previous, text))
+        return filter(text, kind, separator);
+    if (text.isEmpty() || isPlainNumber(text, kind, separator))
+        return accept(text);
+    return {previous, true};
+}
+
+bool TypingFilter::isPlainNumber(const QString& text, FieldKind kind, QChar separator)
+{
+    int digits = 0;
+    int separators = 0;
+    for (const QChar c : text) {
+        if (isDigit(c))
+            ++digits;
+        else if (c == separator && kind == FieldKind::Decimal)
+            ++separators;
+        else
+            return false;
+    }
+    if (digits == 0 || digits > maxDigits || separators > 1)
+        return false;
+    return kind == FieldKind::Decimal || text.front() != QLatin1Char('0');
+}
 
 TypingFilter::Verdict TypingFilter::filter(const QString& text, FieldKind kind, QChar separator)
 {

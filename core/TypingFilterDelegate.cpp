@@ -8,7 +8,13 @@
 void TypingFilterDelegate::watch(TextField* field)
 {
     // textEdited reports the user's changes only, never the program's own setText.
+    m_previousText.insert(field, field->text());
     connect(field, &TextField::textEdited, this, [this, field] { controlTextDidChange(field); });
+    // Read back rather than taken from the signal: a change undone by the filter has
+    // already restored the text by the time its own notification arrives.
+    connect(field, &TextField::textChanged, this,
+            [this, field] { m_previousText.insert(field, field->text()); });
+    connect(field, &QObject::destroyed, this, [this, field] { m_previousText.remove(field); });
     connect(field, &TextField::editingFinished, this,
             [this, field] { controlTextDidEndEditing(field); });
 }
@@ -20,8 +26,8 @@ void TypingFilterDelegate::controlTextDidChange(TextField* field)
     const auto kind = field->tag() == TypingFilter::wholeNumberTag
                           ? TypingFilter::FieldKind::WholeNumber
                           : TypingFilter::FieldKind::Decimal;
-    const TypingFilter::Verdict verdict =
-        TypingFilter::filter(field->text(), kind, NumberFormatter::shared().separator());
+    const TypingFilter::Verdict verdict = TypingFilter::judgeChange(
+        m_previousText.value(field), field->text(), kind, NumberFormatter::shared().separator());
     if (!verdict.rejected)
         return;
     field->setText(verdict.text);

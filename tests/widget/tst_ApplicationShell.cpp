@@ -4,6 +4,7 @@
 #include "app/Controller.h"
 #include "app/GraphicsPanel.h"
 #include "app/MainWindow.h"
+#include "core/TapeView.h"
 #include "app/MyTabView.h"
 #include "app/PreferencesDialog.h"
 #include "app/ShapeCatalog.h"

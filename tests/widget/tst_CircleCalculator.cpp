@@ -2,6 +2,7 @@
 
 #include "app/AppInterface.h"
 #include "app/MainWindow.h"
+#include "core/TapeView.h"
 #include "core/NotificationCenter.h"
 #include "core/NumberFormatter.h"
 #include "core/RecordingAlertPresenter.h"

@@ -2,6 +2,7 @@
 
 #include "app/Controller.h"
 #include "app/MainWindow.h"
+#include "core/TapeView.h"
 #include "core/Colours.h"
 #include "core/NumberFormatter.h"
 #include "core/RecordingAlertPresenter.h"

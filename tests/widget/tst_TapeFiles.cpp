@@ -3,6 +3,7 @@
 
 #include "app/AppInterface.h"
 #include "app/MainWindow.h"
+#include "core/TapeView.h"
 #include "app/TapePanel.h"
 #include "core/RecordingAlertPresenter.h"
 #include "core/SupportPaths.h"

@@ -14,11 +14,35 @@ bool takeValue(const QStringList& arguments, qsizetype& i, QString& value, QStri
     return true;
 }
 
+// Steps are separated by commas; "\\," stands for a comma inside a step ("paste:f=1\\,5").
+QStringList splitSteps(const QString& list)
+{
+    QStringList steps;
+    QString step;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        if (list.at(i) == QLatin1Char('\\') && i + 1 < list.size() &&
+            list.at(i + 1) == QLatin1Char(',')) {
+            step += QLatin1Char(',');
+            ++i;
+        } else if (list.at(i) == QLatin1Char(',')) {
+            if (!step.isEmpty())
+                steps.append(step);
+            step.clear();
+        } else {
+            step += list.at(i);
+        }
+    }
+    if (!step.isEmpty())
+        steps.append(step);
+    return steps;
+}
+
 } // namespace
 
 std::optional<ScenarioOptions> ScenarioOptions::parse(const QStringList& arguments, QString& error)
 {
     ScenarioOptions options;
+    bool stepGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         QString value;
@@ -46,7 +70,16 @@ std::optional<ScenarioOptions> ScenarioOptions::parse(const QStringList& argumen
         } else if (argument == QLatin1String("--steps")) {
             if (!takeValue(arguments, i, value, error))
                 return std::nullopt;
-            options.steps = value.split(QLatin1Char(','), Qt::SkipEmptyParts);
+            options.steps = splitSteps(value);
+            stepGiven = true;
+        } else if (argument == QLatin1String("--step")) {
+            // One step taken as it is, commas and all; several add up after any --steps.
+            if (!takeValue(arguments, i, value, error))
+                return std::nullopt;
+            if (!stepGiven)
+                options.steps.clear();
+            options.steps.append(value);
+            stepGiven = true;
         } else if (argument == QLatin1String("--view")) {
             if (!takeValue(arguments, i, value, error))
                 return std::nullopt;

@@ -9,9 +9,11 @@
 #include "app/MainWindow.h"
 #include "app/ShapeCatalog.h"
 #include "app/UpdateChecker.h"
+#include "core/Notices.h"
 #include "core/NotificationCenter.h"
 #include "core/NumberFormatter.h"
 #include "core/ShapeCalculator.h"
+#include "core/TapeView.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
 #include "render/Render2DView.h"
@@ -55,6 +57,9 @@ QString ScenarioSession::validate(const ScenarioOptions& options)
         QString argument;
         if (!ScenarioSteps::find(step, argument))
             return QStringLiteral("unknown step \"%1\"").arg(step);
+        const QString outlet = argument.section(QLatin1Char('='), 0, 0);
+        if (step.startsWith(QLatin1String("paste:")) && !probe->fieldByOutlet(outlet))
+            return QStringLiteral("unknown outlet \"%1\" for %2").arg(outlet, options.shape);
     }
     return {};
 }
@@ -68,6 +73,23 @@ void ScenarioSession::launch()
 {
     UserDefaults defaults;
     defaults.setString(DefaultsKeys::decimalPlaces, QString::number(m_options.decimals));
+    Notices::instance().reset();
+    start();
+    window().selectShape(m_options.shape);
+    settle();
+}
+
+void ScenarioSession::relaunch()
+{
+    m_interface->applicationWillTerminate();
+    m_interface.reset();
+    settle();
+    start();
+    settle();
+}
+
+void ScenarioSession::start()
+{
     m_interface = std::make_unique<AppInterface>();
     m_interface->controller().setUrlOpener(
         [this](const QUrl& url) { m_openedUrls.append(url.toString()); });
@@ -85,8 +107,6 @@ void ScenarioSession::launch()
         if (Render3DView* view = window().findChild<Render3DView*>())
             view->sceneArea()->setFixedSize(m_options.view->first, m_options.view->second);
     }
-    window().selectShape(m_options.shape);
-    settle();
 }
 
 Render3DView* ScenarioSession::solidView()
@@ -152,17 +172,16 @@ void ScenarioSession::settle()
         QApplication::processEvents();
 }
 
-void ScenarioSession::pasteAssignments()
+void ScenarioSession::assignFields()
 {
     ShapeCalculator* calculator = currentCalculator();
     if (!calculator)
         return;
+    // Put in place as the program itself would: the typing filter does not see these, so
+    // that what Calculate does with any text can be tried (paste:OUTLET=TEXT goes
+    // through the filter as the user's paste does).
     for (const auto& [outlet, text] : m_options.assignments) {
-        TextField* field = calculator->fieldByOutlet(outlet);
-        // As if pasted: the whole text arrives as one edit that the typing filter judges.
-        field->setFocus();
-        field->selectAll();
-        field->insert(text);
+        calculator->fieldByOutlet(outlet)->setText(text);
         settle();
     }
 }
@@ -217,7 +236,7 @@ QJsonObject ScenarioSession::run()
     prepareHome();
     launch();
     sizeFigureView();
-    pasteAssignments();
+    assignFields();
     for (const QString& step : m_options.steps)
         runStep(step);
 
@@ -261,7 +280,9 @@ QJsonObject ScenarioSession::run()
         {QStringLiteral("openedUrls"), QJsonArray::fromStringList(m_openedUrls)},
         {QStringLiteral("alerts"), alerts},
         {QStringLiteral("beeps"), m_alerts.beeps()},
-        {QStringLiteral("tape"), TapeRuns::of(*window().tapeTextView()->document())}};
+        {QStringLiteral("tape"), TapeRuns::of(*window().tapeTextView()->document())},
+        {QStringLiteral("tapeShape"), window().tapeTextView()->heldShape()},
+        {QStringLiteral("messages"), QJsonArray::fromStringList(Notices::instance().history())}};
     if (ShapeCalculator* calculator = currentCalculator()) {
         QJsonObject fields;
         for (int i = 0; i < calculator->fieldCount(); ++i) {

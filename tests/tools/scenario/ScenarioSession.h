@@ -33,11 +33,15 @@ public:
     ShapeCalculator* currentCalculator() const;
     // Lets queued calls (focus, end of editing) run, as the event loop would.
     static void settle();
+    // Quits as the user would and starts again on the same home, settings and tapes.
+    void relaunch();
 
 private:
     void prepareHome();
     void launch();
-    void pasteAssignments();
+    // Starts the program on the prepared home, as a launch from the desktop does.
+    void start();
+    void assignFields();
     void runStep(const QString& step);
     // Gives the plane-figure view the size asked for with --view.
     void sizeFigureView();

@@ -6,13 +6,17 @@
 #include "app/Controller.h"
 #include "app/MainWindow.h"
 #include "app/MyTabView.h"
+#include "app/PreferencesDialog.h"
 #include "app/ShapeCatalog.h"
 #include "app/TapePanel.h"
 #include "core/ShapeCalculator.h"
+#include "core/TextField.h"
 
 #include "app/UpdateChecker.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QTabBar>
 
@@ -68,6 +72,43 @@ void checkForUpdates(ScenarioSession& session, bool manual)
         finished.wait(UpdateChecker::defaultTimeoutMs + 5000);
 }
 
+// A paste into the field as the user makes it: the clipboard's text inserted at the end
+// of the field's text, judged by the typing filter.
+void pasteIntoField(ScenarioSession& session, const QString& argument)
+{
+    const qsizetype equals = argument.indexOf(QLatin1Char('='));
+    ShapeCalculator* calculator = session.currentCalculator();
+    TextField* field = calculator ? calculator->fieldByOutlet(argument.left(equals)) : nullptr;
+    if (!field)
+        return;
+    QApplication::clipboard()->setText(argument.mid(equals + 1));
+    field->setFocus();
+    field->end(false);
+    field->paste();
+}
+
+// Return typed into the shown calculator, as after a click into the main window.
+void pressKey(ScenarioSession& session, const QString& key)
+{
+    ShapeCalculator* calculator = session.currentCalculator();
+    if (!calculator)
+        return;
+    QWidget* target = calculator->focusWidget() ? calculator->focusWidget() : calculator->field(0);
+    QTest::keyClick(target, key == QLatin1String("Escape") ? Qt::Key_Escape : Qt::Key_Return);
+}
+
+void preferences(ScenarioSession& session, const QString& what)
+{
+    Controller& controller = session.interface().controller();
+    if (what == QLatin1String("open"))
+        session.window().action(MainWindow::Action::Preferences)->trigger();
+    else
+        QTest::mouseClick(what == QLatin1String("ok")
+                              ? controller.preferencesSheet()->okButton()
+                              : controller.preferencesSheet()->cancelButton(),
+                          Qt::LeftButton);
+}
+
 void clearAllTapes(ScenarioSession& session, const QString& answer)
 {
     session.alerts().setAnswer(answer == QLatin1String("ok") ? AlertPresenter::AlternateButton
@@ -92,6 +133,15 @@ const std::vector<ScenarioStep>& ScenarioSteps::all()
          }},
         {QStringLiteral("clear-all-tapes"), true, clearAllTapes},
         {QStringLiteral("select"), true, selectShape},
+        {QStringLiteral("tab"), true,
+         [](ScenarioSession& session, const QString& top) {
+             clickTab(session.window().topTabView(), top);
+         }},
+        {QStringLiteral("relaunch"), false,
+         [](ScenarioSession& session, const QString&) { session.relaunch(); }},
+        {QStringLiteral("paste"), true, pasteIntoField},
+        {QStringLiteral("key"), true, pressKey},
+        {QStringLiteral("preferences"), true, preferences},
         {QStringLiteral("check-updates"), false,
          [](ScenarioSession& session, const QString&) { checkForUpdates(session, true); }},
         {QStringLiteral("auto-check"), false,
@@ -116,6 +166,18 @@ const ScenarioStep* ScenarioSteps::find(const QString& text, QString& argument)
             argument != QLatin1String("cancel"))
             return nullptr;
         if (name == QLatin1String("select") && !ShapeCatalog::find(argument))
+            return nullptr;
+        if (name == QLatin1String("tab") && argument != QLatin1String("2D") &&
+            argument != QLatin1String("3D"))
+            return nullptr;
+        if (name == QLatin1String("paste") && argument.indexOf(QLatin1Char('=')) <= 0)
+            return nullptr;
+        if (name == QLatin1String("key") && argument != QLatin1String("Return") &&
+            argument != QLatin1String("Escape"))
+            return nullptr;
+        if (name == QLatin1String("preferences") &&
+            !QStringList{QStringLiteral("open"), QStringLiteral("ok"), QStringLiteral("cancel")}
+                 .contains(argument))
             return nullptr;
         return &step;
     }

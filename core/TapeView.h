@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/RtfWriter.h"
+
+#include <QTextEdit>
+
+#include <memory>
+
+class QTextCharFormat;
+
+// The tape drawer's text view. It knows which shape's tape it holds, so that an entry is
+// never logged on, or saved into, another shape's tape; and whether that tape may be
+// saved at all (not when its file could not be read and is still in place). It keeps
+// the RTF of what it already holds, so an entry on a long tape is serialised alone.
+class TapeView : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit TapeView(QWidget* parent = nullptr);
+
+    // The English name of the shape whose tape is shown; empty before any was loaded.
+    QString heldShape() const { return m_heldShape; }
+    bool canSave() const { return m_canSave; }
+
+    // Shows `document` (parsed off-screen; the view takes it) as the tape of `shape`.
+    void holdTape(const QString& shape, std::unique_ptr<QTextDocument> document,
+                  bool canSave = true);
+    // Shows an empty tape for `shape`.
+    void holdEmptyTape(const QString& shape, bool canSave = true);
+
+    // The program's own insertion at the end; the user never edits the tape.
+    void append(const QString& text, const QTextCharFormat& format, bool separateFromPrevious);
+    // The whole tape as RTF.
+    QByteArray rtf();
+
+    // A document ready to be filled off-screen and then held.
+    static std::unique_ptr<QTextDocument> newDocument();
+
+private:
+    void scrollToEnd();
+
+    QString m_heldShape;
+    bool m_canSave = false;
+    RtfWriter m_writer;
+};
