@@ -5,6 +5,7 @@
 #include "app/ShapeCatalog.h"
 #include "app/TapePanel.h"
 #include "core/Localization.h"
+#include "core/Notices.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
 #include "core/TypingFilterDelegate.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -54,6 +56,7 @@ MainWindow::MainWindow(QWidget* parent)
     layout->addWidget(m_topTabView, 1);
     setCentralWidget(central);
     createMenus();
+    createNoticeLine();
 
     MyTabView::Outlets& outlets = *m_outlets;
     outlets.topTabView = m_topTabView;
@@ -110,6 +113,24 @@ void MainWindow::createDrawers()
     // states and the edge rules; they have no close buttons of their own.
     for (QDockWidget* dock : {m_infoDrawer, m_tapeDrawer, m_graphicsDrawer})
         dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+}
+
+void MainWindow::createNoticeLine()
+{
+    // Failures of files are shown here, one at a time, without stopping the user; the
+    // text comes from file names and system messages, so it is never read as markup.
+    m_noticeLine = new QLabel;
+    m_noticeLine->setObjectName(QStringLiteral("noticeLine"));
+    m_noticeLine->setTextFormat(Qt::PlainText);
+    m_noticeLine->setWordWrap(true);
+    m_noticeLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    statusBar()->addWidget(m_noticeLine, 1);
+    statusBar()->hide();
+    connect(&Notices::instance(), &Notices::posted, this, [this](const QString& message) {
+        m_noticeLine->setText(message);
+        m_noticeLine->setToolTip(message);
+        statusBar()->show();
+    });
 }
 
 QWidget* MainWindow::createPlaneFigureView()

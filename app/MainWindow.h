@@ -51,6 +51,8 @@ public:
     MyTabView* d3TabView() const { return m_d3TabView; }
     MyTabView* tabViewFor(ShapeCalculator::Dimension dimension) const;
     TapeView* tapeTextView() const;
+    // The line under the window where failures of files are shown.
+    QLabel* noticeLine() const { return m_noticeLine; }
     QTextEdit* changeDrawerText() const { return m_infoText; }
     TapePanel* tapePanel() const { return m_tapePanel; }
     GraphicsPanel* graphicsPanel() const { return m_graphicsPanel; }
@@ -78,6 +80,7 @@ protected:
 private:
     QWidget* createShapePage(const struct ShapeEntry& entry);
     void createDrawers();
+    void createNoticeLine();
     void createMenus();
     // The plane-figure view with its scale label beside it, wired to the plane calculators.
     QWidget* createPlaneFigureView();
@@ -85,6 +88,7 @@ private:
                        const QKeySequence& shortcut = {});
 
     QLabel* m_titleLabel;
+    QLabel* m_noticeLine = nullptr;
     MyTabView* m_topTabView;
     MyTabView* m_d2TabView;
     MyTabView* m_d3TabView;

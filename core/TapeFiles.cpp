@@ -241,8 +241,11 @@ bool TapeFiles::writeFileAtomically(const QString& path, const QByteArray& bytes
     }
     QSaveFile file(path);
     const auto fail = [&] {
+        const int code = errno;
+        // A failed flush leaves no message of its own: the system's reason is the one.
         if (error)
-            *error = file.errorString();
+            *error = file.error() == QFileDevice::NoError || code == 0 ? file.errorString()
+                                                                       : systemError(code);
         return false;
     };
     if (!file.open(QIODevice::WriteOnly))
