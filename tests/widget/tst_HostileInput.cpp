@@ -1,0 +1,265 @@
+#include "support/TestHome.h"
+
+#include "app/AppInterface.h"
+#include "app/MainWindow.h"
+#include "app/ShapeCatalog.h"
+#include "core/NumberFormatter.h"
+#include "core/RecordingAlertPresenter.h"
+#include "core/ShapeCalculator.h"
+#include "core/TapeView.h"
+#include "core/TextField.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+// Text that is not a plain number, pasted or put into fields, and values whose results
+// overflow: nothing impossible may reach a field or the tape.
+class HostileInputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void aPasteIsJudgedAsAWhole_data();
+    void aPasteIsJudgedAsAWhole();
+    void calculateRefusesWhatCannotBeCalculatedWith_data();
+    void calculateRefusesWhatCannotBeCalculatedWith();
+    void extremeValuesNeverShowAnImpossibleResult();
+
+private:
+    ShapeCalculator* show(const QString& shape);
+    // What a field or the tape's newest text (from `tapeFrom` on) holds of "inf", "nan"
+    // or a negative number; empty when nothing.
+    QString impossibleTextOn(const ShapeCalculator* calculator, qsizetype tapeFrom) const;
+
+    std::unique_ptr<TestHome> m_home;
+    std::unique_ptr<AppInterface> m_interface;
+    RecordingAlertPresenter m_alerts;
+};
+
+void HostileInputTest::initTestCase()
+{
+    m_home = std::make_unique<TestHome>();
+    AlertPresenter::setInstance(&m_alerts);
+    m_interface = std::make_unique<AppInterface>();
+    m_interface->applicationDidFinishLaunching();
+}
+
+void HostileInputTest::init()
+{
+    m_alerts.reset();
+    NumberFormatter::setShared(NumberFormatter(2, QLatin1Char('.')));
+}
+
+void HostileInputTest::cleanupTestCase()
+{
+    m_interface.reset();
+    AlertPresenter::setInstance(nullptr);
+}
+
+ShapeCalculator* HostileInputTest::show(const QString& shape)
+{
+    m_interface->mainWindow().selectShape(shape);
+    ShapeCalculator* calculator = m_interface->mainWindow().calculator(shape);
+    QTest::mouseClick(calculator->clearButton(), Qt::LeftButton);
+    return calculator;
+}
+
+QString HostileInputTest::impossibleTextOn(const ShapeCalculator* calculator,
+                                           qsizetype tapeFrom) const
+{
+    static const QRegularExpression impossible(QStringLiteral("inf|nan|(?<![eE])-\\d"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    for (int i = 0; i < calculator->fieldCount(); ++i) {
+        if (calculator->field(i)->text().contains(impossible))
+            return calculator->field(i)->objectName() + ": " + calculator->field(i)->text();
+    }
+    const QString tape = m_interface->mainWindow().tapeTextView()->toPlainText().mid(tapeFrom);
+    for (const QString& line : tape.split('\n')) {
+        // Value lines only: the date line is the locale's and may hold a dash.
+        if (line.section(QStringLiteral(": "), 1).contains(impossible))
+            return QStringLiteral("tape: ") + line;
+    }
+    return {};
+}
+
+void HostileInputTest::aPasteIsJudgedAsAWhole_data()
+{
+    QTest::addColumn<QString>("outlet");
+    QTest::addColumn<QString>("before"); // the field's text, the paste goes at its start
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("after");
+
+    const QString radius = QStringLiteral("radiusTextField");
+    QTest::newRow("a negative number") << radius << ""
+                                       << "-5"
+                                       << "."
+                                       << "";
+    QTest::newRow("an exponent") << radius << ""
+                                 << "1e308"
+                                 << "."
+                                 << "";
+    QTest::newRow("trailing letters") << radius << ""
+                                      << "12abc"
+                                      << "."
+                                      << "";
+    QTest::newRow("the other separator") << radius << ""
+                                         << "1,5"
+                                         << "."
+                                         << "";
+    QTest::newRow("ten thousand digits") << radius << "" << QString(10000, '7') << "."
+                                         << "";
+    QTest::newRow("seventeen digits") << radius << "" << QString(17, '1') << "."
+                                      << "";
+    QTest::newRow("a minus put before a number") << radius << "5"
+                                                 << "-"
+                                                 << "."
+                                                 << "5";
+    QTest::newRow("a plain number") << radius << ""
+                                    << "3.25"
+                                    << "."
+                                    << "3.25";
+    QTest::newRow("the user's own separator") << radius << ""
+                                              << "1,5"
+                                              << ","
+                                              << "1,5";
+    QTest::newRow("digits before a number") << radius << "5"
+                                            << "12"
+                                            << "."
+                                            << "125";
+    QTest::newRow("a fraction as a count") << "xsidesNTextField"
+                                           << ""
+                                           << "5.5"
+                                           << "."
+                                           << "";
+    QTest::newRow("a count with a leading zero") << "xsidesNTextField"
+                                                 << ""
+                                                 << "07"
+                                                 << "."
+                                                 << "";
+    QTest::newRow("a count") << "xsidesNTextField"
+                             << ""
+                             << "12"
+                             << "."
+                             << "12";
+}
+
+void HostileInputTest::aPasteIsJudgedAsAWhole()
+{
+    QFETCH(QString, outlet);
+    QFETCH(QString, before);
+    QFETCH(QString, pasted);
+    QFETCH(QString, separator);
+    QFETCH(QString, after);
+    NumberFormatter::setShared(NumberFormatter(2, separator.front()));
+    ShapeCalculator* calculator =
+        show(outlet.startsWith('x') ? QStringLiteral("Regular Polygon") : QStringLiteral("Circle"));
+    TextField* field = calculator->fieldByOutlet(outlet);
+    field->setText(before);
+    field->setFocus();
+    field->setCursorPosition(0);
+    QApplication::clipboard()->setText(pasted);
+    QCOMPARE(QApplication::clipboard()->text(), pasted);
+    field->paste();
+    QCOMPARE(field->text(), after);
+    QCOMPARE(m_alerts.beeps(), after == before + pasted || after == pasted + before ? 0 : 1);
+}
+
+void HostileInputTest::calculateRefusesWhatCannotBeCalculatedWith_data()
+{
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("message");
+
+    const QString unusable = QStringLiteral("The value of %1 is not a number of 0 or more.");
+    const QString tooLarge = QStringLiteral("The result is too large to be calculated.");
+    QTest::newRow("letters after a number")
+        << "Circle" << QStringList{"radiusTextField=12abc"} << unusable.arg("Radius");
+    QTest::newRow("the other separator")
+        << "Circle" << QStringList{"areaTextField=1,5"} << unusable.arg("Area");
+    QTest::newRow("a negative number")
+        << "Square" << QStringList{"sideATextField=-5"} << unusable.arg("Side");
+    QTest::newRow("not a number") << "Circle" << QStringList{"radiusTextField=nan"}
+                                  << unusable.arg("Radius");
+    QTest::newRow("beyond a double")
+        << "Circle" << QStringList{"radiusTextField=" + QString(400, '9')}
+        << unusable.arg("Radius");
+    QTest::newRow("a count a double cannot hold")
+        << "Regular Polygon" << QStringList{"xsidesNTextField=9999999999999999", "xsideTextField=1"}
+        << "The value of Number of sides is too large to be counted exactly.";
+    QTest::newRow("a sphere's volume overflows")
+        << "Sphere" << QStringList{"radiusTextField=1e200"} << tooLarge;
+    QTest::newRow("a cylinder's surface overflows")
+        << "Cylinder" << QStringList{"radiusTextField=1e160", "heightTextField=1"} << tooLarge;
+    QTest::newRow("a cone's volume overflows")
+        << "Cone" << QStringList{"radiusTextField=1e200", "HeigthHTextField=1e200"} << tooLarge;
+}
+
+void HostileInputTest::calculateRefusesWhatCannotBeCalculatedWith()
+{
+    QFETCH(QString, shape);
+    QFETCH(QStringList, values);
+    QFETCH(QString, message);
+    ShapeCalculator* calculator = show(shape);
+    const QString tapeBefore = m_interface->mainWindow().tapeTextView()->toPlainText();
+    for (const QString& value : values) {
+        TextField* field = calculator->fieldByOutlet(value.section('=', 0, 0));
+        QVERIFY2(field, qPrintable(value));
+        field->setText(value.section('=', 1));
+    }
+    QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
+
+    QCOMPARE(m_alerts.alerts().size(), 1);
+    QVERIFY2(m_alerts.alerts().constFirst().message.startsWith(message),
+             qPrintable(m_alerts.alerts().constFirst().message));
+    QVERIFY(calculator->calculateButton()->isEnabled());
+    QCOMPARE(m_interface->mainWindow().tapeTextView()->toPlainText(), tapeBefore);
+}
+
+// Every shape, every input field alone and in pairs, at the edges of what a double holds.
+void HostileInputTest::extremeValuesNeverShowAnImpossibleResult()
+{
+    const QStringList extremes{"1e300", "1e-300", "1e154", "9999999999999999"};
+    for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
+        ShapeCalculator* calculator = show(QString::fromLatin1(entry.name));
+        m_interface->mainWindow().action(MainWindow::Action::ClearTape)->trigger();
+        QList<int> inputs;
+        for (int i = 0; i < calculator->fieldCount(); ++i) {
+            if (!calculator->field(i)->isOutputOnly())
+                inputs.append(i);
+        }
+        for (int a : inputs) {
+            for (int b : inputs) {
+                for (const QString& big : extremes) {
+                    for (const QString& other : {QStringLiteral("1"), big}) {
+                        QTest::mouseClick(calculator->clearButton(), Qt::LeftButton);
+                        calculator->field(a)->setText(big);
+                        if (b != a)
+                            calculator->field(b)->setText(other);
+                        const qsizetype tapeFrom =
+                            m_interface->mainWindow().tapeTextView()->toPlainText().size();
+                        calculator->calculate();
+                        const QString found = impossibleTextOn(calculator, tapeFrom);
+                        QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 %2=%3 %4=%5: %6")
+                                                                 .arg(entry.name)
+                                                                 .arg(a)
+                                                                 .arg(big)
+                                                                 .arg(b)
+                                                                 .arg(other, found)));
+                    }
+                }
+            }
+        }
+    }
+}
+
+QTEST_MAIN(HostileInputTest)
+#include "tst_HostileInput.moc"
