@@ -106,6 +106,8 @@ void RtfParser::parse(const QByteArray& rtf)
     m_cursor = QTextCursor(&m_document);
     m_stack.reserve(64);
     bool started = false;
+    // One edit for the whole document: its changes are announced once, at the end.
+    m_cursor.beginEditBlock();
 
     while (m_pos < m_input.size()) {
         const char c = m_input.at(m_pos);
@@ -129,6 +131,7 @@ void RtfParser::parse(const QByteArray& rtf)
     }
     endParagraph();
     flush();
+    m_cursor.endEditBlock();
 }
 
 void RtfParser::openGroup()
@@ -259,7 +262,8 @@ void RtfParser::handleControlWord(const QByteArray& word, bool hasParameter, int
         m_pendingColourSet = false;
         return;
     }
-    if (isSkippedDestination(word)) {
+    // No destination's name is shorter than four letters; most words are.
+    if (word.size() >= 4 && isSkippedDestination(word)) {
         m_state.destination = Destination::Skipped;
         return;
     }
@@ -271,8 +275,12 @@ void RtfParser::handleControlWord(const QByteArray& word, bool hasParameter, int
     const bool on = !hasParameter || parameter != 0;
     if (word == "par" || word == "sect" || word == "page") {
         endParagraph();
-        flush();
-        m_cursor.insertBlock(QTextBlockFormat(), charFormat(m_state.style));
+        // The paragraph mark joins the pending run, so that a document is inserted in
+        // runs of lines rather than a block at a time.
+        if (!m_pendingText.isEmpty() && !(m_state.style == m_pendingStyle))
+            flush();
+        m_pendingStyle = m_state.style;
+        m_pendingText += QChar::ParagraphSeparator;
         m_blockHasAlignment = false;
     } else if (word == "line") {
         appendText(QChar::LineSeparator);
@@ -389,21 +397,28 @@ void RtfParser::appendText(QChar c)
         flush();
     m_pendingStyle = m_state.style;
     m_pendingText += c;
-    if (!m_blockHasAlignment || m_cursor.blockFormat().alignment() != m_state.alignment) {
-        QTextBlockFormat block = m_cursor.blockFormat();
-        block.setAlignment(m_state.alignment);
-        m_cursor.setBlockFormat(block);
-        m_blockHasAlignment = true;
-    }
+    if (!m_blockHasAlignment || m_blockAlignment != m_state.alignment)
+        alignBlock();
 }
 
 void RtfParser::endParagraph()
 {
-    if (m_blockHasAlignment)
-        return;
-    QTextBlockFormat block = m_cursor.blockFormat();
-    block.setAlignment(m_state.alignment);
-    m_cursor.setBlockFormat(block);
+    if (!m_blockHasAlignment)
+        alignBlock();
+}
+
+void RtfParser::alignBlock()
+{
+    // A block takes the alignment of the one before it; it is set only where it changes,
+    // since asking the cursor at each character would make long documents slow to read.
+    if (m_blockAlignment != m_state.alignment) {
+        flush(); // the block being aligned is then the cursor's
+        QTextBlockFormat block = m_cursor.blockFormat();
+        block.setAlignment(m_state.alignment);
+        m_cursor.setBlockFormat(block);
+    }
+    m_blockHasAlignment = true;
+    m_blockAlignment = m_state.alignment;
 }
 
 void RtfParser::flush()

@@ -48,6 +48,8 @@ private:
     void appendByte(unsigned char byte);
     void skipFallbackCharacters();
     void endParagraph();
+    // Gives the current block the group's alignment, once per change.
+    void alignBlock();
     void flush();
     QTextCharFormat charFormat(const RunStyle& style) const;
 
@@ -65,4 +67,5 @@ private:
     QString m_pendingText;
     RunStyle m_pendingStyle;
     bool m_blockHasAlignment = false;
+    Qt::Alignment m_blockAlignment = Qt::AlignLeft;
 };

@@ -1,13 +1,12 @@
 #include "core/TapeView.h"
 
-#include <QScrollBar>
+#include <QPlainTextDocumentLayout>
 #include <QTextCursor>
 #include <QTextDocument>
 
-TapeView::TapeView(QWidget* parent) : QTextEdit(parent)
+TapeView::TapeView(QWidget* parent) : QPlainTextEdit(parent)
 {
     setReadOnly(true);
-    setAcceptRichText(true);
     setUndoRedoEnabled(false);
 }
 
@@ -16,6 +15,7 @@ std::unique_ptr<QTextDocument> TapeView::newDocument()
     auto document = std::make_unique<QTextDocument>();
     // The tape is appended to, never edited: an undo history would only hold memory.
     document->setUndoRedoEnabled(false);
+    document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
     return document;
 }
 

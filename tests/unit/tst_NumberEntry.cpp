@@ -18,6 +18,10 @@ private slots:
     void filtersTypingOneCharacterAtATime();
     void fixesALeadingSeparator_data();
     void fixesALeadingSeparator();
+    void readsAWholeTextOrNothing_data();
+    void readsAWholeTextOrNothing();
+    void judgesKeystrokesByTheLastCharacterAndOtherChangesWhole_data();
+    void judgesKeystrokesByTheLastCharacterAndOtherChangesWhole();
 };
 
 void NumberEntryTest::readsTheLeadingNumber_data()
@@ -163,6 +167,61 @@ void NumberEntryTest::fixesALeadingSeparator()
     QFETCH(QString, text);
     QFETCH(QString, expected);
     QCOMPARE(TypingFilter::fixLeadingSeparator(text, QLatin1Char('.')), expected);
+}
+
+void NumberEntryTest::readsAWholeTextOrNothing_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<double>("expected"); // -1: nothing
+    QTest::newRow("plain with spaces") << " 3.5 " << "." << 3.5;
+    QTest::newRow("own separator") << "3,5" << "," << 3.5;
+    QTest::newRow("exponent") << "1e3" << "." << 1000.0;
+    QTest::newRow("too large for a double") << "1e999" << "." << qInf();
+    QTest::newRow("letters after") << "12abc" << "." << -1.0;
+    QTest::newRow("other separator") << "1,5" << "." << -1.0;
+    QTest::newRow("sign") << "-5" << "." << -1.0;
+    QTest::newRow("dangling exponent") << "2e" << "." << -1.0;
+    QTest::newRow("lone separator") << "." << "." << -1.0;
+    QTest::newRow("two separators") << "1.2.3" << "." << -1.0;
+    QTest::newRow("not a number") << "nan" << "." << -1.0;
+}
+
+void NumberEntryTest::readsAWholeTextOrNothing()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, separator);
+    QFETCH(double, expected);
+    const std::optional<double> value = NumberReader::readWholeText(text, separator.front());
+    QCOMPARE(value.has_value(), expected >= 0);
+    if (value)
+        QCOMPARE(*value, expected);
+}
+
+void NumberEntryTest::judgesKeystrokesByTheLastCharacterAndOtherChangesWhole_data()
+{
+    QTest::addColumn<QString>("previous");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<bool>("rejected");
+    QTest::newRow("a deleted separator, as typing always was") << "0.5" << "05" << "0" << true;
+    QTest::newRow("a character deleted inside") << "12.5" << "1.5" << "1.5" << false;
+    QTest::newRow("a sign typed before the number") << "5" << "-5" << "5" << true;
+    QTest::newRow("a selection typed over") << "12" << "7" << "7" << false;
+    QTest::newRow("a selection typed over with a letter") << "12" << "x" << "12" << true;
+    QTest::newRow("an exponent pasted at the end") << "1" << "1e308" << "1" << true;
+}
+
+void NumberEntryTest::judgesKeystrokesByTheLastCharacterAndOtherChangesWhole()
+{
+    QFETCH(QString, previous);
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QFETCH(bool, rejected);
+    const TypingFilter::Verdict verdict =
+        TypingFilter::judgeChange(previous, text, FieldKind::Decimal, QLatin1Char('.'));
+    QCOMPARE(verdict.text, expected);
+    QCOMPARE(verdict.rejected, rejected);
 }
 
 QTEST_APPLESS_MAIN(NumberEntryTest)

@@ -51,6 +51,7 @@ private slots:
     void readsTextEditStyleRtf();
     void refusesNonRtfAndLeavesTheDocumentAlone();
     void boundsDeepNesting();
+    void aKeptWriterWritesWhatAFreshOneWrites();
 };
 
 void RtfTest::aWrittenTapeReadsBackRunForRun_data()
@@ -198,6 +199,34 @@ void RtfTest::boundsDeepNesting()
     std::unique_ptr<QTextDocument> document(documentFrom(deep, nullptr));
     QVERIFY(document);
     QCOMPARE(document->toPlainText(), QString("ab"));
+}
+
+// A tape grows entry by entry; the writer that serialises only the new blocks must give
+// the bytes a whole serialisation gives, colour table included, at every step.
+void RtfTest::aKeptWriterWritesWhatAFreshOneWrites()
+{
+    QTextDocument document;
+    RtfWriter kept;
+    QTextCharFormat grey;
+    grey.setForeground(QColor(120, 120, 120));
+    QTextCharFormat blue;
+    blue.setForeground(QColor(43, 136, 230));
+    QTextCursor end(&document);
+    QCOMPARE(kept.writeGrown(document), RtfWriter::write(document));
+    for (int entry = 0; entry < 4; ++entry) {
+        end.movePosition(QTextCursor::End);
+        if (entry > 0)
+            end.insertText(QStringLiteral("\n\n"), QTextCharFormat());
+        end.insertText(QStringLiteral("7.12.26 01:%1").arg(entry), grey);
+        QCOMPARE(kept.writeGrown(document), RtfWriter::write(document));
+        end.insertText(QStringLiteral("\nRadius: 2"), entry % 2 ? blue : QTextCharFormat());
+        end.insertText(QStringLiteral("\nAngle: 30°"), entry % 2 ? QTextCharFormat() : blue);
+        QCOMPARE(kept.writeGrown(document), RtfWriter::write(document));
+    }
+    document.clear(); // replaced, not grown: the writer starts over
+    end = QTextCursor(&document);
+    end.insertText(QStringLiteral("Area: 1"), blue);
+    QCOMPARE(kept.writeGrown(document), RtfWriter::write(document));
 }
 
 QTEST_MAIN(RtfTest)

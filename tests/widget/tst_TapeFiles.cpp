@@ -119,7 +119,7 @@ void TapeFilesTest::aCalculationIsSavedAndShownAgainAfterARestart()
     QVERIFY(fileBytes(circleTape()).contains("Radius: 10.000"));
 
     launch();
-    QTextEdit* tape = m_interface->mainWindow().tapeTextView();
+    TapeView* tape = m_interface->mainWindow().tapeTextView();
     QCOMPARE(TapeRuns::of(*tape->document()), before);
     QCOMPARE(tape->textCursor().position(), tape->document()->characterCount() - 1);
 }

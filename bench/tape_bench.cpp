@@ -1,0 +1,118 @@
+// What a long tape costs: showing it when its shape is chosen (read, parse, lay out, scroll
+// to the end) and one calculation's entry on it (the lines appended and the file saved).
+// The tapes are written by make_tape.py's rule: circle entries of about 140 bytes.
+
+#include "core/RtfWriter.h"
+#include "core/SupportPaths.h"
+#include "core/TapeFiles.h"
+#include "core/TapeView.h"
+#include "core/TapeWriter.h"
+#include "core/UserDefaults.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const QString shape = QStringLiteral("Circle");
+
+// A tape of about `bytes` bytes, built as the program builds one and saved as its file.
+void writeTape(qint64 bytes)
+{
+    QTextDocument document;
+    QTextCursor end(&document);
+    QTextCharFormat grey;
+    grey.setForeground(QColor(120, 120, 120));
+    QTextCharFormat blue;
+    blue.setForeground(QColor(43, 136, 230));
+    RtfWriter writer;
+    for (int entry = 0;; ++entry) {
+        const double radius = 1 + entry % 997 / 10.0;
+        if (entry > 0)
+            end.insertText(QStringLiteral("\n\n"), QTextCharFormat());
+        end.insertText(QStringLiteral("7 Dec 2026 01:%1").arg(entry % 60, 2, 10, QChar('0')), grey);
+        end.insertText(QStringLiteral("\nRadius: %1").arg(radius), blue);
+        end.insertText(QStringLiteral("\nDiameter: %1").arg(2 * radius, 0, 'f', 2));
+        end.insertText(QStringLiteral("\nArea: %1").arg(M_PI * radius * radius, 0, 'f', 2));
+        end.insertText(QStringLiteral("\nCircumference: %1").arg(2 * M_PI * radius, 0, 'f', 2));
+        if (entry % 1000 == 999 && writer.writeGrown(document).size() >= bytes)
+            break;
+    }
+    TapeFiles::writeFileAtomically(SupportPaths::tapeFilePath(shape), writer.writeGrown(document),
+                                   TapeFiles::tapeMimeType);
+}
+
+// The tape drawer's view at a usual size, on screen.
+std::unique_ptr<TapeView> shownView()
+{
+    auto view = std::make_unique<TapeView>();
+    view->resize(300, 600);
+    view->show();
+    QApplication::processEvents();
+    return view;
+}
+
+void loadTape(benchmark::State& state)
+{
+    writeTape(state.range(0) * 1024 * 1024);
+    const std::unique_ptr<TapeView> view = shownView();
+    for (auto _ : state) {
+        view->holdEmptyTape(QStringLiteral("Square")); // another shape was on show
+        TapeFiles::setTapeTextViewToFile(shape, view.get());
+        QApplication::processEvents(); // the first paint at the tape's end
+        benchmark::DoNotOptimize(view->document()->blockCount());
+    }
+    state.counters["entries"] = double(view->document()->blockCount() / 6);
+}
+
+void appendEntry(benchmark::State& state)
+{
+    writeTape(state.range(0) * 1024 * 1024);
+    const std::unique_ptr<TapeView> view = shownView();
+    TapeFiles::setTapeTextViewToFile(shape, view.get());
+    view->rtf(); // as after the first calculation on this tape
+    for (auto _ : state) {
+        TapeWriter::writeDateTime(view.get());
+        TapeWriter::setTape(QStringLiteral("\nRadius: "), QStringLiteral("2"), true, view.get());
+        TapeWriter::setTape(QStringLiteral("\nDiameter: "), QStringLiteral("4"), false, view.get());
+        TapeWriter::setTape(QStringLiteral("\nArea: "), QStringLiteral("12.57"), false, view.get());
+        TapeWriter::setTape(QStringLiteral("\nCircumference: "), QStringLiteral("12.57"), false,
+                            view.get());
+        TapeFiles::writeTapeToFile(shape, view.get());
+        QApplication::processEvents();
+    }
+}
+
+BENCHMARK(loadTape)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(appendEntry)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Polymetra"));
+    QApplication::setApplicationName(QStringLiteral("Polymetra"));
+    QDir().mkpath(SupportPaths::tapesFolder());
+    UserDefaults().setInteger(DefaultsKeys::tapeDrawerState, 1);
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
