@@ -9,10 +9,12 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
+class QTimer;
 
 // Fetches the maker's version list without blocking the window, and reports the
 // remote version, or none on any failure: no network, an HTTP error, a redirect loop,
-// a body over the size limit, a malformed list, a missing key or the timeout.
+// a body over the size limit, a malformed list, a missing key or a refused version
+// string, no data for the transfer timeout, or the deadline for the whole check passing.
 class UpdateChecker : public QObject {
     Q_OBJECT
 public:
@@ -32,7 +34,10 @@ public:
     QUrl downloadPageUrl() const;
     QUrl homePageUrl() const;
 
+    // The longest the transfer may go without receiving data.
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    // The longest a whole check may take, however steadily the server trickles data.
+    void setDeadline(int milliseconds);
     bool isFetching() const { return !m_reply.isNull(); }
 
     // Starts a fetch; `done` runs once, later, on this thread. A fetch already running
@@ -40,6 +45,7 @@ public:
     void fetch(Completion done);
 
     static constexpr int defaultTimeoutMs = 15000;
+    static constexpr int defaultDeadlineMs = 15000;
     static constexpr int maxRedirects = 5;
 
 private:
@@ -47,6 +53,7 @@ private:
     void finish(QNetworkReply* reply);
 
     QNetworkAccessManager* m_network;
+    QTimer* m_deadline;
     QPointer<QNetworkReply> m_reply;
     Completion m_done;
     QUrl m_server;

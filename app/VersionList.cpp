@@ -1,6 +1,28 @@
 #include "app/VersionList.h"
 
+#include <QLoggingCategory>
 #include <QXmlStreamReader>
+
+#include <algorithm>
+
+namespace {
+
+Q_LOGGING_CATEGORY(lcVersionList, "polymetra.update.versionlist")
+
+// ASCII letters and digits and the punctuation version schemes use. Markup, entities,
+// control and direction characters and other scripts are all left out.
+bool isPlainVersion(const QString& version)
+{
+    if (version.isEmpty() || version.size() > VersionList::maxVersionLength)
+        return false;
+    return std::all_of(version.begin(), version.end(), [](QChar c) {
+        const char16_t u = c.unicode();
+        return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') ||
+               u == '.' || u == '-' || u == '+' || u == '_' || u == '~' || u == ' ';
+    });
+}
+
+} // namespace
 
 std::optional<QString> VersionList::versionFor(const QByteArray& document, const QString& key)
 {
@@ -58,6 +80,11 @@ std::optional<QString> VersionList::versionFor(const QByteArray& document, const
     }
     if (xml.hasError() || !sawPlist || !inRootDict)
         return std::nullopt;
+    if (found && !isPlainVersion(*found)) {
+        qCWarning(lcVersionList) << "refused the version string"
+                                 << found->left(maxVersionLength + 8);
+        return std::nullopt;
+    }
     return found;
 }
 

@@ -19,6 +19,9 @@ void MessageBoxAlertPresenter::showSheet(QWidget* parent, const Alert& alert, Co
     // A "\r" separates the sentences of a message; show it as a line break.
     QString message = alert.message;
     message.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // Messages carry text from outside (a server's version string): rich text would let
+    // it show pictures from local paths and links to any scheme.
+    box->setTextFormat(Qt::PlainText);
     box->setText(message);
 
     QPushButton* defaultButton = box->addButton(alert.defaultButton, QMessageBox::AcceptRole);

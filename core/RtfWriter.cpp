@@ -22,8 +22,10 @@ void appendEscaped(QByteArray& out, const QString& text)
         } else if (u < 0x20) {
             continue; // control characters have no place in the text
         } else {
-            // Grouped, so that readers which drop the text after "\uN?" lose nothing.
-            out += "{\\u" + QByteArray::number(int(int16_t(u))) + "?}";
+            // Grouped, and with the fallback as a hex escape: some readers take a literal
+            // "?" after "\uN" for the delimiter and then drop the next character as the
+            // fallback. A "\'3f" is read as one character by all of them.
+            out += "{\\u" + QByteArray::number(int(int16_t(u))) + "\\'3f}";
         }
     }
 }

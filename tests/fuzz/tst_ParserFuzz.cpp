@@ -4,8 +4,11 @@
 
 #include "FuzzTargets.h"
 
+#include "app/VersionList.h"
+
 #include <QByteArray>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -14,6 +17,7 @@
 class ParserFuzzTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void survivesMutatedRtf();
     void survivesMutatedVersionLists();
 
@@ -62,6 +66,12 @@ void ParserFuzzTest::mutateAndRun(const QList<QByteArray>& seeds,
     }
 }
 
+void ParserFuzzTest::initTestCase()
+{
+    // Refused version strings are the expected outcome here, thousands of times over.
+    QLoggingCategory::setFilterRules(QStringLiteral("polymetra.update.*=false"));
+}
+
 void ParserFuzzTest::survivesMutatedRtf()
 {
     QList<QByteArray> seeds = {
@@ -96,12 +106,32 @@ void ParserFuzzTest::survivesMutatedVersionLists()
         "<?xml version=\"1.0\"?><plist version=\"1.0\"><dict><key>Polymetra.app</key>"
         "<string>2.0.0</string><key>x</key><dict><key>y</key><array/></dict></dict></plist>",
         "<!DOCTYPE plist PUBLIC \"-//X//DTD//EN\" \"x.dtd\"><plist><dict/></plist>",
+        "<plist><dict><key>Polymetra.app</key><string>0123456789abcdef0123456789ABCDE~"
+        "</string></dict></plist>",
+        "<plist><dict><key>Polymetra.app</key><string>&lt;img src=&quot;file:///&quot;&gt;1"
+        "</string></dict></plist>",
     };
     static constexpr std::array tokens = {
-        "<",     ">",    "</",        "<dict>", "</dict>",           "<key>", "</key>", "<string>",
-        "&amp;", "&x;",  "<![CDATA[", "]]>",    "<!ENTITY a \"b\">", "[",     "\x00",   "<plist>",
-        "<?xml", "&#0;", "&#x110000;"};
+        "<",     ">",    "</",         "<dict>", "</dict>",           "<key>", "</key>", "<string>",
+        "&amp;", "&x;",  "<![CDATA[",  "]]>",    "<!ENTITY a \"b\">", "[",     "\x00",   "<plist>",
+        "<?xml", "&#0;", "&#x110000;", "&#9;",   "&#x202e;",          "&lt;",  "\t",     "1.2-b+4"};
     mutateAndRun(seeds, tokens, fuzzVersionList);
+
+    // Well-formed lists whose version strings straddle the length limit, clean or with one
+    // character that has no place in a version.
+    QRandomGenerator random(11);
+    const QString allowed = QStringLiteral("0123456789abcXYZ.-+_~ ");
+    const QString refused = QStringLiteral("<>&\"'/:;=\t\n\x7f\u00e9\u202e");
+    for (int i = 0; i < iterations() / 4; ++i) {
+        QString version;
+        for (int length = random.bounded(40); length > 0; --length)
+            version += allowed.at(random.bounded(allowed.size()));
+        if (!version.isEmpty() && random.bounded(2) == 0)
+            version[random.bounded(version.size())] = refused.at(random.bounded(refused.size()));
+        const QByteArray document = VersionList::document(version);
+        fuzzVersionList(reinterpret_cast<const uint8_t*>(document.constData()),
+                        size_t(document.size()));
+    }
 }
 
 QTEST_MAIN(ParserFuzzTest)

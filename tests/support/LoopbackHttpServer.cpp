@@ -1,6 +1,7 @@
 #include "support/LoopbackHttpServer.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 LoopbackHttpServer::LoopbackHttpServer()
 {
@@ -32,17 +33,31 @@ void LoopbackHttpServer::serve()
             m_lastRequestLine = request.left(request.indexOf("\r\n"));
             if (m_behaviour == Behaviour::Silent)
                 return;
-            QByteArray reply;
             if (m_behaviour == Behaviour::RedirectToItself) {
-                reply = "HTTP/1.1 302 Found\r\nLocation: " + baseUrl().toEncoded() +
-                        "/Versions/Versions.xml\r\nContent-Length: 0\r\n\r\n";
-            } else {
-                reply = "HTTP/1.1 " + QByteArray::number(m_status) +
-                        " Status\r\nContent-Type: text/xml\r\nContent-Length: " +
-                        QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" +
-                        m_body;
+                socket->write("HTTP/1.1 302 Found\r\nLocation: " + baseUrl().toEncoded() +
+                              "/Versions/Versions.xml\r\nContent-Length: 0\r\n\r\n");
+                socket->disconnectFromHost();
+                return;
             }
-            socket->write(reply);
+            socket->write("HTTP/1.1 " + QByteArray::number(m_status) +
+                          " Status\r\nContent-Type: text/xml\r\nContent-Length: " +
+                          QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n");
+            if (m_behaviour == Behaviour::Drip && !m_body.isEmpty()) {
+                // Whole headers first: the client's transfer timer only restarts on body data.
+                // The timer belongs to the socket, so a client that hangs up stops it.
+                auto* drip = new QTimer(socket);
+                connect(drip, &QTimer::timeout, socket,
+                        [socket, drip, body = m_body, sent = qsizetype(0)]() mutable {
+                            socket->write(body.mid(sent++, 1));
+                            if (sent == body.size()) {
+                                drip->stop();
+                                socket->disconnectFromHost();
+                            }
+                        });
+                drip->start(50);
+                return;
+            }
+            socket->write(m_body);
             socket->disconnectFromHost();
         });
     }

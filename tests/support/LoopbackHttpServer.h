@@ -5,11 +5,12 @@
 #include <QUrl>
 
 // A one-route HTTP server on the loopback interface, for tests of code that fetches.
-// It answers every request with the configured reply, or not at all.
+// It answers every request with the configured reply, or not at all, or with the
+// configured body sent a byte every 50 ms, never idle long enough for a transfer timeout.
 class LoopbackHttpServer : public QTcpServer {
     Q_OBJECT
 public:
-    enum class Behaviour { Answer, Silent, RedirectToItself };
+    enum class Behaviour { Answer, Silent, RedirectToItself, Drip };
 
     LoopbackHttpServer();
 

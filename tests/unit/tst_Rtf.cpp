@@ -44,6 +44,8 @@ class RtfTest : public QObject {
 private slots:
     void aWrittenTapeReadsBackRunForRun_data();
     void aWrittenTapeReadsBackRunForRun();
+    void writesNonAsciiAsAUnicodeEscapeWithAHexFallback_data();
+    void writesNonAsciiAsAUnicodeEscapeWithAHexFallback();
     void readsText_data();
     void readsText();
     void readsCharacterAndParagraphFormats();
@@ -90,6 +92,27 @@ void RtfTest::aWrittenTapeReadsBackRunForRun()
     QCOMPARE(TapeRuns::of(reread), TapeRuns::of(original));
 }
 
+// Other readers see these bytes: a bare "?" fallback costs some of them the next character.
+void RtfTest::writesNonAsciiAsAUnicodeEscapeWithAHexFallback_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("escaped");
+    QTest::newRow("latin letter") << "Är" << QByteArray("{\\u196\\'3f}r");
+    QTest::newRow("above 7fff as a negative number")
+        << QString(QChar(0xF0B7)) + "x" << QByteArray("{\\u-3913\\'3f}x");
+    QTest::newRow("surrogate pair")
+        << QString::fromUtf8("😀x") << QByteArray("{\\u-10179\\'3f}{\\u-8704\\'3f}x");
+}
+
+void RtfTest::writesNonAsciiAsAUnicodeEscapeWithAHexFallback()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, escaped);
+    QTextDocument document(text);
+    const QByteArray rtf = RtfWriter::write(document);
+    QVERIFY2(rtf.contains(escaped), rtf.constData());
+}
+
 void RtfTest::readsText_data()
 {
     QTest::addColumn<QByteArray>("rtf");
@@ -99,6 +122,10 @@ void RtfTest::readsText_data()
         << QByteArray("{\\rtf1\\ansi caf\\'e9 \\'80}") << "café €";
     QTest::newRow("unicode with one fallback") << QByteArray("{\\rtf1 \\u8364?5}") << "€5";
     QTest::newRow("unicode with hex fallback") << QByteArray("{\\rtf1 \\u8364\\'80x}") << "€x";
+    QTest::newRow("tape character as written now")
+        << QByteArray("{\\rtf1\\uc1 {Area {\\u8364\\'3f}5}}") << "Area €5";
+    QTest::newRow("tape character as written before")
+        << QByteArray("{\\rtf1\\uc1 {Area {\\u8364?}5}}") << "Area €5";
     QTest::newRow("no fallback after uc0") << QByteArray("{\\rtf1\\uc0\\u8364 5}") << "€5";
     QTest::newRow("two fallbacks") << QByteArray("{\\rtf1\\uc2\\u8364 ab5}") << "€5";
     QTest::newRow("negative unicode") << QByteArray("{\\rtf1 \\u-3913?}") << QString(QChar(0xF0B7));

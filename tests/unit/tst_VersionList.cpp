@@ -7,7 +7,8 @@ class VersionListTest : public QObject {
 private slots:
     void readsTheVersionOnlyFromAWellFormedList_data();
     void readsTheVersionOnlyFromAWellFormedList();
-    void readsWhatTheBuildPublishes();
+    void acceptsOnlyAShortPlainVersionString_data();
+    void acceptsOnlyAShortPlainVersionString();
 };
 
 void VersionListTest::readsTheVersionOnlyFromAWellFormedList_data()
@@ -63,10 +64,31 @@ void VersionListTest::readsTheVersionOnlyFromAWellFormedList()
         QCOMPARE(*version, expected);
 }
 
-void VersionListTest::readsWhatTheBuildPublishes()
+// The string ends up in an alert, so a list the build itself would publish must carry
+// nothing but version text.
+void VersionListTest::acceptsOnlyAShortPlainVersionString_data()
 {
-    QCOMPARE(VersionList::versionFor(VersionList::document("4.5.6")),
-             std::optional<QString>("4.5.6"));
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("what the build publishes") << "4.5.6" << true;
+    QTest::newRow("every allowed punctuation") << "2.0-beta+exp.sha_1~rc 2" << true;
+    QTest::newRow("32 characters") << QString(32, '1') << true;
+    QTest::newRow("33 characters") << QString(33, '1') << false;
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("markup") << R"(<img src="file:///etc/passwd">1.0)" << false;
+    QTest::newRow("entity-like text") << "1.0&amp;" << false;
+    QTest::newRow("tab") << "1.0\t2" << false;
+    QTest::newRow("line break") << "1.0\n" << false;
+    QTest::newRow("direction override") << QStringLiteral("1.0\u202e") << false;
+    QTest::newRow("letter of another script") << QStringLiteral("1.0\u03b1") << false;
+}
+
+void VersionListTest::acceptsOnlyAShortPlainVersionString()
+{
+    QFETCH(QString, version);
+    QFETCH(bool, accepted);
+    QCOMPARE(VersionList::versionFor(VersionList::document(version)),
+             accepted ? std::optional<QString>(version) : std::nullopt);
 }
 
 QTEST_APPLESS_MAIN(VersionListTest)

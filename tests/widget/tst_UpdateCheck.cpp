@@ -8,10 +8,12 @@
 #include "app/UpdateCheckPanel.h"
 #include "app/UpdateChecker.h"
 #include "app/VersionList.h"
+#include "core/MessageBoxAlertPresenter.h"
 #include "core/RecordingAlertPresenter.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -19,7 +21,8 @@
 #include <memory>
 
 // The update check against a loopback server: every outcome, the silent variant, the
-// answers to the new-version sheet, and a build without a server.
+// answers to the new-version sheet, a build without a server, and alerts that show what
+// a hostile server sent as nothing but text.
 class UpdateCheckTest : public QObject {
     Q_OBJECT
 private slots:
@@ -34,6 +37,7 @@ private slots:
     void theNewVersionSheetOpensTheRightPage_data();
     void theNewVersionSheetOpensTheRightPage();
     void aBuildWithoutAServerSaysSo();
+    void anAlertShowsItsMessageAsPlainText();
 
 private:
     void check(bool manual);
@@ -46,11 +50,12 @@ private:
 };
 
 namespace {
-enum class Reply { Version, NotFound, Malformed, MissingKey, Huge, Silent, RedirectLoop };
+enum class Reply { Version, NotFound, Malformed, MissingKey, Huge, Silent, RedirectLoop, Drip };
 QString local()
 {
     return UpdateChecker::localVersion();
 }
+const QString markup = R"(<img src="file:///etc/passwd">1.0)";
 } // namespace
 Q_DECLARE_METATYPE(Reply)
 
@@ -106,6 +111,8 @@ void UpdateCheckTest::theManualCheckReportsEachOutcome_data()
     QTest::newRow("huge body") << Reply::Huge << "" << offline;
     QTest::newRow("no answer until the timeout") << Reply::Silent << "" << offline;
     QTest::newRow("redirect loop") << Reply::RedirectLoop << "" << offline;
+    QTest::newRow("markup as the version") << Reply::Version << markup << offline;
+    QTest::newRow("dripping past the deadline") << Reply::Drip << "99.0" << offline;
 }
 
 void UpdateCheckTest::theManualCheckReportsEachOutcome()
@@ -134,6 +141,12 @@ void UpdateCheckTest::theManualCheckReportsEachOutcome()
         break;
     case Reply::RedirectLoop:
         m_server->setBehaviour(LoopbackHttpServer::Behaviour::RedirectToItself);
+        break;
+    case Reply::Drip:
+        // Never idle for the transfer timeout, but would take seconds to finish.
+        m_server->answer(200, VersionList::document(version));
+        m_server->setBehaviour(LoopbackHttpServer::Behaviour::Drip);
+        m_interface->controller().updateChecker().setDeadline(300);
         break;
     }
     m_alerts.setAnswer(AlertPresenter::OtherButton);
@@ -187,6 +200,7 @@ void UpdateCheckTest::theSilentCheckShowsOnlyANewVersion_data()
     QTest::newRow("same version") << 200 << local() << 0;
     QTest::newRow("server error") << 500 << "99.0" << 0;
     QTest::newRow("newer version") << 200 << "99.0" << 1;
+    QTest::newRow("markup as the version") << 200 << markup << 0;
 }
 
 void UpdateCheckTest::theSilentCheckShowsOnlyANewVersion()
@@ -240,6 +254,18 @@ void UpdateCheckTest::aBuildWithoutAServerSaysSo()
     controller.autoCheckForUpdates();
     QVERIFY(m_alerts.alerts().isEmpty());
     QCOMPARE(m_server->requests(), 0);
+}
+
+void UpdateCheckTest::anAlertShowsItsMessageAsPlainText()
+{
+    QWidget window;
+    MessageBoxAlertPresenter presenter;
+    const QString message = markup + R"(<a href="file:///">here</a>)";
+    presenter.showSheet(&window, {"Title", message, "OK", QString(), QString()}, {});
+    auto* box = window.findChild<QMessageBox*>();
+    QVERIFY(box);
+    QCOMPARE(box->textFormat(), Qt::PlainText);
+    QCOMPARE(box->text(), message);
 }
 
 QTEST_MAIN(UpdateCheckTest)
