@@ -97,7 +97,10 @@ QChar fromCodePage1252(unsigned char byte)
 
 } // namespace
 
-RtfParser::RtfParser(QTextDocument& document) : m_document(document), m_cursor(&document) {}
+RtfParser::RtfParser(QTextDocument& document, Paragraphs paragraphs)
+    : m_document(document), m_cursor(&document), m_paragraphs(paragraphs)
+{
+}
 
 void RtfParser::parse(const QByteArray& rtf)
 {
@@ -273,7 +276,9 @@ void RtfParser::handleControlWord(const QByteArray& word, bool hasParameter, int
     }
 
     const bool on = !hasParameter || parameter != 0;
-    if (word == "par" || word == "sect" || word == "page") {
+    if (m_paragraphs == Paragraphs::TapeLines && word == "par") {
+        appendText(m_lastWasBreak ? QChar::ParagraphSeparator : QChar::LineSeparator);
+    } else if (word == "par" || word == "sect" || word == "page") {
         endParagraph();
         // The paragraph mark joins the pending run, so that a document is inserted in
         // runs of lines rather than a block at a time.
@@ -397,13 +402,16 @@ void RtfParser::appendText(QChar c)
         flush();
     m_pendingStyle = m_state.style;
     m_pendingText += c;
+    m_lastWasBreak = c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    if (m_paragraphs == Paragraphs::TapeLines)
+        return; // a tape's lines carry no alignment
     if (!m_blockHasAlignment || m_blockAlignment != m_state.alignment)
         alignBlock();
 }
 
 void RtfParser::endParagraph()
 {
-    if (!m_blockHasAlignment)
+    if (m_paragraphs == Paragraphs::Blocks && !m_blockHasAlignment)
         alignBlock();
 }
 

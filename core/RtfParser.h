@@ -16,7 +16,10 @@ class QTextDocument;
 // states, text flushed into the document whenever the character format changes.
 class RtfParser {
 public:
-    explicit RtfParser(QTextDocument& document);
+    // How paragraph marks are read: as blocks, or as a tape's lines (see RtfReader).
+    enum class Paragraphs { Blocks, TapeLines };
+
+    RtfParser(QTextDocument& document, Paragraphs paragraphs);
     void parse(const QByteArray& rtf);
 
 private:
@@ -66,6 +69,8 @@ private:
     bool m_pendingColourSet = false;
     QString m_pendingText;
     RunStyle m_pendingStyle;
+    Paragraphs m_paragraphs;
+    bool m_lastWasBreak = false; // the last character of text was a line or paragraph break
     bool m_blockHasAlignment = false;
     Qt::Alignment m_blockAlignment = Qt::AlignLeft;
 };

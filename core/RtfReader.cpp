@@ -17,7 +17,16 @@ bool RtfReader::read(const QByteArray& rtf, QTextDocument& document)
 {
     if (!looksLikeRtf(rtf))
         return false;
-    RtfParser parser(document);
+    RtfParser parser(document, RtfParser::Paragraphs::Blocks);
+    parser.parse(rtf);
+    return true;
+}
+
+bool RtfReader::readTape(const QByteArray& rtf, QTextDocument& document)
+{
+    if (!looksLikeRtf(rtf))
+        return false;
+    RtfParser parser(document, RtfParser::Paragraphs::TapeLines);
     parser.parse(rtf);
     return true;
 }

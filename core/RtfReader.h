@@ -20,6 +20,10 @@ public:
     // Replaces the document's content. Returns false, leaving the document untouched,
     // when the bytes do not start like an RTF document.
     static bool read(const QByteArray& rtf, QTextDocument& document);
+    // Reads a tape: its lines become line breaks inside one paragraph per entry (a
+    // paragraph mark after an empty line starts the next), so that a tape of 100,000
+    // entries holds 100,000 blocks rather than 600,000. Alignment is not kept.
+    static bool readTape(const QByteArray& rtf, QTextDocument& document);
 
     static bool looksLikeRtf(const QByteArray& bytes);
 };

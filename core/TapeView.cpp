@@ -48,9 +48,27 @@ void TapeView::append(const QString& text, const QTextCharFormat& format, bool s
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     if (separateFromPrevious)
-        cursor.insertText(QStringLiteral("\n\n"), QTextCharFormat());
-    cursor.insertText(text, format);
+        cursor.insertText(asTapeLines(QStringLiteral("\n\n")), QTextCharFormat());
+    cursor.insertText(asTapeLines(text), format);
     setReadOnly(true);
+}
+
+QString TapeView::asTapeLines(QString text) const
+{
+    // An entry's lines are line breaks within one paragraph; the break after an empty
+    // line starts the next paragraph, as the tape reader reads a saved tape.
+    const int end = document()->characterCount() - 1;
+    bool afterBreak = false;
+    if (end > 0) {
+        const QChar last = document()->characterAt(end - 1);
+        afterBreak = last == QChar::LineSeparator || last == QChar::ParagraphSeparator;
+    }
+    for (QChar& c : text) {
+        if (c == QLatin1Char('\n'))
+            c = afterBreak ? QChar::ParagraphSeparator : QChar::LineSeparator;
+        afterBreak = c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    }
+    return text;
 }
 
 QByteArray TapeView::rtf()

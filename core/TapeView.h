@@ -9,9 +9,9 @@
 class QTextCharFormat;
 
 // The tape drawer's text view: a log of coloured lines, laid out line by line, so that
-// showing the newest entry of a tape of 100,000 entries is quick. It knows which shape's tape it holds, so that an entry is
-// never logged on, or saved into, another shape's tape; and whether that tape may be
-// saved at all (not when its file could not be read and is still in place). It keeps
+// showing the newest entry of a tape of 100,000 entries is quick. It knows which shape's tape it
+// holds, so that an entry is never logged on, or saved into, another shape's tape; and whether that
+// tape may be saved at all (not when its file could not be read and is still in place). It keeps
 // the RTF of what it already holds, so an entry on a long tape is serialised alone.
 class TapeView : public QPlainTextEdit {
     Q_OBJECT
@@ -38,6 +38,7 @@ public:
 
 private:
     void scrollToEnd();
+    QString asTapeLines(QString text) const;
 
     QString m_heldShape;
     bool m_canSave = false;

@@ -21,10 +21,12 @@ QString colourName(const QTextCharFormat& format)
     return colour.name();
 }
 
-void append(QJsonArray& runs, const QString& text, const QString& colour)
+void append(QJsonArray& runs, QString text, const QString& colour)
 {
     if (text.isEmpty())
         return;
+    // A tape's lines may be line breaks inside a paragraph: all read as "\n".
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
     if (!runs.isEmpty()) {
         QJsonObject last = runs.last().toObject();
         if (last.value(QStringLiteral("colour")).toString() == colour) {

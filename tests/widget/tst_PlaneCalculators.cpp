@@ -2,10 +2,10 @@
 
 #include "app/Controller.h"
 #include "app/MainWindow.h"
-#include "core/TapeView.h"
 #include "core/Colours.h"
 #include "core/NumberFormatter.h"
 #include "core/RecordingAlertPresenter.h"
+#include "core/TapeView.h"
 #include "core/TextField.h"
 #include "shapes2d/CalculateEllipse.h"
 #include "shapes2d/CalculateParallelogram.h"
@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <memory>
@@ -97,12 +98,18 @@ void PlaneCalculatorsTest::click(QPushButton* button, Qt::KeyboardModifiers modi
 
 QStringList PlaneCalculatorsTest::tapeLines() const
 {
+    // The lines after the date line, a given one marked by its colour.
     QStringList lines;
     const QTextDocument* document = m_window->tapeTextView()->document();
-    for (QTextBlock block = document->begin().next(); block.isValid(); block = block.next()) {
+    const QStringList text = document->toPlainText().split(QLatin1Char('\n'));
+    int start = int(text.constFirst().size()) + 1;
+    for (const QString& line : text.mid(1)) {
+        QTextCursor cursor(const_cast<QTextDocument*>(document));
+        cursor.setPosition(start + 1);
         const bool given =
-            block.charFormat().foreground().color().rgb() == Colours::tapeGivenValue().rgb();
-        lines << (given ? QStringLiteral("*") : QString()) + block.text();
+            cursor.charFormat().foreground().color().rgb() == Colours::tapeGivenValue().rgb();
+        lines << (given ? QStringLiteral("*") : QString()) + line;
+        start += int(line.size()) + 1;
     }
     return lines;
 }
