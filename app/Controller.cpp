@@ -402,11 +402,20 @@ bool Controller::removeAllTapes()
     QDir tapes(SupportPaths::tapesFolder());
     if (!tapes.exists())
         return false;
-    if (!tapes.removeRecursively())
+    // The shapes' tapes go; anything else kept there (an unreadable tape moved aside for
+    // the user to rescue) stays, and the folder goes only when nothing else is left.
+    QStringList kept;
+    for (const ShapeEntry& shape : ShapeCatalog::shapes()) {
+        const QString path = SupportPaths::tapeFilePath(localized(shape.name));
+        const QFileInfo info(path);
+        if ((info.exists() || info.isSymLink()) && !QFile::remove(path))
+            kept.append(path);
+    }
+    tapes.rmdir(tapes.path());
+    if (!kept.isEmpty())
         Notices::instance().report(
-            lcFiles(),
-            localized("Some tapes in %1 could not be removed; they are kept as they are.")
-                .arg(tapes.path()));
+            lcFiles(), localized("These tapes could not be removed and are kept as they are: %1.")
+                           .arg(kept.join(QStringLiteral(", "))));
     NotificationCenter::defaultCenter().post(Notifications::writeTapeSupportFiles);
     return true;
 }

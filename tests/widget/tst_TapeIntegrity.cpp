@@ -259,6 +259,13 @@ void TapeIntegrityTest::anUnreadableTapeIsMovedAsideNeverOverwritten()
     if (fault == "over the size cap")
         QCOMPARE(moved.size(), qint64(65 * 1024 * 1024));
     QCOMPARE(bytes(elsewhere), outside);
+
+    // Clearing every tape clears the tapes, not what was set aside for the user.
+    m_alerts.setAnswer(AlertPresenter::AlternateButton);
+    window().clearAllTapesAction()->trigger();
+    m_alerts.setAnswer(AlertPresenter::DefaultButton);
+    QVERIFY(window().tapeTextView()->toPlainText().isEmpty());
+    QVERIFY(QFileInfo(aside).exists() || QFileInfo(aside).isSymLink());
 }
 
 void TapeIntegrityTest::aTapeThatCannotBeWrittenKeepsItsOldFile_data()
