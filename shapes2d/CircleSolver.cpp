@@ -1,5 +1,7 @@
 #include "shapes2d/CircleSolver.h"
 
+#include "core/WideNumber.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -28,7 +30,8 @@ SolveOutcome CircleSolver::solve(double area, double radius, double diameter, do
         return solved(Diameter, r, diameter, r * (pi * r), (pi + pi) * r);
     }
     if (area != 0.0) {
-        const double r = std::sqrt(area / pi);
+        // Wide, the quotient of an area near the smallest number keeps its digits.
+        const double r = sqrt(WideNumber(area) / pi).value();
         return solved(Area, r, r + r, area, (pi + pi) * r);
     }
     if (circumference != 0.0) {

@@ -1,5 +1,7 @@
 #include "shapes2d/EllipseSolver.h"
 
+#include "core/WideNumber.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -21,7 +23,8 @@ Solution solved(Field first, Field second, double a, double b, double area)
 
 double EllipseSolver::circumference(double a, double b)
 {
-    return std::sqrt((a * a + b * b) * 0.5) * (pi + pi);
+    // Wide, the squares of radii beyond the square root of the largest number still add up.
+    return (sqrt((WideNumber(a) * a + WideNumber(b) * b) * 0.5) * (pi + pi)).value();
 }
 
 SolveOutcome EllipseSolver::solve(double area, double a, double b)

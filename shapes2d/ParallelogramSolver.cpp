@@ -1,5 +1,7 @@
 #include "shapes2d/ParallelogramSolver.h"
 
+#include "core/WideNumber.h"
+
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -36,9 +38,10 @@ bool given(double value)
     return value != 0.0; // exact; not a number counts as given
 }
 
-double sinDegrees(double degrees)
+// Wide, so that the sine of a tiny angle does not vanish.
+WideNumber sinDegrees(double degrees)
 {
-    return std::sin(degrees * std::numbers::pi / 180);
+    return sin(WideNumber(degrees) * std::numbers::pi / 180);
 }
 
 } // namespace
@@ -58,35 +61,41 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
         if (!given(in[c.side]) || !given(in[c.angle]) || !given(in[c.third]))
             continue;
         std::vector<double> v = in;
-        const double sine = sinDegrees(v[c.angle]);
+        const WideNumber sine = sinDegrees(v[c.angle]);
         const Field otherAngle = c.angle == AngleA ? AngleB : AngleA;
         v[otherAngle] = 180 - v[c.angle];
         const Field otherSide = c.side == SideA ? SideB : SideA;
+        // Wide, the area of long sides at a thin angle, or of short ones, does not overflow
+        // or underflow on the way to the other side or the height.
+        WideNumber area = v[Area];
         switch (c.third) {
         case SideB:
-            v[Area] = v[SideA] * v[SideB] * sine;
+            area = WideNumber(v[SideA]) * v[SideB] * sine;
             break;
         case Height:
-            v[Area] = v[SideA] * v[Height];
-            v[SideB] = v[Area] / (sine * v[SideA]);
+            area = WideNumber(v[SideA]) * v[Height];
+            v[SideB] = (area / (sine * v[SideA])).value();
             break;
         case Area:
-            v[otherSide] = v[Area] / (sine * v[c.side]);
+            v[otherSide] = (area / (sine * v[c.side])).value();
             break;
         case Perimeter: {
             const double bound = 2 * v[c.side];
-            // Written so that an unordered comparison (not a number) refuses too.
-            if (!(v[Perimeter] > bound))
+            const double rest = (v[Perimeter] - bound) * 0.5;
+            // Written so that an unordered comparison (not a number) refuses too. An excess
+            // over the bound whose half is too small for a double leaves no other side.
+            if (!(v[Perimeter] > bound) || rest == 0)
                 return Refusal{c.side == SideA ? perimeterSideAMessage : perimeterSideBMessage,
                                bound};
-            v[otherSide] = (v[Perimeter] - bound) * 0.5;
-            v[Area] = v[SideA] * v[SideB] * sine;
+            v[otherSide] = rest;
+            area = WideNumber(v[SideA]) * v[SideB] * sine;
             break;
         }
         default:
             break;
         }
-        v[Height] = v[Area] / v[SideA];
+        v[Area] = area.value();
+        v[Height] = (area / v[SideA]).value();
         if (c.third != Perimeter)
             v[Perimeter] = 2 * v[SideA] + 2 * v[SideB];
         // The height case keeps the entered height, as read.

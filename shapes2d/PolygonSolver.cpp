@@ -1,5 +1,7 @@
 #include "shapes2d/PolygonSolver.h"
 
+#include "core/WideNumber.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -49,7 +51,8 @@ Regular regular(double n, double theta, double angle, Measure from, double value
         break;
     case AreaM:
         A = value;
-        r = std::sqrt((A / n) / std::tan(theta));
+        // Wide: a small area shared among very many sides falls below the smallest number.
+        r = sqrt(WideNumber(A) / n / std::tan(theta)).value();
         s = std::tan(theta) * 2 * r;
         R = s / (2 * std::sin(theta));
         P = n * s;

@@ -1,7 +1,10 @@
 #include "shapes2d/TrapezoidSolver.h"
 
+#include "core/WideNumber.h"
+
 #include <cmath>
 #include <numbers>
+#include <numeric>
 
 namespace {
 
@@ -74,7 +77,8 @@ void closeWithOtherLeg(Values& v, Field knownLeg, double knownReach)
     const Field leg = otherLeg(knownLeg);
     const double legReach = v[Field::SideA] - v[Field::SideC] - knownReach;
     const double h = v[Field::Height];
-    v[leg] = std::sqrt(h * h + legReach * legReach);
+    // Wide, since the squares of a long flat leg overflow.
+    v[leg] = sqrt(WideNumber(h) * h + WideNumber(legReach) * legReach).value();
     v[baseAngle(leg)] = std::atan2(h, legReach) * 180 / pi;
     completeAngle(v, baseAngle(leg));
 }
@@ -239,7 +243,8 @@ SolveOutcome TrapezoidSolver::solve(const std::vector<double>& in)
         }
         }
 
-        v[Area] = (v[SideA] + v[SideC]) / 2 * v[Height];
+        // The mean of the bases, since their sum may overflow where the area does not.
+        v[Area] = std::midpoint(v[SideA], v[SideC]) * v[Height];
         v[Perimeter] = v[SideA] + v[SideB] + v[SideC] + v[SideD];
         Solution solution{v, std::vector<bool>(FieldCount, false)};
         for (Field f : c.given)

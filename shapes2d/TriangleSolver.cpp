@@ -1,5 +1,8 @@
 #include "shapes2d/TriangleSolver.h"
 
+#include "core/WideNumber.h"
+
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -53,9 +56,11 @@ bool given(double value)
     return value != 0.0; // exact; not a number counts as given
 }
 
-double sinDeg(double degrees)
+// Sides and areas are computed wide: the squares and products of long sides overflow, those
+// of short ones underflow, long before the triangle does, and so do the sines of tiny angles.
+WideNumber sinDeg(double degrees)
 {
-    return std::sin(degrees * pi / 180);
+    return sin(WideNumber(degrees) * pi / 180);
 }
 
 double cosDeg(double degrees)
@@ -66,6 +71,24 @@ double cosDeg(double degrees)
 double degrees(double radians)
 {
     return radians * 180 / pi;
+}
+
+// Rounding can carry a cosine or sine just past ±1 for a nearly flat triangle; the angle
+// is then the nearest the formula resolves, not "not a number".
+double acosDegrees(double cosine)
+{
+    return degrees(std::acos(std::clamp(cosine, -1.0, 1.0)));
+}
+
+double asinDegrees(double sine)
+{
+    return degrees(std::asin(std::clamp(sine, -1.0, 1.0)));
+}
+
+// The cosine of the angle facing side x in the triangle x, y, z, by the law of cosines.
+WideNumber cosineFacing(WideNumber x, WideNumber y, WideNumber z)
+{
+    return (y * y + z * z - x * x) / (WideNumber(2) * y * z);
 }
 
 Field angleFacing(Field side)
@@ -88,6 +111,21 @@ Field third(Field x, Field y, Field first)
     return first;
 }
 
+// The sides, wide, indexed like their fields.
+using Lengths = std::array<WideNumber, 3>;
+
+const char* sideMessage(Field side)
+{
+    switch (side) {
+    case Field::SideA:
+        return TriangleSolver::sideAMessage;
+    case Field::SideB:
+        return TriangleSolver::sideBMessage;
+    default:
+        return TriangleSolver::sideCMessage;
+    }
+}
+
 const char* lessThan90Message(Field angle)
 {
     switch (angle) {
@@ -100,20 +138,40 @@ const char* lessThan90Message(Field angle)
     }
 }
 
+// The last angle by the angle sum, or, where rounding leaves the sum above 180 degrees, by
+// its own law of cosines.
+double lastAngle(double x, double y, WideNumber facing, WideNumber side1, WideNumber side2)
+{
+    const double z = 180 - (x + y);
+    return z < 0 ? acosDegrees(cosineFacing(facing, side1, side2).value()) : z;
+}
+
 // Two sides p, q and the angle x between them: the third side by the law of cosines,
 // then the first unknown angle (in the order A, B, C) by its arccosine, the last by the
 // angle sum. The arccosine keeps an obtuse angle obtuse.
-void finishSideAngleSide(std::vector<double>& v, Field p, Field q, Field x)
+void finishSideAngleSide(std::vector<double>& v, Lengths& side, Field p, Field q, Field x)
 {
     const Field r = sideFacing(x);
-    v[r] = std::sqrt(v[p] * v[p] + v[q] * v[q] - 2 * v[p] * v[q] * cosDeg(v[x]));
+    WideNumber rLength = sqrt(side[p] * side[p] + side[q] * side[q] -
+                              WideNumber(2) * side[p] * side[q] * cosDeg(v[x]));
+    // Where cancellation leaves nothing of the square (two equal sides, a tiny angle), it
+    // is (p − q)² + 4·p·q·sin²(x/2) instead, with sin(x/2) = sin x / (2·cos(x/2)).
+    if (!rLength.isPositive()) {
+        const WideNumber halfSine = sinDeg(v[x]) / (2 * cosDeg(v[x] / 2));
+        const WideNumber difference = side[p] - side[q];
+        rLength =
+            sqrt(difference * difference + WideNumber(4) * side[p] * side[q] * halfSine * halfSine);
+    }
+    side[r] = rLength;
+    v[r] = rLength.value();
     const Field y = third(x, x == Field::AngleC ? Field::AngleB : Field::AngleC, Field::AngleA);
     const Field z = third(x, y, Field::AngleA);
-    const Field ySide = sideFacing(y);
-    const Field zSide = sideFacing(z);
-    v[y] = degrees(std::acos((v[ySide] * v[ySide] - v[r] * v[r] - v[zSide] * v[zSide]) /
-                             (-2 * v[r] * v[zSide])));
-    v[z] = 180 - (v[x] + v[y]);
+    const WideNumber ySide = side[sideFacing(y)];
+    const WideNumber zSide = side[sideFacing(z)];
+    v[y] = acosDegrees(
+        ((ySide * ySide - rLength * rLength - zSide * zSide) / (WideNumber(-2) * rLength * zSide))
+            .value());
+    v[z] = lastAngle(v[x], v[y], zSide, rLength, ySide);
 }
 
 } // namespace
@@ -149,25 +207,30 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
         if (!given(in[k.given[0]]) || !given(in[k.given[1]]) || !given(in[k.given[2]]))
             continue;
         std::vector<double> v = in;
+        Lengths side{v[SideA], v[SideB], v[SideC]};
+        const auto setSide = [&](Field f, WideNumber length) {
+            side[f] = length;
+            v[f] = length.value();
+        };
         switch (k.kind) {
         case Kind::SideSideSide:
-            v[AngleA] = degrees(std::acos((b * b + c * c - a * a) / (2 * b * c)));
-            v[AngleB] = degrees(std::acos((c * c + a * a - b * b) / (2 * a * c)));
-            v[AngleC] = 180 - (v[AngleA] + v[AngleB]);
+            v[AngleA] = acosDegrees(cosineFacing(a, b, c).value());
+            v[AngleB] = acosDegrees(cosineFacing(b, c, a).value());
+            v[AngleC] = lastAngle(v[AngleA], v[AngleB], c, a, b);
             break;
         case Kind::AngleSideAngle: {
             const Field x = k.given[0], y = k.given[1], s = k.given[2];
             const Field z = third(x, y, AngleA);
             v[z] = 180 - (v[x] + v[y]);
-            const double diameter = v[s] / sinDeg(v[angleFacing(s)]); // law of sines
+            const WideNumber diameter = side[s] / sinDeg(v[angleFacing(s)]); // law of sines
             for (Field angle : {AngleA, AngleB, AngleC}) {
                 if (sideFacing(angle) != s)
-                    v[sideFacing(angle)] = diameter * sinDeg(v[angle]);
+                    setSide(sideFacing(angle), diameter * sinDeg(v[angle]));
             }
             break;
         }
         case Kind::SideAngleSide:
-            finishSideAngleSide(v, k.given[0], k.given[1], k.given[2]);
+            finishSideAngleSide(v, side, k.given[0], k.given[1], k.given[2]);
             break;
         case Kind::SideSideAngle: {
             const Field facing = k.given[0], other = k.given[1], x = k.given[2];
@@ -180,10 +243,14 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
             }
             const Field y = angleFacing(other);
             const Field z = third(x, y, AngleA);
-            const double diameter = v[facing] / sinDeg(v[x]);
-            v[y] = degrees(std::asin(v[other] / diameter));
+            const WideNumber diameter = side[facing] / sinDeg(v[x]);
+            v[y] = asinDegrees((side[other] / diameter).value());
             v[z] = 180 - (v[x] + v[y]);
-            v[sideFacing(z)] = sinDeg(v[z]) * diameter;
+            // Rounding can leave no angle for the third corner: the triangle is flat, and
+            // refused as an entered flat one is.
+            if (!(v[z] > 0))
+                return Refusal{sideMessage(facing), v[facing]};
+            setSide(sideFacing(z), sinDeg(v[z]) * diameter);
             break;
         }
         case Kind::AreaSideAngle: {
@@ -191,18 +258,20 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
             // angle between them.
             const Field x = k.given[2];
             const Field enclosing = third(SideA, sideFacing(x), SideA);
-            v[enclosing] = 2 * v[Area] / (v[SideA] * sinDeg(v[x]));
-            finishSideAngleSide(v, SideA, enclosing, x);
+            setSide(enclosing, WideNumber(2) * v[Area] / (side[SideA] * sinDeg(v[x])));
+            finishSideAngleSide(v, side, SideA, enclosing, x);
             break;
         }
         }
+        WideNumber area = v[Area];
         if (k.kind == Kind::SideAngleSide) {
             const Field p = k.given[0], q = k.given[1], x = k.given[2];
-            v[Area] = 0.5 * v[p] * v[q] * sinDeg(v[x]);
+            area = WideNumber(0.5) * side[p] * side[q] * sinDeg(v[x]);
         } else if (k.kind != Kind::AreaSideAngle) {
-            v[Area] = 0.5 * v[SideA] * v[SideB] * sinDeg(v[AngleC]);
+            area = WideNumber(0.5) * side[SideA] * side[SideB] * sinDeg(v[AngleC]);
         }
-        v[Height] = 2 * v[Area] / v[SideA];
+        v[Area] = area.value();
+        v[Height] = (WideNumber(2) * area / side[SideA]).value();
         v[Perimeter] = v[SideA] + v[SideB] + v[SideC];
 
         Solution solution{v, std::vector<bool>(FieldCount, false)};

@@ -1,5 +1,6 @@
 #include "shapes3d/CylinderSolver.h"
 
+#include "core/WideNumber.h"
 #include "shapes3d/MarkedSolution.h"
 
 #include <cmath>
@@ -10,9 +11,10 @@ namespace {
 using F = CylinderSolver::Field;
 constexpr double pi = std::numbers::pi;
 
+// Wide, so that a radius squared that underflows still counts against a long height.
 double surfaceOf(double r, double h)
 {
-    return r * (2 * pi) * h + 2 * pi * r * r;
+    return (WideNumber(r) * (2 * pi) * h + WideNumber(2 * pi) * r * r).value();
 }
 
 Solution solved(double r, double h, double volume, double surface, std::initializer_list<int> given)
@@ -28,7 +30,7 @@ SolveOutcome CylinderSolver::solve(double h, double volume, double r, double sur
     if (r != 0.0 && h != 0.0)
         return solved(r, h, h * r * r * pi, surfaceOf(r, h), {F::Radius, F::Height});
     if (volume != 0.0 && r != 0.0) {
-        const double height = volume / (r * pi * r);
+        const double height = (volume / (WideNumber(r) * pi * r)).value();
         return solved(r, height, volume, surfaceOf(r, height), {F::Volume, F::Radius});
     }
     if (surface != 0.0 && r != 0.0) {
@@ -37,10 +39,11 @@ SolveOutcome CylinderSolver::solve(double h, double volume, double r, double sur
         if (!(bases < surface))
             return Refusal{baseAreasMessage, bases};
         const double height = (pi * -2 * r * r + surface) / ((pi + pi) * r);
-        return solved(r, height, pi * r * r * height, surface, {F::Surface, F::Radius});
+        return solved(r, height, (WideNumber(pi) * r * r * height).value(), surface,
+                      {F::Surface, F::Radius});
     }
     if (volume != 0.0 && h != 0.0) {
-        const double radius = std::sqrt(volume / (h * pi));
+        const double radius = sqrt(volume / (WideNumber(h) * pi)).value();
         return solved(radius, h, volume, surfaceOf(radius, h), {F::Volume, F::Height});
     }
     return Refusal{};

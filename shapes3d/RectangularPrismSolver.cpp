@@ -1,5 +1,6 @@
 #include "shapes3d/RectangularPrismSolver.h"
 
+#include "core/WideNumber.h"
 #include "shapes3d/MarkedSolution.h"
 
 #include <optional>
@@ -8,9 +9,22 @@ namespace {
 
 using F = RectangularPrismSolver::Field;
 
+// Twice the three faces: an edge doubled first could overflow on its own.
 double surfaceOf(double a, double b, double h)
 {
-    return b * (a + a) + h * (a + a) + (b + b) * h;
+    return 2 * (b * a + h * a + b * h);
+}
+
+// Products and quotients of three lengths are kept wide: two short edges beside a long one
+// make a volume that fits although their own product does not.
+double product(double x, double y, double z)
+{
+    return (WideNumber(x) * y * z).value();
+}
+
+double quotient(double volume, double edge1, double edge2)
+{
+    return (volume / (WideNumber(edge1) * edge2)).value();
 }
 
 Solution solved(double a, double b, double h, double volume, double surface,
@@ -24,7 +38,7 @@ Solution solved(double a, double b, double h, double volume, double surface,
 std::optional<Refusal> surfaceTooSmall(double surface, double edge1, double edge2,
                                        const char* message)
 {
-    const double bound = (edge1 + edge1) * edge2;
+    const double bound = 2 * (edge1 * edge2);
     if (bound < surface)
         return std::nullopt;
     return Refusal{message, bound};
@@ -42,9 +56,10 @@ SolveOutcome RectangularPrismSolver::solve(double a, double b, double h, double 
 {
     // Zero means not entered; a value that is not a number counts as entered.
     if (a != 0.0 && b != 0.0 && h != 0.0)
-        return solved(a, b, h, a * b * h, surfaceOf(a, b, h), {F::SideA, F::SideB, F::Height});
+        return solved(a, b, h, product(a, b, h), surfaceOf(a, b, h),
+                      {F::SideA, F::SideB, F::Height});
     if (volume != 0.0 && a != 0.0 && b != 0.0) {
-        const double height = volume / (a * b);
+        const double height = quotient(volume, a, b);
         return solved(a, b, height, volume, surfaceOf(a, b, height),
                       {F::Volume, F::SideA, F::SideB});
     }
@@ -52,15 +67,16 @@ SolveOutcome RectangularPrismSolver::solve(double a, double b, double h, double 
         if (auto refusal = surfaceTooSmall(surface, a, b, baseAreasMessage))
             return *refusal;
         const double height = edgeFromSurface(surface, a, b);
-        return solved(a, b, height, a * b * height, surface, {F::Surface, F::SideA, F::SideB});
+        return solved(a, b, height, product(a, b, height), surface,
+                      {F::Surface, F::SideA, F::SideB});
     }
     if (volume != 0.0 && h != 0.0 && a != 0.0) {
-        const double sideB = volume / (a * h);
+        const double sideB = quotient(volume, a, h);
         return solved(a, sideB, h, volume, surfaceOf(a, sideB, h),
                       {F::Volume, F::Height, F::SideA});
     }
     if (volume != 0.0 && h != 0.0 && b != 0.0) {
-        const double sideA = volume / (b * h);
+        const double sideA = quotient(volume, b, h);
         return solved(sideA, b, h, volume, surfaceOf(sideA, b, h),
                       {F::Volume, F::Height, F::SideB});
     }
@@ -68,13 +84,15 @@ SolveOutcome RectangularPrismSolver::solve(double a, double b, double h, double 
         if (auto refusal = surfaceTooSmall(surface, a, h, sideAreasMessage))
             return *refusal;
         const double sideB = edgeFromSurface(surface, a, h);
-        return solved(a, sideB, h, a * sideB * h, surface, {F::Surface, F::Height, F::SideA});
+        return solved(a, sideB, h, product(a, sideB, h), surface,
+                      {F::Surface, F::Height, F::SideA});
     }
     if (surface != 0.0 && h != 0.0 && b != 0.0) {
         if (auto refusal = surfaceTooSmall(surface, b, h, sideAreasMessage))
             return *refusal;
         const double sideA = edgeFromSurface(surface, b, h);
-        return solved(sideA, b, h, b * sideA * h, surface, {F::Surface, F::Height, F::SideB});
+        return solved(sideA, b, h, product(b, sideA, h), surface,
+                      {F::Surface, F::Height, F::SideB});
     }
     return Refusal{};
 }

@@ -1,5 +1,6 @@
 #include "shapes3d/SphereSolver.h"
 
+#include "core/WideNumber.h"
 #include "shapes3d/MarkedSolution.h"
 
 #include <cmath>
@@ -33,11 +34,12 @@ SolveOutcome SphereSolver::solve(double diameter, double r, double surface, doub
         return solved(radius, diameter, volumeOf(radius), pi * 4 * radius * radius, F::Diameter);
     }
     if (volume != 0.0) {
-        const double radius = std::cbrt(volume / (pi * fourThirds));
+        // Wide, the quotient of a volume near the smallest number keeps its digits.
+        const double radius = cbrt(WideNumber(volume) / (pi * fourThirds)).value();
         return solved(radius, radius + radius, volume, radius * radius * pi * 4, F::Volume);
     }
     if (surface != 0.0) {
-        const double radius = std::sqrt(surface / (pi * 4));
+        const double radius = sqrt(WideNumber(surface) / (pi * 4)).value();
         return solved(radius, radius + radius, volumeOf(radius), surface, F::Surface);
     }
     return Refusal{};

@@ -1,9 +1,11 @@
 #include "shapes3d/TrapezoidalPrismSolver.h"
 
+#include "core/WideNumber.h"
 #include "shapes3d/MarkedSolution.h"
 
 #include <cmath>
 #include <numbers>
+#include <numeric>
 
 namespace {
 
@@ -23,32 +25,37 @@ SolveOutcome TrapezoidalPrismSolver::solve(double a, double b, double c, double 
         return Refusal{angleMessage, std::nullopt};
 
     // The leg b rises at angle B from a; the run left between the leg's foot and c's end
-    // closes the base with d, whatever its sign.
-    const double theta = (pi / 180) * angleB;
-    const double rise = std::sin(theta) * b;
-    const double run = (a - c) - std::cos(theta) * b;
-    const double d = std::sqrt(run * run + rise * rise);
+    // closes the base with d, whatever its sign. Wide from here on: long parallel sides with
+    // a short leg, short sides only or a tiny angle make a prism that fits, although products
+    // and sums on the way to it do not.
+    const WideNumber theta = WideNumber(pi / 180) * angleB;
+    const WideNumber rise = sin(theta) * b;
+    const double run = (a - c) - std::cos(theta.value()) * b;
+    const double d = sqrt(WideNumber(run) * run + rise * rise).value();
     if (a == 0.0 || b == 0.0 || c == 0.0 || angleB == 0.0)
         return Refusal{};
 
-    const double base = rise * (a + c) * 0.5;
+    const WideNumber base = rise * std::midpoint(a, c);
+    const auto sides = [&](WideNumber height) {
+        return WideNumber(a) * height + WideNumber(b) * height + WideNumber(c) * height;
+    };
     if (h != 0.0) {
-        return markedSolution(
-            {a, b, c, d, angleB, h, h * base, a * h + b * h + c * h + h * d + base + base},
-            {F::Height, F::SideA, F::SideB, F::SideC, F::AngleB});
+        return markedSolution({a, b, c, d, angleB, h, (WideNumber(h) * base).value(),
+                               (sides(h) + WideNumber(h) * d + base + base).value()},
+                              {F::Height, F::SideA, F::SideB, F::SideC, F::AngleB});
     }
     if (volume != 0.0) {
-        const double height = volume / base;
-        return markedSolution({a, b, c, d, angleB, height, volume,
-                               a * height + b * height + c * height + d * height + base + base},
+        const WideNumber height = volume / base;
+        return markedSolution({a, b, c, d, angleB, height.value(), volume,
+                               (sides(height) + WideNumber(d) * height + base + base).value()},
                               {F::Volume, F::SideA, F::SideB, F::SideC, F::AngleB});
     }
     if (surface != 0.0) {
-        const double bases = base + base;
+        const double bases = (base + base).value();
         if (!(bases < surface))
             return Refusal{baseAreasMessage, bases};
-        const double height = (surface - bases) / (a + b + c + d);
-        return markedSolution({a, b, c, d, angleB, height, base * height, surface},
+        const double height = ((surface - WideNumber(bases)) / (WideNumber(a) + b + c + d)).value();
+        return markedSolution({a, b, c, d, angleB, height, (base * height).value(), surface},
                               {F::Surface, F::SideA, F::SideB, F::SideC, F::AngleB});
     }
     return Refusal{};

@@ -5,6 +5,11 @@
 
 double TriangleArea::fromSides(double a, double b, double c)
 {
+    return wideFromSides(a, b, c).value();
+}
+
+WideNumber TriangleArea::wideFromSides(double a, double b, double c)
+{
     // Heron's formula in the arrangement that stays accurate for needle-thin triangles:
     // sides sorted x >= y >= z and every bracket kept as written.
     double x = std::fabs(a);
@@ -16,6 +21,8 @@ double TriangleArea::fromSides(double a, double b, double c)
         std::swap(y, z);
     if (x < y)
         std::swap(x, y);
-    const double product = (x + (y + z)) * (z - (x - y)) * (z + (x - y)) * (x + (y - z));
-    return std::copysign(0.25 * std::sqrt(product), b * c);
+    const WideNumber product =
+        (WideNumber(x) + (WideNumber(y) + z)) * (WideNumber(z) - (WideNumber(x) - y)) *
+        (WideNumber(z) + (WideNumber(x) - y)) * (WideNumber(x) + (WideNumber(y) - z));
+    return sqrt(product) * std::copysign(0.25, b * c);
 }

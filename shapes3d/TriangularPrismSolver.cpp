@@ -1,5 +1,6 @@
 #include "shapes3d/TriangularPrismSolver.h"
 
+#include "core/WideNumber.h"
 #include "shapes3d/MarkedSolution.h"
 #include "shapes3d/TriangleArea.h"
 
@@ -29,15 +30,27 @@ std::optional<Refusal> violatedTriangleInequality(double a, double b, double c)
 SolveOutcome solveMissingSide(F missing, double side1, double side2, double h, double volume,
                               std::vector<double> values)
 {
-    const double doubledArea = volume / h + volume / h;
-    const double sinPhi = doubledArea / (side1 * side2);
+    // Wide: long sides and large volumes multiply and divide beyond the range of a double.
+    const WideNumber doubledArea = WideNumber(volume) / h + WideNumber(volume) / h;
+    const double sinPhi = (doubledArea / (WideNumber(side1) * side2)).value();
     if (sinPhi > 1)
-        return Refusal{P::volumeTooLargeMessage, h * side1 * side2 / 2};
+        return Refusal{P::volumeTooLargeMessage, (WideNumber(h) * side1 * side2 / 2).value()};
     // cos φ for the acute angle, without an asin/cos round trip.
     const double cosPhi = std::sqrt((1 - sinPhi) * (1 + sinPhi));
-    const double side = std::sqrt(side1 * side1 + side2 * side2 - 2 * side2 * side1 * cosPhi);
-    values[missing] = side;
-    values[F::Surface] = (values[F::SideA] + values[F::SideB] + values[F::SideC]) * h + doubledArea;
+    WideNumber square = WideNumber(side1) * side1 + WideNumber(side2) * side2 -
+                        WideNumber(2) * side2 * side1 * cosPhi;
+    // Where cancellation leaves nothing of the square (two nearly equal sides, a tiny angle),
+    // it is (side1 − side2)² + 2·side1·side2·(1 − cos φ) instead, with 1 − cos φ written as
+    // sin² φ / (1 + cos φ).
+    if (!square.isPositive()) {
+        const WideNumber difference = WideNumber(side1) - side2;
+        square = difference * difference +
+                 WideNumber(side1) * side2 * 2 * sinPhi * sinPhi / (1 + cosPhi);
+    }
+    values[missing] = sqrt(square).value();
+    values[F::Surface] =
+        ((WideNumber(values[F::SideA]) + values[F::SideB] + values[F::SideC]) * h + doubledArea)
+            .value();
     std::initializer_list<int> given = {F::SideA, F::SideB, F::SideC, F::Height, F::Volume};
     Solution solution = markedSolution(std::move(values), given);
     solution.given[missing] = false;
@@ -73,23 +86,26 @@ SolveOutcome TriangularPrismSolver::solve(double a, double b, double c, double h
         return solveMissingSide(F::SideC, a, b, h, volume, entered);
     }
 
-    const double base = TriangleArea::fromSides(a, b, c);
-    const double perimeter = a + b + c;
+    // Wide, like the base: the sum of long sides overflows, and times a height that
+    // underflowed to zero it would give not a number.
+    const WideNumber base = TriangleArea::wideFromSides(a, b, c);
+    const WideNumber perimeter = WideNumber(a) + b + c;
     if (h != 0.0) {
-        return markedSolution({a, b, c, h, h * base, perimeter * h + 2 * base},
-                              {F::SideA, F::SideB, F::SideC, F::Height});
+        return markedSolution(
+            {a, b, c, h, (WideNumber(h) * base).value(), (perimeter * h + 2 * base).value()},
+            {F::SideA, F::SideB, F::SideC, F::Height});
     }
     if (volume != 0.0) {
-        const double height = volume / base;
-        return markedSolution({a, b, c, height, volume, perimeter * height + 2 * base},
+        const double height = (volume / base).value();
+        return markedSolution({a, b, c, height, volume, (perimeter * height + 2 * base).value()},
                               {F::SideA, F::SideB, F::SideC, F::Volume});
     }
     if (surface != 0.0) {
-        const double bases = 2 * base;
+        const double bases = (2 * base).value();
         if (!(bases < surface))
             return Refusal{baseAreasMessage, bases};
-        const double height = (surface - bases) / perimeter;
-        return markedSolution({a, b, c, height, height * base, surface},
+        const double height = ((surface - WideNumber(bases)) / perimeter).value();
+        return markedSolution({a, b, c, height, (height * base).value(), surface},
                               {F::SideA, F::SideB, F::SideC, F::Surface});
     }
     return Refusal{};
