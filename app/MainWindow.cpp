@@ -69,8 +69,13 @@ MainWindow::MainWindow(QWidget* parent)
     for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView})
         view->setOutlets(m_outlets);
     auto* solidView = new Render3DView;
-    solidView->setFieldOutlets(SolidFieldOutlets::fromCalculators(
-        [this](const char* shapeName) { return calculator(QLatin1String(shapeName)); }));
+    std::map<QString, Render3DView::Solid> solids;
+    for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
+        if (const auto* kind = std::get_if<SolidKind>(&entry.figure.kind))
+            solids.emplace(QString::fromLatin1(entry.name),
+                           Render3DView::Solid{*kind, figureFields(entry)});
+    }
+    solidView->setSolids(std::move(solids));
     setFigureViews(createPlaneFigureView(), solidView);
     resize(980, 720);
 }
@@ -85,6 +90,20 @@ QWidget* MainWindow::createShapePage(const ShapeEntry& entry)
         m_typingFilter->watch(calculator->field(i));
     m_calculators.push_back(calculator);
     return calculator;
+}
+
+FigureFields MainWindow::figureFields(const ShapeEntry& entry) const
+{
+    const ShapeCalculator* shape = calculator(QString::fromLatin1(entry.name));
+    const auto field = [shape](const char* outlet) -> const TextField* {
+        return shape && outlet ? shape->fieldByOutlet(QLatin1String(outlet)) : nullptr;
+    };
+    FigureFields fields;
+    for (const char* outlet : entry.figure.quantities)
+        fields.quantities.push_back(field(outlet));
+    fields.layoutKey = field(entry.figure.layoutKey);
+    fields.drawKey = field(entry.figure.drawKey);
+    return fields;
 }
 
 void MainWindow::createDrawers()
@@ -149,46 +168,15 @@ QWidget* MainWindow::createPlaneFigureView()
     layout->addWidget(m_render2DView, 1);
     layout->addWidget(m_scaleStringTextField);
 
-    const auto field = [this](const char* shape, const char* outlet) -> TextField* {
-        ShapeCalculator* calculator = this->calculator(QString::fromLatin1(shape));
-        return calculator ? calculator->fieldByOutlet(QString::fromLatin1(outlet)) : nullptr;
-    };
     Render2DView::Outlets o;
     o.graphicsDrawer = m_graphicsDrawer;
     o.selectedPlaneFigure = [this] { return m_d2TabView->selectedIdentifier(); };
     o.scaleStringTextField = m_scaleStringTextField;
-    o.circleRadiusTextField = field("Circle", "radiusTextField");
-    o.ellipseRadiusATextField = field("Ellipse", "RadiusATextField");
-    o.ellipseRadiusBTextField = field("Ellipse", "RadiusBTextField");
-    o.rectangleSideATextField = field("Rectangle", "sideATextField");
-    o.rectangleSideBTextField = field("Rectangle", "sideBTextField");
-    o.squareSideTextField = field("Square", "sideATextField");
-    o.triangleSideATextField = field("Triangle", "sideATextField");
-    o.triangleSideBTextField = field("Triangle", "sideBTextField");
-    o.triangleSideCTextField = field("Triangle", "sideCTextField");
-    o.triangleAngleATextField = field("Triangle", "angleATextField");
-    o.triangleAngleBTextField = field("Triangle", "angleBTextField");
-    o.triangleAngleCTextField = field("Triangle", "angleCTextField");
-    o.triangleHeightTextField = field("Triangle", "yHeightTextField");
-    o.trapeziumSideATextField = field("Trapezium", "sideATextField");
-    o.trapeziumSideBTextField = field("Trapezium", "sideBTextField");
-    o.trapeziumSideCTextField = field("Trapezium", "sideCTextField");
-    o.trapeziumSideDTextField = field("Trapezium", "sideDTextField");
-    o.trapeziumAngleATextField = field("Trapezium", "angleATextField");
-    o.trapeziumAngleBTextField = field("Trapezium", "angleBTextField");
-    o.trapeziumAngleCTextField = field("Trapezium", "angleCTextField");
-    o.trapeziumAngleDTextField = field("Trapezium", "angleDTextField");
-    o.trapeziumHeightTextField = field("Trapezium", "heightHTextField");
-    o.parallelogramSideATextField = field("Parallelogram", "sideATextField");
-    o.parallelogramSideBTextField = field("Parallelogram", "sideBTextField");
-    o.parallelogramAngleATextField = field("Parallelogram", "angleATextField");
-    o.parallelogramAngleBTextField = field("Parallelogram", "angleBTextField");
-    o.parallelogramHeightTextField = field("Parallelogram", "yHeightTextField");
-    // The table fields: they hold the number of sides, and the same lengths as the
-    // graphic fields once a polygon is solved.
-    o.polygonNSidesTextField = field("Regular Polygon", "xsidesNTextField");
-    o.polygonSideTextField = field("Regular Polygon", "xsideTextField");
-    o.polygonRadiusATextField = field("Regular Polygon", "xradiusATextField");
+    for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
+        if (const auto* figure = std::get_if<PlaneFigureLayout::Figure>(&entry.figure.kind))
+            o.figures.emplace(QString::fromLatin1(entry.name),
+                              Render2DView::PlaneFigure{*figure, figureFields(entry)});
+    }
     m_render2DView->setOutlets(std::move(o));
     return pane;
 }

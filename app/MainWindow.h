@@ -15,6 +15,8 @@ class QTextEdit;
 class Render2DView;
 class TapePanel;
 class TapeView;
+struct FigureFields;
+struct ShapeEntry;
 class TypingFilterDelegate;
 
 // The main window: the title, the "2D"/"3D" tab views with one tab per shape, and the
@@ -80,6 +82,8 @@ protected:
 private:
     QWidget* createShapePage(const struct ShapeEntry& entry);
     void createDrawers();
+    // The fields a shape's figure view reads, found by the outlets its table row names.
+    FigureFields figureFields(const ShapeEntry& entry) const;
     void createNoticeLine();
     void createMenus();
     // The plane-figure view with its scale label beside it, wired to the plane calculators.

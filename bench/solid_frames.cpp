@@ -26,18 +26,19 @@
 namespace {
 
 struct Solid {
+    const char* name;
     SolidKind kind;
     SolidDimensions dimensions;
 };
 
 const Solid solids[] = {
-    {SolidKind::RectangularPrism, {3, 2, 0, 2, 0, 0}},
-    {SolidKind::TriangularPrism, {4, 3, 2, 5, 0, 0}},
-    {SolidKind::TrapezoidalPrism, {4, 2, 2, 3, 60, 0}},
-    {SolidKind::Pyramid, {3, 2, 0, 4, 0, 0}},
-    {SolidKind::Cylinder, {0, 0, 0, 3, 0, 1}},
-    {SolidKind::Cone, {0, 0, 0, 3, 0, 1}},
-    {SolidKind::Sphere, {0, 0, 0, 0, 0, 1}},
+    {"Rectangular Prism", SolidKind::RectangularPrism, {3, 2, 0, 2, 0, 0}},
+    {"Triangular Prism", SolidKind::TriangularPrism, {4, 3, 2, 5, 0, 0}},
+    {"Trapezoidal Prism", SolidKind::TrapezoidalPrism, {4, 2, 2, 3, 60, 0}},
+    {"Pyramid", SolidKind::Pyramid, {3, 2, 0, 4, 0, 0}},
+    {"Cylinder", SolidKind::Cylinder, {0, 0, 0, 3, 0, 1}},
+    {"Cone", SolidKind::Cone, {0, 0, 0, 3, 0, 1}},
+    {"Sphere", SolidKind::Sphere, {0, 0, 0, 0, 0, 1}},
 };
 
 SolidFrame frameFor(const Solid& solid, int width, int height)
@@ -121,7 +122,7 @@ void reportSmoothingEffect(const Solid& solid, int width, int height)
     }
     std::printf("%s %dx%d at rest: smoothing changes the colour of %d of %d pixels "
                 "(largest change %d of 255)\n",
-                solidKindName(solid.kind), width, height, changed, width * height, largest);
+                solid.name, width, height, changed, width * height, largest);
 }
 
 } // namespace
@@ -145,8 +146,8 @@ int main(int argc, char** argv)
         for (const auto& [width, height] : {std::pair{400, 300}, std::pair{800, 600}}) {
             for (const bool spinning : {true, false}) {
                 for (const bool smoothing : {true, false}) {
-                    const std::string name = std::string(solidKindName(solid.kind)) + "/" +
-                                             std::to_string(width) + "x" + std::to_string(height) +
+                    const std::string name = std::string(solid.name) + "/" + std::to_string(width) +
+                                             "x" + std::to_string(height) +
                                              (spinning ? "/spinning" : "/at rest") +
                                              (smoothing ? "" : "/no smoothing");
                     benchmark::RegisterBenchmark(name.c_str(), frameTime, solid, width, height,

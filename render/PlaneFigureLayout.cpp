@@ -82,23 +82,30 @@ struct LayOut {
 
 } // namespace
 
-std::optional<PlaneFigureLayout::Figure> PlaneFigureLayout::figureNamed(const QString& identifier)
+PlaneFigureReadings::Any PlaneFigureLayout::readings(Figure figure, std::vector<float> values)
 {
-    static const std::pair<const char*, Figure> names[] = {
-        {"Ellipse", Figure::Ellipse},
-        {"Circle", Figure::Circle},
-        {"Rectangle", Figure::Rectangle},
-        {"Square", Figure::Square},
-        {"Triangle", Figure::Triangle},
-        {"Trapezium", Figure::Trapezium},
-        {"Parallelogram", Figure::Parallelogram},
-        {"Regular Polygon", Figure::RegularPolygon},
-    };
-    for (const auto& [name, figure] : names) {
-        if (identifier == QLatin1String(name))
-            return figure;
+    namespace R = PlaneFigureReadings;
+    values.resize(9, 0.0f); // the most any figure reads
+    const float* v = values.data();
+    switch (figure) {
+    case Figure::Ellipse:
+        return R::Ellipse{v[0], v[1]};
+    case Figure::Circle:
+        return R::Circle{v[0]};
+    case Figure::Rectangle:
+        return R::Rectangle{v[0], v[1]};
+    case Figure::Square:
+        return R::Square{v[0]};
+    case Figure::Triangle:
+        return R::Triangle{v[0], v[1], v[2], v[3], v[4], v[5], v[6]};
+    case Figure::Trapezium:
+        return R::Trapezium{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]};
+    case Figure::Parallelogram:
+        return R::Parallelogram{v[0], v[1], v[2], v[3], v[4]};
+    case Figure::RegularPolygon:
+        return R::RegularPolygon{v[0], v[1]};
     }
-    return std::nullopt;
+    return R::Circle{};
 }
 
 PlaneLayout PlaneFigureLayout::layOut(const QRectF& bounds,

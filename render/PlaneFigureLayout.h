@@ -6,7 +6,7 @@
 #include <QRectF>
 #include <QString>
 
-#include <optional>
+#include <vector>
 
 // Fits a solved plane figure into a view with a margin of 20 units, centred, and says
 // where its outline and its grid go.
@@ -23,8 +23,9 @@ public:
         RegularPolygon
     };
 
-    // The figure a plane tab identifier ("Regular Polygon", ...) names, if any.
-    static std::optional<Figure> figureNamed(const QString& identifier);
+    // A figure's readings from its quantities, in the order of its readings' members
+    // (see PlaneFigureReadings); missing trailing values read 0.
+    static PlaneFigureReadings::Any readings(Figure figure, std::vector<float> values);
 
     static PlaneLayout layOut(const QRectF& bounds, const PlaneFigureReadings::Any& readings);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/FigureFields.h"
 #include "render/PlaneFigureLayout.h"
 #include "render/PlaneLayout.h"
 #include "render/ScaleLabel.h"
@@ -7,9 +8,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 
 class QLabel;
-class TextField;
 
 // Draws the plane figure of the selected plane tab to scale, from the numbers shown in
 // its calculator's fields, over a power-of-ten grid; the scale label beside it names the
@@ -18,41 +19,17 @@ class TextField;
 class Render2DView : public QWidget {
     Q_OBJECT
 public:
+    // A plane figure and the fields it is drawn from.
+    struct PlaneFigure {
+        PlaneFigureLayout::Figure figure;
+        FigureFields fields;
+    };
     // Set by the window that assembles the view; none is owned.
     struct Outlets {
         QWidget* graphicsDrawer = nullptr;            // drawing happens only while it is shown
         std::function<QString()> selectedPlaneFigure; // identifier of the selected plane tab
         QLabel* scaleStringTextField = nullptr;
-        TextField* circleRadiusTextField = nullptr;
-        TextField* ellipseRadiusATextField = nullptr;
-        TextField* ellipseRadiusBTextField = nullptr;
-        TextField* rectangleSideATextField = nullptr;
-        TextField* rectangleSideBTextField = nullptr;
-        TextField* squareSideTextField = nullptr;
-        TextField* triangleSideATextField = nullptr;
-        TextField* triangleSideBTextField = nullptr;
-        TextField* triangleSideCTextField = nullptr;
-        TextField* triangleAngleATextField = nullptr;
-        TextField* triangleAngleBTextField = nullptr;
-        TextField* triangleAngleCTextField = nullptr;
-        TextField* triangleHeightTextField = nullptr;
-        TextField* trapeziumSideATextField = nullptr;
-        TextField* trapeziumSideBTextField = nullptr;
-        TextField* trapeziumSideCTextField = nullptr;
-        TextField* trapeziumSideDTextField = nullptr;
-        TextField* trapeziumAngleATextField = nullptr;
-        TextField* trapeziumAngleBTextField = nullptr;
-        TextField* trapeziumAngleCTextField = nullptr;
-        TextField* trapeziumAngleDTextField = nullptr;
-        TextField* trapeziumHeightTextField = nullptr;
-        TextField* parallelogramSideATextField = nullptr;
-        TextField* parallelogramSideBTextField = nullptr;
-        TextField* parallelogramAngleATextField = nullptr;
-        TextField* parallelogramAngleBTextField = nullptr;
-        TextField* parallelogramHeightTextField = nullptr;
-        TextField* polygonNSidesTextField = nullptr;
-        TextField* polygonSideTextField = nullptr;
-        TextField* polygonRadiusATextField = nullptr;
+        std::map<QString, PlaneFigure> figures; // by tab identifier
     };
 
     explicit Render2DView(QWidget* parent = nullptr);
@@ -81,13 +58,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    enum class KeyFieldUse { DrawPass, Layout };
-
     bool drawerIsOpen() const;
-    std::optional<PlaneFigureLayout::Figure> selectedFigure() const;
-    // The figure's fields still accept typing: no solved figure is on display.
-    bool keyFieldIsEditable(PlaneFigureLayout::Figure figure, KeyFieldUse use) const;
-    PlaneFigureReadings::Any readings(PlaneFigureLayout::Figure figure) const;
+    const PlaneFigure* selectedFigure() const;
     // Recomputes the layout and the label from the fields without asking for a redraw,
     // so that the draw pass can run it.
     void layOutAndLabel();

@@ -147,7 +147,9 @@ void Render3DView::reinitialise()
 {
     UserDefaults defaults;
     clearRenderTimer();
-    m_kind = solidKindNamed(defaults.stringForKey(DefaultsKeys::bottomTab3D));
+    const auto found = m_solids.find(defaults.stringForKey(DefaultsKeys::bottomTab3D));
+    m_solid = found == m_solids.end() ? nullptr : &found->second;
+    m_kind = m_solid ? std::optional(m_solid->kind) : std::nullopt;
     m_drawerOpen = defaults.integerForKey(DefaultsKeys::graphicsDrawerState) == drawerOpen &&
                    defaults.stringForKey(DefaultsKeys::topTab) == QLatin1String("3D");
     // The grid reads its switches here rather than at every pass: each change of a
@@ -177,8 +179,7 @@ void Render3DView::reinitialise()
 
 bool Render3DView::keyFieldEditable() const
 {
-    const TextField* key = m_kind ? m_fields.keyField(*m_kind) : nullptr;
-    return !key || key->isEditable();
+    return !m_solid || m_solid->fields.unsolved();
 }
 
 void Render3DView::calculateAndDraw3DFigures()
@@ -194,7 +195,8 @@ void Render3DView::calculateAndDraw3DFigures()
     if (m_sceneBounds.width() < 1 || m_sceneBounds.height() < 1)
         return;
     const float aspect = float(m_sceneBounds.width()) / float(m_sceneBounds.height());
-    m_layout = SolidLayout::compute(*m_kind, m_fields.dimensions(*m_kind), aspect, m_layout);
+    m_layout = SolidLayout::compute(
+        *m_kind, SolidDimensions::from(*m_kind, m_solid->fields.readings()), aspect, m_layout);
     m_scale = SolidScale::calculateScalingString(m_layout.gridScalingFactor,
                                                  float(m_sceneBounds.height()));
     scaleStringTextField->setText(m_scale.label);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "render/SolidFieldOutlets.h"
+#include "render/FigureFields.h"
 #include "render/SolidGrid.h"
 #include "render/SolidKind.h"
 #include "render/SolidLayout.h"
@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <map>
 #include <optional>
 
 class QCheckBox;
@@ -35,7 +36,13 @@ public:
     explicit Render3DView(QWidget* parent = nullptr);
     ~Render3DView() override;
 
-    void setFieldOutlets(const SolidFieldOutlets& outlets) { m_fields = outlets; }
+    // A solid and the fields it is drawn from.
+    struct Solid {
+        SolidKind kind;
+        FigureFields fields;
+    };
+    // The solids by tab identifier, as the shape table connects them.
+    void setSolids(std::map<QString, Solid> solids) { m_solids = std::move(solids); }
 
     // "calculateAndDraw3DFigures": re-initialises for the solid on display and redraws.
     void reinitialise();
@@ -93,7 +100,8 @@ private:
     void applicationDidUnhide();
     bool keyFieldEditable() const;
 
-    SolidFieldOutlets m_fields;
+    std::map<QString, Solid> m_solids;
+    const Solid* m_solid = nullptr; // the solid on display ("3DBottomTab")
     QWidget* m_sceneArea;
     QStackedLayout* m_sceneStack;
     Render3DCanvas* m_canvas = nullptr;
@@ -104,7 +112,7 @@ private:
     QTimer m_releaseWait; // the moment after a release in which a flick is measured
     std::function<double()> m_pointerX;
 
-    std::optional<SolidKind> m_kind; // the solid on display ("3DBottomTab")
+    std::optional<SolidKind> m_kind; // the kind of m_solid
     bool m_drawerOpen = false;
     SolidGrid::Switches m_switches;
     SolidLayout m_layout;

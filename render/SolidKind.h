@@ -1,10 +1,6 @@
 #pragma once
 
-#include <QString>
-
-#include <optional>
-
-// The seven solids the solid view draws, by their tab identifiers.
+// The seven solids the solid view draws; the shape table says which shape is which.
 enum class SolidKind {
     RectangularPrism,
     TriangularPrism,
@@ -17,8 +13,5 @@ enum class SolidKind {
 
 inline constexpr int solidKindCount = 7;
 
-// The solid a "3DBottomTab" identifier names, or nothing for any other text.
-std::optional<SolidKind> solidKindNamed(const QString& identifier);
-const char* solidKindName(SolidKind kind);
 // Cylinder, cone and sphere: lit, drawn from display lists, smoothed by accumulation.
 bool isSmoothSolid(SolidKind kind);

@@ -212,3 +212,40 @@ SolidLayout SolidLayout::compute(SolidKind kind, const SolidDimensions& dimensio
     }
     return layout;
 }
+
+SolidDimensions SolidDimensions::from(SolidKind kind, std::vector<float> values)
+{
+    values.resize(5, 0.0f);
+    const float* v = values.data();
+    SolidDimensions d;
+    switch (kind) {
+    case SolidKind::RectangularPrism:
+    case SolidKind::Pyramid:
+        d.sideA = v[0];
+        d.sideB = v[1];
+        d.height = v[2];
+        break;
+    case SolidKind::TriangularPrism:
+        d.sideA = v[0];
+        d.sideB = v[1];
+        d.sideC = v[2];
+        d.height = v[3];
+        break;
+    case SolidKind::TrapezoidalPrism:
+        d.sideA = v[0];
+        d.sideB = v[1];
+        d.sideC = v[2];
+        d.angleB = v[3];
+        d.height = v[4];
+        break;
+    case SolidKind::Cylinder:
+    case SolidKind::Cone:
+        d.radius = v[0];
+        d.height = v[1];
+        break;
+    case SolidKind::Sphere:
+        d.radius = v[0];
+        break;
+    }
+    return d;
+}

@@ -2,6 +2,8 @@
 
 #include "render/SolidKind.h"
 
+#include <vector>
+
 // A point of a prism's cross-section, in scene units.
 struct ScenePoint {
     float x = 0;
@@ -17,6 +19,11 @@ struct SolidDimensions {
     float height = 0; // the prisms' length, the other solids' height
     float angleB = 0; // degrees, trapezoidal prism
     float radius = 0;
+
+    // A solid's dimensions from its quantities in the order the solid reads them:
+    // box a, b, h; triangular prism a, b, c, h; trapezoidal prism a, b, c, angle b, h;
+    // cylinder and cone r, h; pyramid a, b, h; sphere r. Missing values read 0.
+    static SolidDimensions from(SolidKind kind, std::vector<float> values);
 };
 
 // The solid fitted into the normalised scene: its largest dimension spans 2 scene units

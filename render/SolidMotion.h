@@ -3,6 +3,7 @@
 #include "render/SolidKind.h"
 
 #include <array>
+#include <cstddef>
 
 // How the solids turn: each keeps its own angle about the vertical axis and its own spin
 // (degrees added at every draw pass), so switching tabs and back shows a solid as it was
