@@ -9,18 +9,31 @@
 
 #include <GL/glu.h>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 
 namespace {
 
-constexpr GLfloat faceColour[3] = {0.7529f, 0.8706f, 1.0f};
-constexpr GLfloat cylinder_diffuse[4] = {0.7529f, 0.8706f, 1.0f, 0.3f};
-constexpr GLfloat endcap_diffuse[4] = {0.7529f, 0.8706f, 1.0f, 0.15f};
-constexpr GLfloat cone_diffuse[4] = {0.7529f, 0.8706f, 1.0f, 0.3f};
-constexpr GLfloat coneBase_diffuse[4] = {0.7529f, 0.8706f, 1.0f, 0.5f};
-constexpr GLfloat sphere_diffuse[4] = {0.7529f, 0.8706f, 1.0f, 0.25f};
-constexpr GLfloat ambient[4] = {0.7529f, 0.8706f, 1.0f, 1.0f};
+// Every face and material of a solid is the same light blue (192, 222, 255); only how much
+// shows through differs.
+constexpr GLfloat lightBlueRed = 0.7529f;
+constexpr GLfloat lightBlueGreen = 0.8706f;
+constexpr GLfloat lightBlueBlue = 1.0f;
+constexpr std::array<GLfloat, 4> lightBlue(GLfloat alpha)
+{
+    return {lightBlueRed, lightBlueGreen, lightBlueBlue, alpha};
+}
+constexpr auto cylinder_diffuse = lightBlue(0.3f);
+constexpr auto endcap_diffuse = lightBlue(0.15f);
+constexpr auto cone_diffuse = lightBlue(0.3f);
+constexpr auto coneBase_diffuse = lightBlue(0.5f);
+constexpr auto sphere_diffuse = lightBlue(0.25f);
+constexpr auto ambient = lightBlue(1.0f);
+// How far the cone and the pyramid are lifted off the scene's centre, in parts of their
+// half-height: the upright cone's base at -0.8 and apex at 1.2.
+constexpr float coneLift = 0.2f;
+constexpr float pyramidLift = 0.1f;
 constexpr int quadricDetail = 60;
 constexpr int sphereDetail = 100;
 constexpr int sphereWireDetail = 24;
@@ -59,7 +72,7 @@ void drawFace(const SolidFaces::Face& face)
 {
     glBegin(face.triangle ? GL_TRIANGLES : GL_POLYGON);
     for (const SolidFaces::Vertex& v : face.vertices) {
-        glColor4f(faceColour[0], faceColour[1], faceColour[2], v.alpha);
+        glColor4f(lightBlueRed, lightBlueGreen, lightBlueBlue, v.alpha);
         glVertex3f(v.x, v.y, v.z);
     }
     glEnd();
@@ -151,7 +164,7 @@ void SolidRenderer::prepareOpenGL(SolidKind kind)
     glShadeModel(GL_SMOOTH);
     if (isSmoothSolid(kind)) {
         glDisable(GL_DEPTH_TEST);
-        glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient);
+        glLightModelfv(GL_LIGHT_MODEL_AMBIENT, ambient.data());
         // No light source: the surfaces show their material's response to the ambient.
         glEnable(GL_LIGHTING);
     } else {
@@ -174,11 +187,11 @@ void SolidRenderer::buildDisplayLists(SolidKind kind, const SolidLayout& layout)
     const GLfloat black[4] = {0, 0, 0, 1};
     if (kind == SolidKind::Sphere) {
         glNewList(m_lists, GL_COMPILE);
-        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, sphere_diffuse);
+        glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, sphere_diffuse.data());
         gluSphere(Quadric(GLU_FILL, GLU_SMOOTH), layout.xValue, sphereDetail, sphereDetail);
         glEndList();
         glNewList(m_lists + 1, GL_COMPILE);
-        glColor4f(faceColour[0], faceColour[1], faceColour[2], 1.0f);
+        glColor4f(lightBlueRed, lightBlueGreen, lightBlueBlue, 1.0f);
         glLineWidth(0.7f);
         glRotatef(-90, 1, 0, 0);
         gluSphere(Quadric(GLU_SILHOUETTE, GLU_NONE), layout.xValue, sphereWireDetail,
@@ -190,7 +203,7 @@ void SolidRenderer::buildDisplayLists(SolidKind kind, const SolidLayout& layout)
     const float radius = layout.xValue;
     glNewList(m_lists, GL_COMPILE);
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE,
-                 cylinder ? cylinder_diffuse : cone_diffuse);
+                 (cylinder ? cylinder_diffuse : cone_diffuse).data());
     gluCylinder(Quadric(GLU_FILL, GLU_SMOOTH), radius, cylinder ? radius : 0,
                 2 * (cylinder ? layout.zValue : layout.yValue), quadricDetail, quadricDetail);
     glEndList();
@@ -201,7 +214,7 @@ void SolidRenderer::buildDisplayLists(SolidKind kind, const SolidLayout& layout)
     glEndList();
     glNewList(m_lists + 2, GL_COMPILE);
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE,
-                 cylinder ? endcap_diffuse : coneBase_diffuse);
+                 (cylinder ? endcap_diffuse : coneBase_diffuse).data());
     gluDisk(Quadric(GLU_FILL, GLU_SMOOTH), 0, radius, quadricDetail, quadricDetail);
     glEndList();
 }
@@ -232,7 +245,7 @@ void SolidRenderer::drawStraightSolid(const SolidFrame& frame, SolidMotion& moti
         cx = -l.xValueMidPoint;
         cz = -l.zValue;
     } else if (kind == SolidKind::Pyramid) {
-        cy = 0.1f * l.yValue;
+        cy = pyramidLift * l.yValue;
     }
     glTranslatef(0, 0, straightCamera);
     glRotatef(motion.angle(kind), 0, 1, 0);
@@ -281,7 +294,7 @@ void SolidRenderer::drawSmoothScene(const SolidFrame& frame, SolidMotion& motion
         glEnable(GL_LIGHTING);
     } else if (kind == SolidKind::Cone) {
         // The axis turned upright: base at -0.8 of the half-height, apex at 1.2.
-        glTranslatef(0, 0.2f * y, 0);
+        glTranslatef(0, coneLift * y, 0);
         glTranslatef(0, -y, 0);
         glRotatef(-90, 1, 0, 0);
         glPushMatrix();
@@ -290,9 +303,9 @@ void SolidRenderer::drawSmoothScene(const SolidFrame& frame, SolidMotion& motion
         glDisable(GL_LIGHTING);
         glRotatef(90, 1, 0, 0);
         glTranslatef(0, y, 0);
-        glTranslatef(0, -0.2f * y, 0);
+        glTranslatef(0, -coneLift * y, 0);
         turn(frame, motion);
-        glTranslatef(0, 0.2f * y, 0);
+        glTranslatef(0, coneLift * y, 0);
         glTranslatef(0, -y, 0);
         glRotatef(-90, 1, 0, 0);
         glCallList(m_lists + 1);
