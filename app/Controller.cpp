@@ -11,7 +11,7 @@
 #include "core/AlertPresenter.h"
 #include "core/Localization.h"
 #include "core/Notices.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/NumberFormatter.h"
 #include "core/SupportPaths.h"
 #include "core/TapeView.h"
@@ -207,7 +207,7 @@ void Controller::applicationDidFinishLaunching()
 
     if (defaults.boolForKey(DefaultsKeys::autoCheck))
         autoCheckForUpdates();
-    NotificationCenter::defaultCenter().post(Notifications::changeTab, this);
+    emit NotificationHub::instance().changeTab();
 }
 
 void Controller::applicationWillTerminate()
@@ -307,7 +307,7 @@ void Controller::toggleGraphicsDrawer()
     graphics->setVisible(!open);
     UserDefaults().setInteger(DefaultsKeys::graphicsDrawerState,
                               int(open ? DrawerSetting::Closed : DrawerSetting::Open));
-    NotificationCenter::defaultCenter().post(Notifications::calculateAndDraw3DFigures);
+    emit NotificationHub::instance().calculateAndDraw3DFigures();
 }
 
 void Controller::switchTapeDrawer(int edgeTag)
@@ -376,7 +376,7 @@ void Controller::toggleFade3DGridPreference()
     UserDefaults().setInteger(DefaultsKeys::fade3DGridPreference,
                               m_preferences->fade3DGridPreferenceCheckbox()->isChecked() ? fadeOn
                                                                                          : fadeOff);
-    NotificationCenter::defaultCenter().post(Notifications::calculateAndDraw3DFigures);
+    emit NotificationHub::instance().calculateAndDraw3DFigures();
 }
 
 void Controller::clearAllTapes(QWidget* sender)
@@ -394,7 +394,7 @@ void Controller::endClearAllTapesAlert(int returnCode)
     if (returnCode != AlertPresenter::AlternateButton)
         return;
     if (removeAllTapes())
-        NotificationCenter::defaultCenter().post(Notifications::changeTab, this);
+        emit NotificationHub::instance().changeTab();
 }
 
 bool Controller::removeAllTapes()
@@ -416,7 +416,7 @@ bool Controller::removeAllTapes()
         Notices::instance().report(
             lcFiles(), localized("These tapes could not be removed and are kept as they are: %1.")
                            .arg(kept.join(QStringLiteral(", "))));
-    NotificationCenter::defaultCenter().post(Notifications::writeTapeSupportFiles);
+    emit NotificationHub::instance().writeTapeSupportFiles();
     return true;
 }
 
@@ -449,7 +449,7 @@ void Controller::openFile(const QString& path)
         break;
     }
     defaults.synchronize();
-    NotificationCenter::defaultCenter().post(Notifications::changeTab, this);
+    emit NotificationHub::instance().changeTab();
     m_mainWindow->raise();
     m_mainWindow->activateWindow();
 }

@@ -4,7 +4,7 @@
 #include "app/GraphicsPanel.h"
 #include "app/ShapeCatalog.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/RtfReader.h"
 #include "core/TapeFiles.h"
 #include "core/UserDefaults.h"
@@ -65,8 +65,8 @@ void MyTabView::awakeFromNib()
 {
     if (!m_outlets || m_outlets->topTabView != this)
         return;
-    NotificationCenter::defaultCenter().addObserver(this, Notifications::changeTab,
-                                                    [this](QObject*) { initialSetUp(); });
+    connect(&NotificationHub::instance(), &NotificationHub::changeTab, this,
+            &MyTabView::initialSetUp);
 }
 
 QString MyTabView::selectedShape() const
@@ -112,8 +112,11 @@ void MyTabView::loadShape(const QString& shapeName, bool emptyInfoFirst)
     const bool plane = entry->dimension == ShapeCalculator::Dimension::Plane;
     UserDefaults().setString(plane ? DefaultsKeys::bottomTab2D : DefaultsKeys::bottomTab3D,
                              shapeName);
-    NotificationCenter::defaultCenter().post(plane ? Notifications::calculateAndDraw2DFigures
-                                                   : Notifications::calculateAndDraw3DFigures);
+    NotificationHub& hub = NotificationHub::instance();
+    if (plane)
+        emit hub.calculateAndDraw2DFigures();
+    else
+        emit hub.calculateAndDraw3DFigures();
 }
 
 void MyTabView::swapFigureView(const QString& topIdentifier)

@@ -3,7 +3,7 @@
 #include "app/ShapeCatalog.h"
 #include "core/Localization.h"
 #include "core/Notices.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/SupportPaths.h"
 #include "core/TapeFiles.h"
 #include "core/UserDefaults.h"
@@ -65,8 +65,8 @@ bool makeFolder(const QString& path, WriteFailures& failures)
 
 void SupportFiles::awakeFromNib()
 {
-    NotificationCenter::defaultCenter().addObserver(this, Notifications::writeTapeSupportFiles,
-                                                    [this](QObject*) { writeTapeSupportFiles(); });
+    connect(&NotificationHub::instance(), &NotificationHub::writeTapeSupportFiles, this,
+            &SupportFiles::writeTapeSupportFiles);
     writeSupportFiles();
 }
 

@@ -3,7 +3,7 @@
 #include "core/AlertPresenter.h"
 #include "core/ClearButton.h"
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/NumberFormatter.h"
 #include "core/NumberReader.h"
 #include "core/TapeFiles.h"
@@ -277,9 +277,11 @@ void ShapeCalculator::enterEntryPhase()
 
 void ShapeCalculator::postFigureNotification()
 {
-    NotificationCenter::defaultCenter().post(m_dimension == Dimension::Plane
-                                                 ? Notifications::calculateAndDraw2DFigures
-                                                 : Notifications::calculateAndDraw3DFigures);
+    NotificationHub& hub = NotificationHub::instance();
+    if (m_dimension == Dimension::Plane)
+        emit hub.calculateAndDraw2DFigures();
+    else
+        emit hub.calculateAndDraw3DFigures();
 }
 
 void ShapeCalculator::scheduleSelection(TextField* field)

@@ -1,6 +1,6 @@
 #include "render/Render2DView.h"
 
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "render/PlaneFigurePainter.h"
 
 #include <QLabel>
@@ -15,9 +15,8 @@ Render2DView::Render2DView(QWidget* parent) : QWidget(parent)
 
 void Render2DView::awakeFromNib()
 {
-    NotificationCenter::defaultCenter().addObserver(
-        this, Notifications::calculateAndDraw2DFigures,
-        [this](QObject*) { calculateAndDraw2DFigures(); });
+    connect(&NotificationHub::instance(), &NotificationHub::calculateAndDraw2DFigures, this,
+            &Render2DView::calculateAndDraw2DFigures);
 }
 
 bool Render2DView::drawerIsOpen() const

@@ -1,7 +1,7 @@
 #include "render/Render3DView.h"
 
 #include "core/Localization.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
 #include "render/Render3DCanvas.h"
@@ -117,8 +117,8 @@ void Render3DView::awakeFromNib()
             defaults.setBool(key, true);
         box->setChecked(defaults.boolForKey(key));
     }
-    NotificationCenter::defaultCenter().addObserver(this, Notifications::calculateAndDraw3DFigures,
-                                                    [this](QObject*) { reinitialise(); });
+    connect(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures, this,
+            &Render3DView::reinitialise);
 }
 
 void Render3DView::draw3DGridPreferencesChanged(int tag)
@@ -140,7 +140,7 @@ void Render3DView::draw3DGridPreferencesChanged(int tag)
     default:
         break;
     }
-    NotificationCenter::defaultCenter().post(Notifications::calculateAndDraw3DFigures);
+    emit NotificationHub::instance().calculateAndDraw3DFigures();
 }
 
 void Render3DView::reinitialise()

@@ -2,7 +2,7 @@
 
 #include "app/Controller.h"
 #include "app/MainWindow.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/RecordingAlertPresenter.h"
 #include "core/ShapeCalculator.h"
 #include "core/TextField.h"
@@ -85,7 +85,7 @@ void SolidViewGLTest::anUnsolvedSolidIsWhite()
 {
     UserDefaults().setBool(DefaultsKeys::gridXZPlane, true);
     show(QStringLiteral("Rectangular Prism"), {"2", "2", "2"}, false);
-    NotificationCenter::defaultCenter().post(Notifications::calculateAndDraw3DFigures);
+    emit NotificationHub::instance().calculateAndDraw3DFigures();
     const QImage image = frame();
     for (int y = 0; y < image.height(); y += 3) {
         for (int x = 0; x < image.width(); x += 3)

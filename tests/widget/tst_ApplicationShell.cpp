@@ -4,15 +4,15 @@
 #include "app/Controller.h"
 #include "app/GraphicsPanel.h"
 #include "app/MainWindow.h"
-#include "core/TapeView.h"
 #include "app/MyTabView.h"
 #include "app/PreferencesDialog.h"
 #include "app/ShapeCatalog.h"
 #include "app/SingleInstance.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/NumberFormatter.h"
 #include "core/RecordingAlertPresenter.h"
 #include "core/SupportPaths.h"
+#include "core/TapeView.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
 
@@ -65,10 +65,6 @@ private:
     static void clickBox(QCheckBox* box)
     {
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
-    }
-    static int posts(const QString& name)
-    {
-        return NotificationCenter::defaultCenter().postCount(name);
     }
 
     std::unique_ptr<TestHome> m_home;
@@ -133,7 +129,7 @@ void ApplicationShellTest::aFirstLaunchShowsTheDefaultShapeWithEveryPanelOpen()
 void ApplicationShellTest::clickingATabLoadsItsShapeOnce()
 {
     QWidget* planeView = window().graphicsPanel()->figureView();
-    const int drawn3D = posts(Notifications::calculateAndDraw3DFigures);
+    QSignalSpy drawn3D(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures);
     clickTab(window().topTabView(), "3D");
     clickTab(window().d3TabView(), "Cone");
 
@@ -144,7 +140,7 @@ void ApplicationShellTest::clickingATabLoadsItsShapeOnce()
     QCOMPARE(defaults.stringForKey(DefaultsKeys::bottomTab3D), QString("Cone"));
     QVERIFY(window().graphicsPanel()->figureView() != planeView);
     // Once for the family's default solid, once for the cone.
-    QCOMPARE(posts(Notifications::calculateAndDraw3DFigures), drawn3D + 2);
+    QCOMPARE(drawn3D.count(), 2);
 
     clickTab(window().topTabView(), "2D");
     QCOMPARE(window().graphicsPanel()->figureView(), planeView);
@@ -154,11 +150,11 @@ void ApplicationShellTest::clickingATabLoadsItsShapeOnce()
 void ApplicationShellTest::clickingTheSelectedTabChangesNothing()
 {
     clickTab(window().d2TabView(), "Circle");
-    const int drawn = posts(Notifications::calculateAndDraw2DFigures);
+    QSignalSpy drawn(&NotificationHub::instance(), &NotificationHub::calculateAndDraw2DFigures);
     clickTab(window().d2TabView(), "Circle");
     QTest::mouseDClick(window().d2TabView()->tabBar(), Qt::LeftButton, Qt::NoModifier,
                        window().d2TabView()->tabBar()->tabRect(1).center());
-    QCOMPARE(posts(Notifications::calculateAndDraw2DFigures), drawn);
+    QCOMPARE(drawn.count(), 0);
 }
 
 void ApplicationShellTest::everyShapeShowsItsDescriptionAndPicture()
@@ -287,10 +283,10 @@ void ApplicationShellTest::theFadePreferenceActsAtOnce()
     QCheckBox* fade = controller().preferencesSheet()->fade3DGridPreferenceCheckbox();
     QVERIFY(fade->isChecked());
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::fade3DGridPreference), 2);
-    const int drawn = posts(Notifications::calculateAndDraw3DFigures);
+    QSignalSpy drawn(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures);
     clickBox(fade);
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::fade3DGridPreference), 1);
-    QCOMPARE(posts(Notifications::calculateAndDraw3DFigures), drawn + 1);
+    QCOMPARE(drawn.count(), 1);
     QTest::mouseClick(controller().preferencesSheet()->cancelButton(), Qt::LeftButton);
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::fade3DGridPreference), 1);
 }

@@ -2,16 +2,17 @@
 
 #include "app/AppInterface.h"
 #include "app/MainWindow.h"
-#include "core/TapeView.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/NumberFormatter.h"
 #include "core/RecordingAlertPresenter.h"
+#include "core/TapeView.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
 #include "shapes2d/CalculateCirlce.h"
 
 #include <QApplication>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
 
@@ -78,8 +79,7 @@ void CircleCalculatorTest::type(TextField* field, const QString& text)
 
 void CircleCalculatorTest::calculatingFromTheAreaKeepsItsTextAndWritesTheRest()
 {
-    const int posted =
-        NotificationCenter::defaultCenter().postCount(Notifications::calculateAndDraw2DFigures);
+    QSignalSpy posted(&NotificationHub::instance(), &NotificationHub::calculateAndDraw2DFigures);
     type(m_circle->areaTextField(), QStringLiteral("10.000"));
     QTest::mouseClick(m_circle->calculateButton(), Qt::LeftButton);
 
@@ -93,9 +93,7 @@ void CircleCalculatorTest::calculatingFromTheAreaKeepsItsTextAndWritesTheRest()
         QVERIFY(!m_circle->field(i)->isEditable());
     QVERIFY(!m_circle->calculateButton()->isEnabled());
     QVERIFY(m_circle->returnClears());
-    QCOMPARE(
-        NotificationCenter::defaultCenter().postCount(Notifications::calculateAndDraw2DFigures),
-        posted + 1);
+    QCOMPARE(posted.count(), 1);
 
     const QStringList lines = m_window->tapeTextView()->toPlainText().split(QChar('\n'));
     QCOMPARE(lines.size(), 5);
@@ -157,15 +155,12 @@ void CircleCalculatorTest::shiftClearTwiceEmptiesEveryField()
 {
     type(m_circle->areaTextField(), QStringLiteral("10"));
     QTest::mouseClick(m_circle->calculateButton(), Qt::LeftButton);
-    const int posted =
-        NotificationCenter::defaultCenter().postCount(Notifications::calculateAndDraw2DFigures);
+    QSignalSpy posted(&NotificationHub::instance(), &NotificationHub::calculateAndDraw2DFigures);
     QTest::mouseClick(m_circle->clearButton(), Qt::LeftButton, Qt::ShiftModifier);
     QTest::mouseClick(m_circle->clearButton(), Qt::LeftButton, Qt::ShiftModifier);
     for (int i = 0; i < m_circle->fieldCount(); ++i)
         QVERIFY(m_circle->field(i)->text().isEmpty());
-    QCOMPARE(
-        NotificationCenter::defaultCenter().postCount(Notifications::calculateAndDraw2DFigures),
-        posted + 2);
+    QCOMPARE(posted.count(), 2);
 }
 
 void CircleCalculatorTest::plainClearEmptiesEveryFieldAndSelectsTheRadius()

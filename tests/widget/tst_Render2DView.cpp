@@ -3,7 +3,7 @@
 #include "app/AppInterface.h"
 #include "app/Controller.h"
 #include "app/MainWindow.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/RecordingAlertPresenter.h"
 #include "core/ShapeCalculator.h"
 #include "core/TextField.h"
@@ -235,7 +235,7 @@ void Render2DViewTest::figureMatchingNoCaseLeavesTheViewWhiteAndTheLabelEmpty()
         {"yHeightTextField", "0.01"}};
     for (const auto& [outlet, text] : flat)
         triangle->fieldByOutlet(outlet)->setText(text);
-    NotificationCenter::defaultCenter().post(Notifications::calculateAndDraw2DFigures);
+    emit NotificationHub::instance().calculateAndDraw2DFigures();
 
     QCOMPARE(m_window->scaleStringTextField()->text(), QString());
     const QImage image = grabView();
@@ -272,7 +272,7 @@ void Render2DViewTest::closedGraphicsPanelShowsPlainWhite()
     const QString label = m_window->scaleStringTextField()->text();
     m_app->controller().toggleGraphicsDrawer();
     QVERIFY(m_window->graphicsDrawer()->isHidden());
-    NotificationCenter::defaultCenter().post(Notifications::calculateAndDraw2DFigures);
+    emit NotificationHub::instance().calculateAndDraw2DFigures();
     QCOMPARE(m_window->scaleStringTextField()->text(), label); // left as it was
     const QImage image = grabView();
     for (int y = 0; y < image.height(); y += 3) {
@@ -295,8 +295,8 @@ void Render2DViewTest::notificationRedrawsOnceWithoutALoop()
     QCOMPARE(counter.count, 1);
 
     // Notifications ask for a redraw, which the toolkit coalesces.
-    NotificationCenter::defaultCenter().post(Notifications::calculateAndDraw2DFigures);
-    NotificationCenter::defaultCenter().post(Notifications::calculateAndDraw2DFigures);
+    emit NotificationHub::instance().calculateAndDraw2DFigures();
+    emit NotificationHub::instance().calculateAndDraw2DFigures();
     QTRY_VERIFY(counter.count >= 2);
     QTest::qWait(100);
     QVERIFY2(counter.count <= 3, qPrintable(QString::number(counter.count)));

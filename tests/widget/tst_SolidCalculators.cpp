@@ -2,15 +2,16 @@
 
 #include "app/Controller.h"
 #include "app/MainWindow.h"
-#include "core/TapeView.h"
 #include "core/Colours.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/RecordingAlertPresenter.h"
 #include "core/ShapeCalculator.h"
+#include "core/TapeView.h"
 #include "core/TextField.h"
 
 #include <QApplication>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
 
@@ -34,11 +35,6 @@ private slots:
 private:
     ShapeCalculator* open(const QString& shape);
     void enter(ShapeCalculator* calculator, const QStringList& entries);
-    static int posted3D()
-    {
-        return NotificationCenter::defaultCenter().postCount(
-            Notifications::calculateAndDraw3DFigures);
-    }
 
     std::unique_ptr<TestHome> m_home;
     std::unique_ptr<MainWindow> m_window;
@@ -128,13 +124,13 @@ void SolidCalculatorsTest::calculatingLogsEveryValueInWritingOrder()
     ShapeCalculator* calculator = open(shape);
     QVERIFY(calculator);
     enter(calculator, entries);
-    const int posted = posted3D();
+    QSignalSpy posted(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures);
     QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
 
     QVERIFY(m_alerts.alerts().isEmpty());
     const QStringList lines = m_window->tapeTextView()->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines.mid(1), tapeLines);
-    QCOMPARE(posted3D(), posted + 1);
+    QCOMPARE(posted.count(), 1);
     QVERIFY(!calculator->calculateButton()->isEnabled());
     for (int i = 0; i < calculator->fieldCount(); ++i)
         QVERIFY(!calculator->field(i)->isEditable());
@@ -187,7 +183,7 @@ void SolidCalculatorsTest::aRefusalShowsItsBoundAndChangesNothing()
     QStringList before;
     for (int i = 0; i < calculator->fieldCount(); ++i)
         before << calculator->field(i)->text();
-    const int posted = posted3D();
+    QSignalSpy posted(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures);
     QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
 
     QCOMPARE(m_alerts.alerts().size(), 1);
@@ -201,7 +197,7 @@ void SolidCalculatorsTest::aRefusalShowsItsBoundAndChangesNothing()
     }
     QVERIFY(calculator->calculateButton()->isEnabled());
     QVERIFY(m_window->tapeTextView()->toPlainText().isEmpty());
-    QCOMPARE(posted3D(), posted);
+    QCOMPARE(posted.count(), 0);
 }
 
 void SolidCalculatorsTest::outputOnlyFieldsStayReadOnlyGreyAndBothClearsEmptyThem_data()

@@ -2,7 +2,7 @@
 
 #include "app/Controller.h"
 #include "app/MainWindow.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/RecordingAlertPresenter.h"
 #include "core/ShapeCalculator.h"
 #include "core/TextField.h"
@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -105,14 +106,12 @@ void SolidViewTest::gridSwitchesDefaultToOnAndAreStoredAtOnce()
                                DefaultsKeys::gridZYPlane, DefaultsKeys::gridXYZAxes})
         QVERIFY(defaults.boolForKey(key));
     QVERIFY(m_view->xzPlaneSwitch->isChecked());
-    const int posts =
-        NotificationCenter::defaultCenter().postCount(Notifications::calculateAndDraw3DFigures);
+    QSignalSpy posts(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures);
     m_window->selectShape(QStringLiteral("Cone"));
     m_view->xzPlaneSwitch->click();
     QVERIFY(!defaults.boolForKey(DefaultsKeys::gridXZPlane));
     QVERIFY(defaults.boolForKey(DefaultsKeys::gridXYPlane));
-    QVERIFY(NotificationCenter::defaultCenter().postCount(
-                Notifications::calculateAndDraw3DFigures) > posts);
+    QVERIFY(posts.count() > 0);
     QCOMPARE(m_view->xzPlaneSwitch->property("tag").toInt(), 1);
     QCOMPARE(m_view->xyzAxesSwitch->property("tag").toInt(), 4);
 }

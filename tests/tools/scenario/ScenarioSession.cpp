@@ -10,7 +10,7 @@
 #include "app/ShapeCatalog.h"
 #include "app/UpdateChecker.h"
 #include "core/Notices.h"
-#include "core/NotificationCenter.h"
+#include "core/NotificationHub.h"
 #include "core/NumberFormatter.h"
 #include "core/ShapeCalculator.h"
 #include "core/TapeView.h"
