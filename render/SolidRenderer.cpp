@@ -1,6 +1,7 @@
 #include "render/SolidRenderer.h"
 
 #include "render/SolidFaces.h"
+#include "render/SolidGL.h"
 #include "render/SolidMotion.h"
 
 #include <QOpenGLContext>
@@ -13,17 +14,10 @@
 #include <cmath>
 #include <numbers>
 
+using namespace SolidGL;
+
 namespace {
 
-// Every face and material of a solid is the same light blue (192, 222, 255); only how much
-// shows through differs.
-constexpr GLfloat lightBlueRed = 0.7529f;
-constexpr GLfloat lightBlueGreen = 0.8706f;
-constexpr GLfloat lightBlueBlue = 1.0f;
-constexpr std::array<GLfloat, 4> lightBlue(GLfloat alpha)
-{
-    return {lightBlueRed, lightBlueGreen, lightBlueBlue, alpha};
-}
 constexpr auto cylinder_diffuse = lightBlue(0.3f);
 constexpr auto endcap_diffuse = lightBlue(0.15f);
 constexpr auto cone_diffuse = lightBlue(0.3f);
@@ -37,66 +31,8 @@ constexpr float pyramidLift = 0.1f;
 constexpr int quadricDetail = 60;
 constexpr int sphereDetail = 100;
 constexpr int sphereWireDetail = 24;
-constexpr float nearPlane = 0.1f;
-constexpr double farPlane = 100.0;
 constexpr float straightCamera = -4.1f;
 constexpr float smoothCamera = -4.0f;
-
-// GLU quadrics are plain C objects; this frees one however the scope ends.
-class Quadric {
-public:
-    Quadric(GLenum style, GLenum normals) : m_quadric(gluNewQuadric())
-    {
-        gluQuadricDrawStyle(m_quadric, style);
-        gluQuadricNormals(m_quadric, normals);
-    }
-    ~Quadric() { gluDeleteQuadric(m_quadric); }
-    Quadric(const Quadric&) = delete;
-    Quadric& operator=(const Quadric&) = delete;
-    operator GLUquadric*() const { return m_quadric; }
-
-private:
-    GLUquadric* m_quadric;
-};
-
-void perspective(const SolidFrame& frame)
-{
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(frame.layout.fov, frame.width / frame.height, nearPlane, farPlane);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}
-
-void drawFace(const SolidFaces::Face& face)
-{
-    glBegin(face.triangle ? GL_TRIANGLES : GL_POLYGON);
-    for (const SolidFaces::Vertex& v : face.vertices) {
-        glColor4f(lightBlueRed, lightBlueGreen, lightBlueBlue, v.alpha);
-        glVertex3f(v.x, v.y, v.z);
-    }
-    glEnd();
-}
-
-void drawEdge(const SolidFaces::Edge& edge)
-{
-    glBegin(edge.loop ? GL_LINE_LOOP : GL_LINES);
-    for (const SolidFaces::Point& p : edge.points)
-        glVertex3f(p.x, p.y, p.z);
-    glEnd();
-}
-
-void drawLines(const std::vector<GridVertex>& vertices)
-{
-    if (vertices.empty())
-        return;
-    glBegin(GL_LINES);
-    for (const GridVertex& v : vertices) {
-        glColor4f(v.r, v.g, v.b, v.a);
-        glVertex3f(v.x, v.y, v.z);
-    }
-    glEnd();
-}
 
 } // namespace
 
