@@ -1,14 +1,14 @@
 #include "shapes2d/PolygonSolver.h"
 
+#include "core/Angles.h"
 #include "core/WideNumber.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 using Field = PolygonSolver::Field;
-constexpr double pi = std::numbers::pi;
+using Angles::pi;
 
 bool given(double value)
 {
