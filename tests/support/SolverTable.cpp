@@ -101,12 +101,9 @@ void SolverTable::solves(const QString& row, const QString& given, const QString
 }
 
 void SolverTable::solves(const QString& row, const Values& given, const Values& expected,
-                         const QList<int>& marked) const
+                         const QString& marked) const
 {
-    QStringList marks;
-    for (int field : marked)
-        marks << solver(m_solver).names[field];
-    solves(row, named(given, false), marks.join(QLatin1Char(' ')), named(expected, true));
+    solves(row, named(given, false), marked, named(expected, true));
 }
 
 void SolverTable::refuses(const QString& row, const QString& given, const char* message,

@@ -37,9 +37,9 @@ public:
     // Expected values are met to the precision they are written with (see NamedValues).
     void solves(const QString& row, const QString& given, const QString& marked,
                 const QString& expected) const;
-    // The same from values in field order (0: not entered) and marked field indices.
+    // The same from values in field order (0: not entered).
     void solves(const QString& row, const Values& given, const Values& expected,
-                const QList<int>& marked) const;
+                const QString& marked) const;
     // A bound is met to a relative 1e-9, or to half a unit of its last given decimal.
     void refuses(const QString& row, const QString& given,
                  const char* message = notEnoughParametersMessage, double bound = noBound,
