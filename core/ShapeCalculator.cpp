@@ -294,8 +294,8 @@ void ShapeCalculator::scheduleSelection(TextField* field)
 
 void ShapeCalculator::scheduleEndOfEditing()
 {
-    // Runs after the button's action has returned, like the original end-of-editing
-    // message: the field loses its editor and Return is free to reach Clear.
+    // Deferred until the click or Return that calculated has been handled: only then can
+    // the field being edited give up its editor, so that the next Return reaches Clear.
     QTimer::singleShot(0, this, [this] {
         if (m_returnClears && isVisible())
             m_clearButton->setFocus(Qt::OtherFocusReason);

@@ -1,16 +1,8 @@
 #include "render/ParallelogramLayout.h"
 
+#include "core/Angles.h"
+
 #include <cmath>
-#include <numbers>
-
-namespace {
-
-double radians(double degrees)
-{
-    return degrees * (std::numbers::pi / 180);
-}
-
-} // namespace
 
 ParallelogramLayout::Case ParallelogramLayout::classify(const PlaneFigureReadings::Parallelogram& p)
 {
@@ -34,7 +26,7 @@ PlaneLayout ParallelogramLayout::layOut(const LayoutFrame& f,
     case Case::None:
         return layout;
     case Case::LeaningRight: {
-        const double e = b * std::cos(radians(180 - double(p.angleB)));
+        const double e = b * std::cos((180 - double(p.angleB)) * Angles::radiansPerDegree);
         if ((a + e) / h > f.aspect) {
             s = f.W / (a + e);
             p1 = narrowed(f.L, f.T + f.H / 2 - h * s / 2);
@@ -51,7 +43,7 @@ PlaneLayout ParallelogramLayout::layOut(const LayoutFrame& f,
         break;
     }
     case Case::LeaningLeft: {
-        const double lean = b * std::sin(radians(double(p.angleA) - 90));
+        const double lean = b * std::sin((double(p.angleA) - 90) * Angles::radiansPerDegree);
         if ((a + lean) / h > f.aspect) {
             s = f.W / (a + lean);
             p1 = narrowed(f.L + lean * s, f.T + f.H / 2 - h * s / 2);

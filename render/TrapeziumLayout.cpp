@@ -1,14 +1,10 @@
 #include "render/TrapeziumLayout.h"
 
+#include "core/Angles.h"
+
 #include <cmath>
-#include <numbers>
 
 namespace {
-
-double tanDegrees(double degrees)
-{
-    return std::tan(degrees * (std::numbers::pi / 180));
-}
 
 // The insets of the top corners from the bottom ones, positive when the top angle is obtuse.
 struct Insets {
@@ -18,7 +14,8 @@ struct Insets {
 Insets insetsOf(const PlaneFigureReadings::Trapezium& t)
 {
     const double h = t.height;
-    return {h * tanDegrees(double(t.angleD) - 90), h * tanDegrees(double(t.angleC) - 90)};
+    return {h * std::tan((double(t.angleD) - 90) * Angles::radiansPerDegree),
+            h * std::tan((double(t.angleC) - 90) * Angles::radiansPerDegree)};
 }
 
 } // namespace

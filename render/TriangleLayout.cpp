@@ -1,16 +1,8 @@
 #include "render/TriangleLayout.h"
 
+#include "core/Angles.h"
+
 #include <cmath>
-#include <numbers>
-
-namespace {
-
-double tanDegrees(double degrees)
-{
-    return std::tan(degrees * (std::numbers::pi / 180));
-}
-
-} // namespace
 
 TriangleLayout::Case TriangleLayout::classify(const PlaneFigureReadings::Triangle& t)
 {
@@ -35,9 +27,9 @@ PlaneLayout TriangleLayout::layOut(const LayoutFrame& f, const PlaneFigureReadin
     layout.thisViewsDimensions = f.bounds;
     const double a = t.sideA, h = t.height;
     // Horizontal offsets of the apex; at a right angle they come out as about 0.
-    const double u = h / tanDegrees(t.angleB);
-    const double v = h / tanDegrees(180 - t.angleC);
-    const double w = h / tanDegrees(180 - t.angleB);
+    const double u = h / std::tan(t.angleB * Angles::radiansPerDegree);
+    const double v = h / std::tan((180 - t.angleC) * Angles::radiansPerDegree);
+    const double w = h / std::tan((180 - t.angleB) * Angles::radiansPerDegree);
 
     QPointF p1, p2, p3; // vertex B, apex A, vertex C
     double s = 0;

@@ -1,13 +1,13 @@
 #include "shapes2d/CircleSolver.h"
 
+#include "core/Angles.h"
 #include "core/WideNumber.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
+using Angles::pi;
 
 Solution solved(CircleSolver::Field marked, double radius, double diameter, double area,
                 double circumference)

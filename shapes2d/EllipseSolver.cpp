@@ -1,13 +1,13 @@
 #include "shapes2d/EllipseSolver.h"
 
+#include "core/Angles.h"
 #include "core/WideNumber.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-constexpr double pi = std::numbers::pi;
+using Angles::pi;
 using Field = EllipseSolver::Field;
 
 Solution solved(Field first, Field second, double a, double b, double area)

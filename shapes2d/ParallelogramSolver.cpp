@@ -1,10 +1,10 @@
 #include "shapes2d/ParallelogramSolver.h"
 
+#include "core/Angles.h"
 #include "core/WideNumber.h"
 
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -38,12 +38,6 @@ bool given(double value)
     return value != 0.0; // exact; not a number counts as given
 }
 
-// Wide, so that the sine of a tiny angle does not vanish.
-WideNumber sinDegrees(double degrees)
-{
-    return sin(WideNumber(degrees) * std::numbers::pi / 180);
-}
-
 } // namespace
 
 SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
@@ -61,7 +55,8 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
         if (!given(in[c.side]) || !given(in[c.angle]) || !given(in[c.third]))
             continue;
         std::vector<double> v = in;
-        const WideNumber sine = sinDegrees(v[c.angle]);
+        // Wide, so that the sine of a tiny angle does not vanish.
+        const WideNumber sine = Angles::sinDegrees<WideNumber>(v[c.angle]);
         const Field otherAngle = c.angle == AngleA ? AngleB : AngleA;
         v[otherAngle] = 180 - v[c.angle];
         const Field otherSide = c.side == SideA ? SideB : SideA;

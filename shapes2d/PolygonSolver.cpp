@@ -1,14 +1,14 @@
 #include "shapes2d/PolygonSolver.h"
 
+#include "core/Angles.h"
 #include "core/WideNumber.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 using Field = PolygonSolver::Field;
-constexpr double pi = std::numbers::pi;
+using Angles::pi;
 
 bool given(double value)
 {
@@ -23,7 +23,8 @@ struct Regular {
 };
 
 // Every measure of the polygon with n sides and half-angle theta (radians) from one given
-// measure. The formulas keep the order of operations of the original calculations.
+// measure. Each formula's order of operations is deliberate: rearranged, it would round
+// differently and change the last digits shown in the fields and written to the tape.
 Regular regular(double n, double theta, double angle, Measure from, double value)
 {
     double s = 0, R = 0, r = 0, A = 0, P = 0;

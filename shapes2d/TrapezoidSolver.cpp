@@ -1,9 +1,9 @@
 #include "shapes2d/TrapezoidSolver.h"
 
+#include "core/Angles.h"
 #include "core/WideNumber.h"
 
 #include <cmath>
-#include <numbers>
 #include <numeric>
 
 namespace {
@@ -12,26 +12,17 @@ using Field = TrapezoidSolver::Field;
 using Family = TrapezoidSolver::Family;
 using Values = std::vector<double>;
 
-constexpr double pi = std::numbers::pi;
+using Angles::cosDegrees;
+using Angles::sinDegrees;
 
 bool given(double value)
 {
     return value != 0.0; // exact; not a number counts as given
 }
 
-double sinDeg(double degrees)
+double cotDegrees(double degrees)
 {
-    return std::sin(degrees * pi / 180);
-}
-
-double cosDeg(double degrees)
-{
-    return std::cos(degrees * pi / 180);
-}
-
-double cotDeg(double degrees)
-{
-    return cosDeg(degrees) / sinDeg(degrees);
+    return cosDegrees(degrees) / sinDegrees(degrees);
 }
 
 // A leg's angle on base a, and its partner on base c.
@@ -66,7 +57,7 @@ void completeAngle(Values& v, Field givenAngle)
 // How far a leg reaches along the bases: a = c + reach(d) + reach(b).
 double reach(const Values& v, Field leg)
 {
-    return v[Field::Height] * cotDeg(v[baseAngle(leg)]);
+    return v[Field::Height] * cotDegrees(v[baseAngle(leg)]);
 }
 
 // The leg opposite a known one, from both bases, the height and the known leg's reach:
@@ -79,7 +70,7 @@ void closeWithOtherLeg(Values& v, Field knownLeg, double knownReach)
     const double h = v[Field::Height];
     // Wide, since the squares of a long flat leg overflow.
     v[leg] = sqrt(WideNumber(h) * h + WideNumber(legReach) * legReach).value();
-    v[baseAngle(leg)] = std::atan2(h, legReach) * 180 / pi;
+    v[baseAngle(leg)] = Angles::degrees(std::atan2(h, legReach));
     completeAngle(v, baseAngle(leg));
 }
 
@@ -87,20 +78,20 @@ void closeWithOtherLeg(Values& v, Field knownLeg, double knownReach)
 // meet: the largest leg, or height, that still leaves the other base positive.
 double triangleOnBaseA(const Values& v, Field over)
 {
-    const double apex = sinDeg(180 - v[Field::AngleA] - v[Field::AngleB]);
+    const double apex = sinDegrees(180 - v[Field::AngleA] - v[Field::AngleB]);
     const double a = v[Field::SideA];
     if (over == Field::Height)
-        return a * sinDeg(v[Field::AngleA]) * sinDeg(v[Field::AngleB]) / apex;
-    return a * sinDeg(v[over == Field::SideD ? Field::AngleB : Field::AngleA]) / apex;
+        return a * sinDegrees(v[Field::AngleA]) * sinDegrees(v[Field::AngleB]) / apex;
+    return a * sinDegrees(v[over == Field::SideD ? Field::AngleB : Field::AngleA]) / apex;
 }
 
 double triangleOnBaseC(const Values& v, Field over)
 {
-    const double apex = sinDeg(180 - v[Field::AngleC] - v[Field::AngleD]);
+    const double apex = sinDegrees(180 - v[Field::AngleC] - v[Field::AngleD]);
     const double c = v[Field::SideC];
     if (over == Field::Height)
-        return c * sinDeg(v[Field::AngleC]) * sinDeg(v[Field::AngleD]) / apex;
-    return c * sinDeg(v[over == Field::SideD ? Field::AngleC : Field::AngleD]) / apex;
+        return c * sinDegrees(v[Field::AngleC]) * sinDegrees(v[Field::AngleD]) / apex;
+    return c * sinDegrees(v[over == Field::SideD ? Field::AngleC : Field::AngleD]) / apex;
 }
 
 const char* legMessage(Field leg)
@@ -199,8 +190,8 @@ SolveOutcome TrapezoidSolver::solve(const std::vector<double>& in)
         case Family::F2: {
             // F1 to F3 hold one angle per leg, so all four angles are known now.
             const Field leg = roles.leg;
-            v[Height] = v[leg] * sinDeg(v[baseAngle(leg)]);
-            v[otherLeg(leg)] = v[Height] / sinDeg(v[baseAngle(otherLeg(leg))]);
+            v[Height] = v[leg] * sinDegrees(v[baseAngle(leg)]);
+            v[otherLeg(leg)] = v[Height] / sinDegrees(v[baseAngle(otherLeg(leg))]);
             const double reaches = reach(v, SideD) + reach(v, SideB);
             if (c.family == Family::F1) {
                 v[SideC] = v[SideA] - reaches;
@@ -214,8 +205,8 @@ SolveOutcome TrapezoidSolver::solve(const std::vector<double>& in)
             break;
         }
         case Family::F3: {
-            v[SideB] = v[Height] / sinDeg(v[AngleB]);
-            v[SideD] = v[Height] / sinDeg(v[AngleA]);
+            v[SideB] = v[Height] / sinDegrees(v[AngleB]);
+            v[SideD] = v[Height] / sinDegrees(v[AngleA]);
             const double reaches = reach(v, SideD) + reach(v, SideB);
             if (roles.base == SideA) {
                 v[SideC] = v[SideA] - reaches;
@@ -231,13 +222,13 @@ SolveOutcome TrapezoidSolver::solve(const std::vector<double>& in)
         case Family::F4: {
             const Field leg = roles.leg;
             const double angle = v[baseAngle(leg)];
-            v[Height] = v[leg] * sinDeg(angle);
-            closeWithOtherLeg(v, leg, v[leg] * cosDeg(angle));
+            v[Height] = v[leg] * sinDegrees(angle);
+            closeWithOtherLeg(v, leg, v[leg] * cosDegrees(angle));
             break;
         }
         case Family::F5: {
             const Field leg = legOf(roles.angles.front());
-            v[leg] = v[Height] / sinDeg(v[baseAngle(leg)]);
+            v[leg] = v[Height] / sinDegrees(v[baseAngle(leg)]);
             closeWithOtherLeg(v, leg, reach(v, leg));
             break;
         }

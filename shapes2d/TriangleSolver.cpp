@@ -1,11 +1,11 @@
 #include "shapes2d/TriangleSolver.h"
 
+#include "core/Angles.h"
 #include "core/WideNumber.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -49,40 +49,26 @@ constexpr std::array<Case, 21> cases{{
     {Kind::AreaSideAngle, {Field::Area, Field::SideA, Field::AngleC}},
 }};
 
-constexpr double pi = std::numbers::pi;
+// Sides and areas are computed wide: the squares and products of long sides overflow, those
+// of short ones underflow, long before the triangle does, and so do the sines of tiny angles.
+using Angles::cosDegrees;
+using Angles::sinDegrees;
 
 bool given(double value)
 {
     return value != 0.0; // exact; not a number counts as given
 }
 
-// Sides and areas are computed wide: the squares and products of long sides overflow, those
-// of short ones underflow, long before the triangle does, and so do the sines of tiny angles.
-WideNumber sinDeg(double degrees)
-{
-    return sin(WideNumber(degrees) * pi / 180);
-}
-
-double cosDeg(double degrees)
-{
-    return std::cos(degrees * pi / 180);
-}
-
-double degrees(double radians)
-{
-    return radians * 180 / pi;
-}
-
 // Rounding can carry a cosine or sine just past ±1 for a nearly flat triangle; the angle
 // is then the nearest the formula resolves, not "not a number".
 double acosDegrees(double cosine)
 {
-    return degrees(std::acos(std::clamp(cosine, -1.0, 1.0)));
+    return Angles::degrees(std::acos(std::clamp(cosine, -1.0, 1.0)));
 }
 
 double asinDegrees(double sine)
 {
-    return degrees(std::asin(std::clamp(sine, -1.0, 1.0)));
+    return Angles::degrees(std::asin(std::clamp(sine, -1.0, 1.0)));
 }
 
 // The cosine of the angle facing side x in the triangle x, y, z, by the law of cosines.
@@ -153,11 +139,11 @@ void finishSideAngleSide(std::vector<double>& v, Lengths& side, Field p, Field q
 {
     const Field r = sideFacing(x);
     WideNumber rLength = sqrt(side[p] * side[p] + side[q] * side[q] -
-                              WideNumber(2) * side[p] * side[q] * cosDeg(v[x]));
+                              WideNumber(2) * side[p] * side[q] * cosDegrees(v[x]));
     // Where cancellation leaves nothing of the square (two equal sides, a tiny angle), it
     // is (p − q)² + 4·p·q·sin²(x/2) instead, with sin(x/2) = sin x / (2·cos(x/2)).
     if (!rLength.isPositive()) {
-        const WideNumber halfSine = sinDeg(v[x]) / (2 * cosDeg(v[x] / 2));
+        const WideNumber halfSine = sinDegrees<WideNumber>(v[x]) / (2 * cosDegrees(v[x] / 2));
         const WideNumber difference = side[p] - side[q];
         rLength =
             sqrt(difference * difference + WideNumber(4) * side[p] * side[q] * halfSine * halfSine);
@@ -222,10 +208,11 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
             const Field x = k.given[0], y = k.given[1], s = k.given[2];
             const Field z = third(x, y, AngleA);
             v[z] = 180 - (v[x] + v[y]);
-            const WideNumber diameter = side[s] / sinDeg(v[angleFacing(s)]); // law of sines
+            const WideNumber diameter =
+                side[s] / sinDegrees<WideNumber>(v[angleFacing(s)]); // law of sines
             for (Field angle : {AngleA, AngleB, AngleC}) {
                 if (sideFacing(angle) != s)
-                    setSide(sideFacing(angle), diameter * sinDeg(v[angle]));
+                    setSide(sideFacing(angle), diameter * sinDegrees<WideNumber>(v[angle]));
             }
             break;
         }
@@ -243,14 +230,14 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
             }
             const Field y = angleFacing(other);
             const Field z = third(x, y, AngleA);
-            const WideNumber diameter = side[facing] / sinDeg(v[x]);
+            const WideNumber diameter = side[facing] / sinDegrees<WideNumber>(v[x]);
             v[y] = asinDegrees((side[other] / diameter).value());
             v[z] = 180 - (v[x] + v[y]);
             // Rounding can leave no angle for the third corner: the triangle is flat, and
             // refused as an entered flat one is.
             if (!(v[z] > 0))
                 return Refusal{sideMessage(facing), v[facing]};
-            setSide(sideFacing(z), sinDeg(v[z]) * diameter);
+            setSide(sideFacing(z), sinDegrees<WideNumber>(v[z]) * diameter);
             break;
         }
         case Kind::AreaSideAngle: {
@@ -258,7 +245,8 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
             // angle between them.
             const Field x = k.given[2];
             const Field enclosing = third(SideA, sideFacing(x), SideA);
-            setSide(enclosing, WideNumber(2) * v[Area] / (side[SideA] * sinDeg(v[x])));
+            setSide(enclosing,
+                    WideNumber(2) * v[Area] / (side[SideA] * sinDegrees<WideNumber>(v[x])));
             finishSideAngleSide(v, side, SideA, enclosing, x);
             break;
         }
@@ -266,9 +254,9 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
         WideNumber area = v[Area];
         if (k.kind == Kind::SideAngleSide) {
             const Field p = k.given[0], q = k.given[1], x = k.given[2];
-            area = WideNumber(0.5) * side[p] * side[q] * sinDeg(v[x]);
+            area = WideNumber(0.5) * side[p] * side[q] * sinDegrees<WideNumber>(v[x]);
         } else if (k.kind != Kind::AreaSideAngle) {
-            area = WideNumber(0.5) * side[SideA] * side[SideB] * sinDeg(v[AngleC]);
+            area = WideNumber(0.5) * side[SideA] * side[SideB] * sinDegrees<WideNumber>(v[AngleC]);
         }
         v[Area] = area.value();
         v[Height] = (WideNumber(2) * area / side[SideA]).value();

@@ -1,15 +1,15 @@
 #include "shapes3d/ConeSolver.h"
 
+#include "core/Angles.h"
 #include "core/WideNumber.h"
 #include "shapes3d/MarkedSolution.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 using F = ConeSolver::Field;
-constexpr double pi = std::numbers::pi;
+using Angles::pi;
 constexpr double third = 1.0 / 3.0;
 
 // Lengths and volumes are multiplied wide throughout: a needle's radius squared may

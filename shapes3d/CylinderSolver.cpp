@@ -1,15 +1,15 @@
 #include "shapes3d/CylinderSolver.h"
 
+#include "core/Angles.h"
 #include "core/WideNumber.h"
 #include "shapes3d/MarkedSolution.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 using F = CylinderSolver::Field;
-constexpr double pi = std::numbers::pi;
+using Angles::pi;
 
 // Wide, so that a radius squared that underflows still counts against a long height.
 double surfaceOf(double r, double h)

@@ -1,15 +1,15 @@
 #include "shapes3d/SphereSolver.h"
 
+#include "core/Angles.h"
 #include "core/WideNumber.h"
 #include "shapes3d/MarkedSolution.h"
 
 #include <cmath>
-#include <numbers>
 
 namespace {
 
 using F = SphereSolver::Field;
-constexpr double pi = std::numbers::pi;
+using Angles::pi;
 constexpr double fourThirds = 4.0 / 3.0;
 
 Solution solved(double r, double diameter, double volume, double surface, F given)

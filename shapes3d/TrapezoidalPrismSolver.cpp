@@ -1,16 +1,16 @@
 #include "shapes3d/TrapezoidalPrismSolver.h"
 
+#include "core/Angles.h"
 #include "core/WideNumber.h"
 #include "shapes3d/MarkedSolution.h"
 
 #include <cmath>
-#include <numbers>
 #include <numeric>
 
 namespace {
 
 using F = TrapezoidalPrismSolver::Field;
-constexpr double pi = std::numbers::pi;
+using Angles::pi;
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -38,9 +39,10 @@ inline std::vector<bool> marks(const QString& text, const QStringList& names)
     return marked;
 }
 
-// Compares the values an expectation names, each to the precision it is written with:
-// "36.8699" must match to within half a unit of its last decimal, a whole number such as
-// "120" to within 5e-5. Returns a description of the first mismatch, or an empty string.
+// Compares the values an expectation names, each to a relative 1e-9 (tighter than any shown
+// result) or, where looser, to the precision it is written with: "36.8699" must match to
+// within half a unit of its last decimal. "nan" expects not a number. Returns a
+// description of the first mismatch, or an empty string.
 inline QString mismatch(const std::vector<double>& actual, const QString& expected,
                         const QStringList& names)
 {
@@ -50,11 +52,15 @@ inline QString mismatch(const std::vector<double>& actual, const QString& expect
         const qsizetype index = names.indexOf(name);
         if (index < 0)
             return QStringLiteral("unknown name %1").arg(name);
-        const qsizetype point = text.indexOf(QLatin1Char('.'));
-        const int decimals = point < 0 ? 4 : int(text.size() - point - 1);
-        const double tolerance = 0.5 * std::pow(10.0, -decimals) + 1e-12;
+        const double wanted = text.toDouble();
+        const QString mantissa = text.section(QLatin1Char('e'), 0, 0);
+        const qsizetype point = mantissa.indexOf(QLatin1Char('.'));
+        const int exponent = text.section(QLatin1Char('e'), 1).toInt();
+        const double written =
+            point < 0 ? 0 : 0.5 * std::pow(10.0, exponent - (mantissa.size() - point - 1));
+        const double tolerance = std::max(written + 1e-12, 1e-9 * std::max(1.0, std::abs(wanted)));
         const double value = actual[size_t(index)];
-        if (!(std::abs(value - text.toDouble()) <= tolerance))
+        if (std::isnan(wanted) ? !std::isnan(value) : !(std::abs(value - wanted) <= tolerance))
             return QStringLiteral("%1 is %2, expected %3")
                 .arg(name, QString::number(value, 'g', 17), text);
     }

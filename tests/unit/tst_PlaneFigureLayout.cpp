@@ -49,20 +49,6 @@ R::Parallelogram parallelogram(double a, double b, double A)
     return {float(a), float(b), float(A), float(180 - A), float(b * sinDeg(A))};
 }
 
-// The lengths of the sides a polygon's outline must show, in drawing order from point1.
-QList<double> triangleSides(const R::Triangle& t)
-{
-    return {t.sideC, t.sideB, t.sideA}; // B to A, A to C, C to B
-}
-QList<double> trapeziumSides(const R::Trapezium& t)
-{
-    return {t.sideD, t.sideC, t.sideB, t.sideA};
-}
-QList<double> parallelogramSides(const R::Parallelogram& p)
-{
-    return {p.sideB, p.sideA, p.sideB, p.sideA};
-}
-
 bool near(double actual, double expected, double tolerance = 1e-3)
 {
     return std::abs(actual - expected) <= tolerance * std::max(1.0, std::abs(expected));
@@ -75,8 +61,6 @@ bool near(double actual, double expected, double tolerance = 1e-3)
 class PlaneFigureLayoutTest : public QObject {
     Q_OBJECT
 private slots:
-    void rectangleFourByOneFillsTheWidth();
-    void circleFillsTheHeightCentredOnTheView();
     void boxFiguresFitTheNarrowerDirection_data();
     void boxFiguresFitTheNarrowerDirection();
     void polygonsAreDrawnToScaleInsideTheDrawingArea_data();
@@ -86,59 +70,61 @@ private slots:
     void valuesThatFitNoCaseLayOutNothing();
     void regularPolygonsStandOnAHorizontalEdge_data();
     void regularPolygonsStandOnAHorizontalEdge();
-    void regularPolygonAbove60SidesIsACircle();
 };
-
-void PlaneFigureLayoutTest::rectangleFourByOneFillsTheWidth()
-{
-    const PlaneLayout layout = PlaneFigureLayout::layOut(wideView, R::Rectangle{4, 1});
-    QCOMPARE(layout.outline, PlaneLayout::Outline::Rectangle);
-    QCOMPARE(layout.scalingRatio, 100.0);
-    QCOMPARE(layout.box, QRectF(20, 70, 400, 100));
-    QCOMPARE(layout.gridOrigin, QPointF(20, 70));
-}
-
-void PlaneFigureLayoutTest::circleFillsTheHeightCentredOnTheView()
-{
-    const PlaneLayout layout = PlaneFigureLayout::layOut(wideView, R::Circle{5});
-    QCOMPARE(layout.outline, PlaneLayout::Outline::Oval);
-    QCOMPARE(layout.scalingRatio, 20.0);
-    QCOMPARE(layout.box, QRectF(120, 20, 200, 200));
-    QCOMPARE(layout.gridOrigin, QPointF(220, 120));
-}
 
 void PlaneFigureLayoutTest::boxFiguresFitTheNarrowerDirection_data()
 {
     QTest::addColumn<QRectF>("view");
     QTest::addColumn<R::Any>("figure");
+    QTest::addColumn<int>("outline");
+    QTest::addColumn<double>("scale"); // not a number: not checked
     QTest::addColumn<QRectF>("box");
     QTest::addColumn<QPointF>("gridOrigin");
 
-    QTest::newRow("square in a wide view: full height, centred")
-        << wideView << R::Any(R::Square{2}) << QRectF(120, 20, 200, 200) << QPointF(120, 20);
-    QTest::newRow("square in a tall view: full width, centred")
-        << tallView << R::Any(R::Square{2}) << QRectF(20, 120, 200, 200) << QPointF(20, 120);
-    QTest::newRow("circle in a tall view: full width, centred")
-        << tallView << R::Any(R::Circle{1}) << QRectF(20, 120, 200, 200) << QPointF(120, 220);
-    QTest::newRow("rectangle no wider than the area: full height")
-        << wideView << R::Any(R::Rectangle{2, 1}) << QRectF(20, 20, 400, 200) << QPointF(20, 20);
-    QTest::newRow("tall rectangle: full height, centred")
-        << wideView << R::Any(R::Rectangle{1, 2}) << QRectF(170, 20, 100, 200) << QPointF(170, 20);
-    QTest::newRow("ellipse: radius b across, radius a up")
-        << wideView << R::Any(R::Ellipse{1, 4}) << QRectF(20, 70, 400, 100) << QPointF(220, 120);
-    QTest::newRow("tall ellipse") << wideView << R::Any(R::Ellipse{2, 1})
-                                  << QRectF(170, 20, 100, 200) << QPointF(220, 120);
+    const auto row = [](const char* name, const QRectF& view, const R::Any& figure,
+                        PlaneLayout::Outline outline, double scale, const QRectF& box,
+                        const QPointF& gridOrigin) {
+        QTest::newRow(name) << view << figure << int(outline) << scale << box << gridOrigin;
+    };
+    const auto oval = PlaneLayout::Outline::Oval, rectangle = PlaneLayout::Outline::Rectangle;
+    const double unchecked = qQNaN();
+    row("rectangle four by one fills the width", wideView, R::Rectangle{4, 1}, rectangle, 100,
+        QRectF(20, 70, 400, 100), QPointF(20, 70));
+    row("circle fills the height, centred on the view", wideView, R::Circle{5}, oval, 20,
+        QRectF(120, 20, 200, 200), QPointF(220, 120));
+    row("square in a wide view: full height, centred", wideView, R::Square{2}, rectangle, unchecked,
+        QRectF(120, 20, 200, 200), QPointF(120, 20));
+    row("square in a tall view: full width, centred", tallView, R::Square{2}, rectangle, unchecked,
+        QRectF(20, 120, 200, 200), QPointF(20, 120));
+    row("circle in a tall view: full width, centred", tallView, R::Circle{1}, oval, unchecked,
+        QRectF(20, 120, 200, 200), QPointF(120, 220));
+    row("rectangle no wider than the area: full height", wideView, R::Rectangle{2, 1}, rectangle,
+        unchecked, QRectF(20, 20, 400, 200), QPointF(20, 20));
+    row("tall rectangle: full height, centred", wideView, R::Rectangle{1, 2}, rectangle, unchecked,
+        QRectF(170, 20, 100, 200), QPointF(170, 20));
+    row("ellipse: radius b across, radius a up", wideView, R::Ellipse{1, 4}, oval, unchecked,
+        QRectF(20, 70, 400, 100), QPointF(220, 120));
+    row("tall ellipse", wideView, R::Ellipse{2, 1}, oval, unchecked, QRectF(170, 20, 100, 200),
+        QPointF(220, 120));
+    row("regular polygon above 60 sides is a circle", wideView, R::RegularPolygon{61, 5}, oval,
+        unchecked, QRectF(120, 20, 200, 200), QPointF(220, 120));
 }
 
 void PlaneFigureLayoutTest::boxFiguresFitTheNarrowerDirection()
 {
     QFETCH(QRectF, view);
     QFETCH(R::Any, figure);
+    QFETCH(int, outline);
+    QFETCH(double, scale);
     QFETCH(QRectF, box);
     QFETCH(QPointF, gridOrigin);
     const PlaneLayout layout = PlaneFigureLayout::layOut(view, figure);
+    QCOMPARE(int(layout.outline), outline);
+    if (!std::isnan(scale))
+        QCOMPARE(layout.scalingRatio, scale);
     QCOMPARE(layout.box, box);
     QCOMPARE(layout.gridOrigin, gridOrigin);
+    QVERIFY(layout.points.empty());
 }
 
 void PlaneFigureLayoutTest::polygonsAreDrawnToScaleInsideTheDrawingArea_data()
@@ -152,58 +138,50 @@ void PlaneFigureLayoutTest::polygonsAreDrawnToScaleInsideTheDrawingArea_data()
     using TC = TriangleLayout::Case;
     using ZC = TrapeziumLayout::Case;
     using PC = ParallelogramLayout::Case;
-    const struct {
+    struct Row {
         const char* name;
-        R::Triangle t;
-        TC expected;
-    } triangles[] = {
-        {"triangle obtuse at A", triangle(5, 30, 25), TC::ApexOverBase},
-        {"triangle right-angled at A", triangle(5, 40, 50), TC::ApexOverBase},
-        {"triangle obtuse at C", triangle(3, 25, 120), TC::ApexBeyondC},
-        {"triangle obtuse at B", triangle(3, 120, 25), TC::ApexBeyondB},
-        {"triangle all acute", triangle(4, 70, 50), TC::ApexOverBase},
-        {"equilateral triangle", R::Triangle{2, 2, 2, 60, 60, 60, float(std::sqrt(3.0))},
-         TC::ApexOverBase},
+        R::Any figure;
+        QList<double> sides; // as the outline must show them, in drawing order from point1
+        double height;
+        int figureCase;
     };
-    const struct {
-        const char* name;
-        R::Trapezium t;
-        ZC expected;
-    } trapezia[] = {
-        {"trapezium base widest", trapezium(6, 2, 60, 70), ZC::BaseWidest},
-        {"trapezium top widest", trapezium(4, 2, 110, 120), ZC::TopWidest},
-        {"trapezium leaning right, top longer", trapezium(6, 2, 70, 120), ZC::LeaningRightOverTop},
-        {"trapezium leaning left, top longer", trapezium(6, 2, 120, 70), ZC::LeaningLeftOverTop},
-        {"trapezium leaning right, base longer", trapezium(6, 2, 60, 100),
-         ZC::LeaningRightOverBase},
-        {"trapezium leaning left, base longer", trapezium(6, 2, 100, 60), ZC::LeaningLeftOverBase},
-        {"trapezium rectangle-like", trapezium(5, 2, 90, 90), ZC::BaseWidest},
+    const auto tri = [](const char* name, const R::Triangle& f, TC expected) {
+        // B to A, A to C, C to B
+        return Row{name, f, {f.sideC, f.sideB, f.sideA}, f.height, int(expected)};
     };
-    const struct {
-        const char* name;
-        R::Parallelogram p;
-        PC expected;
-    } parallelograms[] = {
-        {"parallelogram leaning right", parallelogram(5, 3, 60), PC::LeaningRight},
-        {"parallelogram leaning left", parallelogram(5, 3, 120), PC::LeaningLeft},
-        {"parallelogram rectangle-like", parallelogram(5, 3, 90), PC::LeaningRight},
+    const auto trap = [](const char* name, const R::Trapezium& f, ZC expected) {
+        return Row{name, f, {f.sideD, f.sideC, f.sideB, f.sideA}, f.height, int(expected)};
+    };
+    const auto par = [](const char* name, const R::Parallelogram& f, PC expected) {
+        return Row{name, f, {f.sideB, f.sideA, f.sideB, f.sideA}, f.height, int(expected)};
+    };
+    const Row rows[] = {
+        tri("triangle obtuse at A", triangle(5, 30, 25), TC::ApexOverBase),
+        tri("triangle right-angled at A", triangle(5, 40, 50), TC::ApexOverBase),
+        tri("triangle obtuse at C", triangle(3, 25, 120), TC::ApexBeyondC),
+        tri("triangle obtuse at B", triangle(3, 120, 25), TC::ApexBeyondB),
+        tri("triangle all acute", triangle(4, 70, 50), TC::ApexOverBase),
+        tri("equilateral triangle", R::Triangle{2, 2, 2, 60, 60, 60, float(std::sqrt(3.0))},
+            TC::ApexOverBase),
+        trap("trapezium base widest", trapezium(6, 2, 60, 70), ZC::BaseWidest),
+        trap("trapezium top widest", trapezium(4, 2, 110, 120), ZC::TopWidest),
+        trap("trapezium leaning right, top longer", trapezium(6, 2, 70, 120),
+             ZC::LeaningRightOverTop),
+        trap("trapezium leaning left, top longer", trapezium(6, 2, 120, 70),
+             ZC::LeaningLeftOverTop),
+        trap("trapezium leaning right, base longer", trapezium(6, 2, 60, 100),
+             ZC::LeaningRightOverBase),
+        trap("trapezium leaning left, base longer", trapezium(6, 2, 100, 60),
+             ZC::LeaningLeftOverBase),
+        trap("trapezium rectangle-like", trapezium(5, 2, 90, 90), ZC::BaseWidest),
+        par("parallelogram leaning right", parallelogram(5, 3, 60), PC::LeaningRight),
+        par("parallelogram leaning left", parallelogram(5, 3, 120), PC::LeaningLeft),
+        par("parallelogram rectangle-like", parallelogram(5, 3, 90), PC::LeaningRight),
     };
     for (const QRectF& view : {wideView, tallView, QRectF(0, 0, 1600, 300)}) {
-        const QString size = QStringLiteral(" in %1x%2").arg(view.width()).arg(view.height());
-        for (const auto& row : triangles) {
-            QTest::newRow(qPrintable(row.name + size))
-                << view << R::Any(row.t) << triangleSides(row.t) << double(row.t.height)
-                << int(row.expected);
-        }
-        for (const auto& row : trapezia) {
-            QTest::newRow(qPrintable(row.name + size))
-                << view << R::Any(row.t) << trapeziumSides(row.t) << double(row.t.height)
-                << int(row.expected);
-        }
-        for (const auto& row : parallelograms) {
-            QTest::newRow(qPrintable(row.name + size))
-                << view << R::Any(row.p) << parallelogramSides(row.p) << double(row.p.height)
-                << int(row.expected);
+        for (const Row& row : rows) {
+            QTest::addRow("%s in %gx%g", row.name, view.width(), view.height())
+                << view << row.figure << row.sides << row.height << row.figureCase;
         }
     }
 }
@@ -342,15 +320,6 @@ void PlaneFigureLayoutTest::regularPolygonsStandOnAHorizontalEdge()
             vertical = vertical || std::abs(p[i].x() - p[(i + 1) % p.size()].x()) < 1e-4;
         QVERIFY(vertical);
     }
-}
-
-void PlaneFigureLayoutTest::regularPolygonAbove60SidesIsACircle()
-{
-    const PlaneLayout layout = PlaneFigureLayout::layOut(wideView, R::RegularPolygon{61, 5});
-    QCOMPARE(layout.outline, PlaneLayout::Outline::Oval);
-    QCOMPARE(layout.box, QRectF(120, 20, 200, 200));
-    QCOMPARE(layout.gridOrigin, QPointF(220, 120));
-    QVERIFY(layout.points.empty());
 }
 
 QTEST_GUILESS_MAIN(PlaneFigureLayoutTest)

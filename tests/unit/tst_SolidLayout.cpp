@@ -134,32 +134,40 @@ void SolidLayoutTest::fitsSolidsIntoTheScene()
 void SolidLayoutTest::placesTheTriangleApexByItsShape_data()
 {
     QTest::addColumn<SolidDimensions>("dimensions");
-    // Expected from the triangle's geometry: the apex at c·cos B from a's left end.
-    QTest::newRow("equilateral") << section(2, 2, 2, 1);
-    QTest::newRow("obtuse at C: apex beyond the right end") << section(3, 5, 4.5f, 1);
-    QTest::newRow("right angle at C") << section(3, 5, 4, 1);
-    QTest::newRow("obtuse at B: apex beyond the left end") << section(3, 2.5f, 5, 1);
-    QTest::newRow("acute: apex over side a") << section(4, 3.5f, 3, 1);
+    QTest::addColumn<double>("apex"); // from the left end of side a
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("centre");
+    QTest::newRow("equilateral") << section(2, 2, 2, 1) << 1.0 << 1.7320508 << 2.0 << 1.0;
+    QTest::newRow("acute, apex near the left end")
+        << section(3, 5, 4.5f, 1) << 0.7083333 << 4.4439019 << 3.0 << 1.5;
+    QTest::newRow("right angle at B: apex over the left end")
+        << section(3, 5, 4, 1) << 0.0 << 4.0 << 3.0 << 1.5;
+    QTest::newRow("obtuse at C: apex beyond the right end")
+        << section(3, 2.5f, 5, 1) << 4.625 << 1.8998355 << 4.625 << 2.3125;
+    QTest::newRow("obtuse at B: apex beyond the left end")
+        << section(3, 5, 2.5f, 1) << -1.625 << 1.8998355 << 4.625 << 0.6875;
+    QTest::newRow("acute: apex over side a")
+        << section(4, 3.5f, 3, 1) << 1.59375 << 2.5416453 << 4.0 << 2.0;
 }
 
 void SolidLayoutTest::placesTheTriangleApexByItsShape()
 {
     QFETCH(SolidDimensions, dimensions);
+    QFETCH(double, apex);
+    QFETCH(double, height);
+    QFETCH(double, width);
+    QFETCH(double, centre);
     const SolidLayout l = SolidLayout::compute(SolidKind::TriangularPrism, dimensions, 1.0f, {});
-    const double a = dimensions.sideA, b = dimensions.sideB, c = dimensions.sideC;
-    const double angleB = std::acos((c * c + a * a - b * b) / (2 * c * a));
-    const double h = c * std::sin(angleB);
-    const double apex = c * std::cos(angleB); // from the left end of a, signed
-    const double width = std::max(a, apex) - std::min(0.0, apex);
     QVERIFY(std::fabs(l.sectionWidth - width) < 1e-4);
     QVERIFY(std::fabs(l.sectionApexX - apex) < 1e-4);
-    QVERIFY(std::fabs(l.sectionCentre - (std::min(0.0, apex) + width / 2)) < 1e-4);
+    QVERIFY(std::fabs(l.sectionCentre - centre) < 1e-4);
     // The scene's points: side a on the floor, the apex at the triangle's height.
     const double scale = 2 / l.gridScalingFactor;
-    QVERIFY(std::fabs(l.point2.x - a * scale) < 1e-4);
+    QVERIFY(std::fabs(l.point2.x - dimensions.sideA * scale) < 1e-4);
     QVERIFY(std::fabs(l.point3.x - apex * scale) < 1e-4);
-    QVERIFY(std::fabs(l.point3.y - h * scale) < 1e-4);
-    QVERIFY(std::fabs(l.xValueMidPoint - l.sectionCentre * scale) < 1e-4);
+    QVERIFY(std::fabs(l.point3.y - height * scale) < 1e-4);
+    QVERIFY(std::fabs(l.xValueMidPoint - centre * scale) < 1e-4);
     QCOMPARE(l.depth, float(dimensions.height * scale));
 }
 
@@ -179,12 +187,15 @@ void SolidLayoutTest::widensTheTrapezoidToItsOverhangingCorners_data()
     QTest::addColumn<SolidDimensions>("dimensions");
     QTest::addColumn<double>("width");
     QTest::addColumn<double>("centre");
+    QTest::addColumn<double>("topRight"); // a − b·cos B
+    QTest::addColumn<double>("topLeft");  // that less c
 
-    // a, b, c, length, angle B: p = b·cos B (top-right inset), q = a − p − c.
-    QTest::newRow("both top corners overhang") << section(2, 1, 4, 1, 120) << 4.0 << 0.5;
-    QTest::newRow("top-right overhangs") << section(4, 2, 2, 1, 120) << 5.0 << 2.5;
-    QTest::newRow("both inset") << section(4, 2, 2, 1, 60) << 4.0 << 2.0;
-    QTest::newRow("top-left overhangs") << section(4, 2, 4, 1, 60) << 5.0 << 1.5;
+    // a, b, c, length, angle B
+    QTest::newRow("both top corners overhang")
+        << section(2, 1, 4, 1, 120) << 4.0 << 0.5 << 2.5 << -1.5;
+    QTest::newRow("top-right overhangs") << section(4, 2, 2, 1, 120) << 5.0 << 2.5 << 5.0 << 3.0;
+    QTest::newRow("both inset") << section(4, 2, 2, 1, 60) << 4.0 << 2.0 << 3.0 << 1.0;
+    QTest::newRow("top-left overhangs") << section(4, 2, 4, 1, 60) << 5.0 << 1.5 << 3.0 << -1.0;
 }
 
 void SolidLayoutTest::widensTheTrapezoidToItsOverhangingCorners()
@@ -195,10 +206,8 @@ void SolidLayoutTest::widensTheTrapezoidToItsOverhangingCorners()
              qPrintable(QString::number(l.sectionWidth)));
     QVERIFY(std::fabs(l.sectionCentre - fetched<double>("centre")) < 1e-4);
     const double scale = 2 / l.gridScalingFactor;
-    const double p = dimensions.sideB * std::cos(dimensions.angleB / degrees);
-    const double q = dimensions.sideA - p - dimensions.sideC;
-    QVERIFY(std::fabs(l.point3.x - (dimensions.sideA - p) * scale) < 1e-4);
-    QVERIFY(std::fabs(l.point4.x - q * scale) < 1e-4);
+    QVERIFY(std::fabs(l.point3.x - fetched<double>("topRight") * scale) < 1e-4);
+    QVERIFY(std::fabs(l.point4.x - fetched<double>("topLeft") * scale) < 1e-4);
 }
 
 void SolidLayoutTest::labelsTheScale_data()

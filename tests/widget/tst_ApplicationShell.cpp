@@ -1,6 +1,5 @@
-#include "support/TestHome.h"
+#include "support/AppFixture.h"
 
-#include "app/AppInterface.h"
 #include "app/Controller.h"
 #include "app/GraphicsPanel.h"
 #include "app/MainWindow.h"
@@ -10,7 +9,6 @@
 #include "app/SingleInstance.h"
 #include "core/NotificationHub.h"
 #include "core/NumberFormatter.h"
-#include "core/RecordingAlertPresenter.h"
 #include "core/SupportPaths.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
@@ -57,53 +55,25 @@ private slots:
     void panelSizesSurviveARestart();
 
 private:
-    void launch();
-    MainWindow& window() { return m_interface->mainWindow(); }
-    Controller& controller() { return m_interface->controller(); }
-    static void clickTab(MyTabView* view, const QString& identifier);
+    MainWindow& window() { return m_app->window(); }
+    Controller& controller() { return m_app->controller(); }
     // A check box takes clicks on its box and label only, not on its stretched width.
     static void clickBox(QCheckBox* box)
     {
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
     }
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<AppInterface> m_interface;
-    RecordingAlertPresenter m_alerts;
+    std::unique_ptr<AppFixture> m_app;
 };
 
 void ApplicationShellTest::init()
 {
-    m_home = std::make_unique<TestHome>();
-    AlertPresenter::setInstance(&m_alerts);
-    m_alerts.reset();
-    launch();
+    m_app = std::make_unique<AppFixture>();
 }
 
 void ApplicationShellTest::cleanup()
 {
-    m_interface.reset();
-    AlertPresenter::setInstance(nullptr);
-    m_home.reset();
-}
-
-void ApplicationShellTest::launch()
-{
-    if (m_interface)
-        m_interface->applicationWillTerminate();
-    m_interface.reset();
-    m_interface = std::make_unique<AppInterface>();
-    m_interface->applicationDidFinishLaunching();
-    QVERIFY(QTest::qWaitForWindowExposed(&window()));
-}
-
-void ApplicationShellTest::clickTab(MyTabView* view, const QString& identifier)
-{
-    for (int i = 0; i < view->count(); ++i) {
-        if (view->identifier(i) == identifier)
-            QTest::mouseClick(view->tabBar(), Qt::LeftButton, Qt::NoModifier,
-                              view->tabBar()->tabRect(i).center());
-    }
+    m_app.reset();
 }
 
 void ApplicationShellTest::aFirstLaunchShowsTheDefaultShapeWithEveryPanelOpen()
@@ -130,8 +100,8 @@ void ApplicationShellTest::clickingATabLoadsItsShapeOnce()
 {
     QWidget* planeView = window().graphicsPanel()->figureView();
     QSignalSpy drawn3D(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures);
-    clickTab(window().topTabView(), "3D");
-    clickTab(window().d3TabView(), "Cone");
+    AppFixture::clickTab(window().topTabView(), "3D");
+    AppFixture::clickTab(window().d3TabView(), "Cone");
 
     const UserDefaults defaults;
     QCOMPARE(window().selectedShape(), QString("Cone"));
@@ -142,16 +112,16 @@ void ApplicationShellTest::clickingATabLoadsItsShapeOnce()
     // Once for the family's default solid, once for the cone.
     QCOMPARE(drawn3D.count(), 2);
 
-    clickTab(window().topTabView(), "2D");
+    AppFixture::clickTab(window().topTabView(), "2D");
     QCOMPARE(window().graphicsPanel()->figureView(), planeView);
     QCOMPARE(window().selectedShape(), QString("Ellipse"));
 }
 
 void ApplicationShellTest::clickingTheSelectedTabChangesNothing()
 {
-    clickTab(window().d2TabView(), "Circle");
+    AppFixture::clickTab(window().d2TabView(), "Circle");
     QSignalSpy drawn(&NotificationHub::instance(), &NotificationHub::calculateAndDraw2DFigures);
-    clickTab(window().d2TabView(), "Circle");
+    AppFixture::clickTab(window().d2TabView(), "Circle");
     QTest::mouseDClick(window().d2TabView()->tabBar(), Qt::LeftButton, Qt::NoModifier,
                        window().d2TabView()->tabBar()->tabRect(1).center());
     QCOMPARE(drawn.count(), 0);
@@ -162,8 +132,8 @@ void ApplicationShellTest::everyShapeShowsItsDescriptionAndPicture()
     for (const ShapeEntry& shape : ShapeCatalog::shapes()) {
         const QString name = QString::fromLatin1(shape.name);
         MyTabView* family = window().tabViewFor(shape.dimension);
-        clickTab(window().topTabView(), family == window().d2TabView() ? "2D" : "3D");
-        clickTab(family, name);
+        AppFixture::clickTab(window().topTabView(), family == window().d2TabView() ? "2D" : "3D");
+        AppFixture::clickTab(family, name);
         QCOMPARE(window().selectedShape(), name);
         const QString info = window().changeDrawerText()->toPlainText();
         QVERIFY2(info.startsWith(name + "\n"), qPrintable(name));
@@ -180,7 +150,7 @@ void ApplicationShellTest::theStoredSelectionIsRestoredAtLaunch()
     defaults.setString(DefaultsKeys::topTab, "3D");
     defaults.setString(DefaultsKeys::bottomTab3D, "Sphere");
     defaults.setString(DefaultsKeys::bottomTab2D, "Triangle");
-    launch();
+    m_app->relaunch();
     QCOMPARE(window().selectedShape(), QString("Sphere"));
     QCOMPARE(window().changeLabelText()->text(), QString("Sphere"));
     QCOMPARE(window().d2TabView()->selectedIdentifier(), QString("Triangle"));
@@ -338,7 +308,7 @@ void ApplicationShellTest::panelStatesAndSizesSurviveARestart()
 {
     controller().toggleGraphicsDrawer();
     controller().toggleTapeDrawer();
-    launch();
+    m_app->relaunch();
     QVERIFY(window().graphicsDrawer()->isHidden());
     QVERIFY(window().tapeDrawer()->isHidden());
     QVERIFY(!window().infoDrawer()->isHidden());
@@ -348,22 +318,21 @@ void ApplicationShellTest::panelStatesAndSizesSurviveARestart()
 
 void ApplicationShellTest::panelSizesSurviveARestart()
 {
-    m_interface->applicationWillTerminate();
-    m_interface.reset();
+    m_app->terminate();
     UserDefaults defaults;
     // Panels on one edge share its depth, so the tape sits at the bottom with the graphics.
     defaults.setString(DefaultsKeys::tapeDrawerEdge, "Bottom");
     defaults.setInteger(DefaultsKeys::tapeDrawerHeight, 200);
     defaults.setInteger(DefaultsKeys::graphicsDrawerHeight, 200);
     defaults.setInteger(DefaultsKeys::drawerWidth, 240);
-    launch();
+    m_app->launch();
     QTRY_COMPARE(window().graphicsDrawer()->widget()->height(), 200);
     QTRY_COMPARE(window().infoDrawer()->widget()->width(), 240);
     // The user drags the panel smaller; the next launch restores that size.
     window().resizeDocks({window().graphicsDrawer()}, {170}, Qt::Vertical);
     QTRY_VERIFY(window().graphicsDrawer()->widget()->height() < 200);
     const int resized = window().graphicsDrawer()->widget()->height();
-    launch();
+    m_app->relaunch();
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::graphicsDrawerHeight), resized);
     QTRY_COMPARE(window().graphicsDrawer()->widget()->height(), resized);
 }

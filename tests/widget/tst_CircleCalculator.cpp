@@ -1,10 +1,8 @@
-#include "support/TestHome.h"
+#include "support/AppFixture.h"
 
-#include "app/AppInterface.h"
 #include "app/MainWindow.h"
 #include "core/NotificationHub.h"
 #include "core/NumberFormatter.h"
-#include "core/RecordingAlertPresenter.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
@@ -39,42 +37,26 @@ private slots:
     void aClosedTapeDrawerLeavesTheTapeAlone();
 
 private:
-    void type(TextField* field, const QString& text);
+    static void type(TextField* field, const QString& text) { AppFixture::type(field, text); }
     void settle() { QApplication::processEvents(); }
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<AppInterface> m_interface;
+    std::unique_ptr<AppFixture> m_app;
     MainWindow* m_window = nullptr;
-    RecordingAlertPresenter m_alerts;
     CalculateCirlce* m_circle = nullptr;
 };
 
 void CircleCalculatorTest::init()
 {
-    m_home = std::make_unique<TestHome>();
-    AlertPresenter::setInstance(&m_alerts);
-    m_alerts.reset();
-    m_interface = std::make_unique<AppInterface>();
-    m_interface->applicationDidFinishLaunching();
-    m_window = &m_interface->mainWindow();
+    m_app = std::make_unique<AppFixture>();
+    m_window = &m_app->window();
     m_window->selectShape(QStringLiteral("Circle"));
     m_circle = qobject_cast<CalculateCirlce*>(m_window->calculator(QStringLiteral("Circle")));
     QVERIFY(m_circle);
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
 }
 
 void CircleCalculatorTest::cleanup()
 {
-    m_interface.reset();
-    AlertPresenter::setInstance(nullptr);
-    m_home.reset();
-}
-
-void CircleCalculatorTest::type(TextField* field, const QString& text)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
+    m_app.reset();
 }
 
 void CircleCalculatorTest::calculatingFromTheAreaKeepsItsTextAndWritesTheRest()
@@ -106,14 +88,14 @@ void CircleCalculatorTest::calculatingWithNothingEnteredRefusesAndChangesNothing
     type(m_circle->areaTextField(), QStringLiteral("abc"));
     QTest::mouseClick(m_circle->calculateButton(), Qt::LeftButton);
 
-    QCOMPARE(m_alerts.alerts().size(), 1);
-    const AlertPresenter::Alert& alert = m_alerts.alerts().first();
+    QCOMPARE(m_app->alerts().alerts().size(), 1);
+    const AlertPresenter::Alert& alert = m_app->alerts().alerts().first();
     QCOMPARE(alert.title, QString("Can't compute!"));
     QCOMPARE(alert.message, QString("Not enough parameters to complete the calculations.\r"
                                     "Please enter more values."));
     QCOMPARE(alert.defaultButton, QString("OK"));
     QVERIFY(alert.alternateButton.isEmpty());
-    QCOMPARE(m_alerts.beeps(), 1 + 3); // three letters refused while typing, one refusal
+    QCOMPARE(m_app->alerts().beeps(), 1 + 3); // three letters refused while typing, one refusal
     QVERIFY(m_circle->calculateButton()->isEnabled());
     QVERIFY(!m_circle->returnClears());
     QVERIFY(m_window->tapeTextView()->toPlainText().isEmpty());
@@ -192,7 +174,7 @@ void CircleCalculatorTest::typingIsFilteredWithABeep()
 {
     type(m_circle->radiusTextField(), QStringLiteral("1.2.x"));
     QCOMPARE(m_circle->radiusTextField()->text(), QString("1.2"));
-    QCOMPARE(m_alerts.beeps(), 2);
+    QCOMPARE(m_app->alerts().beeps(), 2);
 }
 
 void CircleCalculatorTest::endingAnEditAddsTheLeadingZero()

@@ -1,10 +1,8 @@
-#include "support/TestHome.h"
+#include "support/AppFixture.h"
 
-#include "app/AppInterface.h"
 #include "app/MainWindow.h"
 #include "app/ShapeCatalog.h"
 #include "core/NumberFormatter.h"
-#include "core/RecordingAlertPresenter.h"
 #include "core/ShapeCalculator.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
@@ -39,35 +37,28 @@ private:
     // or a negative number; empty when nothing.
     QString impossibleTextOn(const ShapeCalculator* calculator, qsizetype tapeFrom) const;
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<AppInterface> m_interface;
-    RecordingAlertPresenter m_alerts;
+    std::unique_ptr<AppFixture> m_app;
 };
 
 void HostileInputTest::initTestCase()
 {
-    m_home = std::make_unique<TestHome>();
-    AlertPresenter::setInstance(&m_alerts);
-    m_interface = std::make_unique<AppInterface>();
-    m_interface->applicationDidFinishLaunching();
+    m_app = std::make_unique<AppFixture>();
 }
 
 void HostileInputTest::init()
 {
-    m_alerts.reset();
+    m_app->alerts().reset();
     NumberFormatter::setShared(NumberFormatter(2, QLatin1Char('.')));
 }
 
 void HostileInputTest::cleanupTestCase()
 {
-    m_interface.reset();
-    AlertPresenter::setInstance(nullptr);
+    m_app.reset();
 }
 
 ShapeCalculator* HostileInputTest::show(const QString& shape)
 {
-    m_interface->mainWindow().selectShape(shape);
-    ShapeCalculator* calculator = m_interface->mainWindow().calculator(shape);
+    ShapeCalculator* calculator = m_app->show(shape);
     QTest::mouseClick(calculator->clearButton(), Qt::LeftButton);
     return calculator;
 }
@@ -81,7 +72,7 @@ QString HostileInputTest::impossibleTextOn(const ShapeCalculator* calculator,
         if (calculator->field(i)->text().contains(impossible))
             return calculator->field(i)->objectName() + ": " + calculator->field(i)->text();
     }
-    const QString tape = m_interface->mainWindow().tapeTextView()->toPlainText().mid(tapeFrom);
+    const QString tape = m_app->tapeText().mid(tapeFrom);
     for (const QString& line : tape.split('\n')) {
         // Value lines only: the date line is the locale's and may hold a dash.
         if (line.section(QStringLiteral(": "), 1).contains(impossible))
@@ -170,7 +161,7 @@ void HostileInputTest::aPasteIsJudgedAsAWhole()
     QCOMPARE(QApplication::clipboard()->text(), pasted);
     field->paste();
     QCOMPARE(field->text(), after);
-    QCOMPARE(m_alerts.beeps(), after == before + pasted || after == pasted + before ? 0 : 1);
+    QCOMPARE(m_app->alerts().beeps(), after == before + pasted || after == pasted + before ? 0 : 1);
 }
 
 void HostileInputTest::calculateRefusesWhatCannotBeCalculatedWith_data()
@@ -209,7 +200,7 @@ void HostileInputTest::calculateRefusesWhatCannotBeCalculatedWith()
     QFETCH(QStringList, values);
     QFETCH(QString, message);
     ShapeCalculator* calculator = show(shape);
-    const QString tapeBefore = m_interface->mainWindow().tapeTextView()->toPlainText();
+    const QString tapeBefore = m_app->tapeText();
     for (const QString& value : values) {
         TextField* field = calculator->fieldByOutlet(value.section('=', 0, 0));
         QVERIFY2(field, qPrintable(value));
@@ -217,11 +208,11 @@ void HostileInputTest::calculateRefusesWhatCannotBeCalculatedWith()
     }
     QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
 
-    QCOMPARE(m_alerts.alerts().size(), 1);
-    QVERIFY2(m_alerts.alerts().constFirst().message.startsWith(message),
-             qPrintable(m_alerts.alerts().constFirst().message));
+    QCOMPARE(m_app->alerts().alerts().size(), 1);
+    QVERIFY2(m_app->alerts().alerts().constFirst().message.startsWith(message),
+             qPrintable(m_app->alerts().alerts().constFirst().message));
     QVERIFY(calculator->calculateButton()->isEnabled());
-    QCOMPARE(m_interface->mainWindow().tapeTextView()->toPlainText(), tapeBefore);
+    QCOMPARE(m_app->tapeText(), tapeBefore);
 }
 
 // Every shape, every input field alone and in pairs, at the edges of what a double holds.
@@ -230,7 +221,7 @@ void HostileInputTest::extremeValuesNeverShowAnImpossibleResult()
     const QStringList extremes{"1e300", "1e-300", "1e154", "9999999999999999"};
     for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
         ShapeCalculator* calculator = show(QString::fromLatin1(entry.name));
-        m_interface->mainWindow().action(MainWindow::Action::ClearTape)->trigger();
+        m_app->window().action(MainWindow::Action::ClearTape)->trigger();
         QList<int> inputs;
         for (int i = 0; i < calculator->fieldCount(); ++i) {
             if (!calculator->field(i)->isOutputOnly())
@@ -244,8 +235,7 @@ void HostileInputTest::extremeValuesNeverShowAnImpossibleResult()
                         calculator->field(a)->setText(big);
                         if (b != a)
                             calculator->field(b)->setText(other);
-                        const qsizetype tapeFrom =
-                            m_interface->mainWindow().tapeTextView()->toPlainText().size();
+                        const qsizetype tapeFrom = m_app->tapeText().size();
                         calculator->calculate();
                         const QString found = impossibleTextOn(calculator, tapeFrom);
                         QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 %2=%3 %4=%5: %6")

@@ -1,10 +1,8 @@
-#include "support/TestHome.h"
+#include "support/AppFixture.h"
 
-#include "app/Controller.h"
 #include "app/MainWindow.h"
 #include "core/Colours.h"
 #include "core/NumberFormatter.h"
-#include "core/RecordingAlertPresenter.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
 #include "shapes2d/CalculateEllipse.h"
@@ -44,35 +42,25 @@ private slots:
 
 private:
     template <typename Calculator> Calculator* show(const char* shape);
-    void type(TextField* field, const QString& text);
+    static void type(TextField* field, const QString& text) { AppFixture::type(field, text); }
     void click(QPushButton* button, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // The tape's lines after the date line; a given value's line is prefixed with "*".
     QStringList tapeLines() const;
     static bool isGrey(const TextField* field);
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<Controller> m_controller;
-    RecordingAlertPresenter m_alerts;
+    std::unique_ptr<AppFixture> m_app;
+    MainWindow* m_window = nullptr;
 };
 
 void PlaneCalculatorsTest::init()
 {
-    m_home = std::make_unique<TestHome>();
-    AlertPresenter::setInstance(&m_alerts);
-    m_alerts.reset();
-    m_window = std::make_unique<MainWindow>();
-    m_controller = std::make_unique<Controller>(m_window.get());
-    m_controller->applicationDidFinishLaunching();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_app = std::make_unique<AppFixture>();
+    m_window = &m_app->window();
 }
 
 void PlaneCalculatorsTest::cleanup()
 {
-    m_controller.reset();
-    m_window.reset();
-    AlertPresenter::setInstance(nullptr);
-    m_home.reset();
+    m_app.reset();
     NumberFormatter::setShared(NumberFormatter());
 }
 
@@ -81,13 +69,6 @@ template <typename Calculator> Calculator* PlaneCalculatorsTest::show(const char
     m_window->selectShape(QString::fromLatin1(shape));
     QApplication::processEvents();
     return qobject_cast<Calculator*>(m_window->calculator(QString::fromLatin1(shape)));
-}
-
-void PlaneCalculatorsTest::type(TextField* field, const QString& text)
-{
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClicks(field, text);
 }
 
 void PlaneCalculatorsTest::click(QPushButton* button, Qt::KeyboardModifiers modifiers)
@@ -181,8 +162,8 @@ void PlaneCalculatorsTest::polygonWithTooFewSidesRefusesAndChangesNothing()
     type(polygon->sideTextField(), "1");
     click(polygon->calculateButton());
 
-    QCOMPARE(m_alerts.alerts().size(), 1);
-    QCOMPARE(m_alerts.alerts().first().message,
+    QCOMPARE(m_app->alerts().alerts().size(), 1);
+    QCOMPARE(m_app->alerts().alerts().first().message,
              QString("A polygon has at least 3 sides.\rPlease try again with different values."));
     QCOMPARE(polygon->xsidesNTextField()->text(), QString("2"));
     QVERIFY(polygon->xangleTextField()->text().isEmpty());
@@ -267,8 +248,8 @@ void PlaneCalculatorsTest::triangleRefusalChangesNoFieldAndNoMark()
     type(triangle->angleATextField(), "40");
     click(triangle->calculateButton());
 
-    QCOMPARE(m_alerts.alerts().size(), 1);
-    QCOMPARE(m_alerts.alerts().first().message,
+    QCOMPARE(m_app->alerts().alerts().size(), 1);
+    QCOMPARE(m_app->alerts().alerts().first().message,
              QString("Please make sure that the Angle given is the one opposite the larger "
                      "side.\rPlease try again with different values."));
     const QStringList texts{"3", "5", "", "40", "", "", "", "", ""};
@@ -288,8 +269,8 @@ void PlaneCalculatorsTest::triangleBoundUsesTheUsersSeparator()
     type(triangle->sideBTextField(), "2");
     type(triangle->sideCTextField(), "2");
     click(triangle->calculateButton());
-    QCOMPARE(m_alerts.alerts().size(), 1);
-    QVERIFY(m_alerts.alerts().first().message.contains("Side a (> 5,5 units)"));
+    QCOMPARE(m_app->alerts().alerts().size(), 1);
+    QVERIFY(m_app->alerts().alerts().first().message.contains("Side a (> 5,5 units)"));
 }
 
 void PlaneCalculatorsTest::ellipseKeepEnteredClearEmptiesTheCircumference()

@@ -1,10 +1,8 @@
-#include "support/TestHome.h"
+#include "support/AppFixture.h"
 
-#include "app/AppInterface.h"
 #include "app/Controller.h"
 #include "app/MainWindow.h"
 #include "core/NotificationHub.h"
-#include "core/RecordingAlertPresenter.h"
 #include "core/ShapeCalculator.h"
 #include "core/TextField.h"
 #include "render/PlaneFigurePainter.h"
@@ -18,8 +16,6 @@
 
 #include <memory>
 #include <optional>
-
-using Assignments = QList<QPair<QString, QString>>;
 
 namespace {
 
@@ -63,26 +59,20 @@ private slots:
     void notificationRedrawsOnceWithoutALoop();
 
 private:
-    ShapeCalculator* solve(const QString& shape, const Assignments& assignments);
+    ShapeCalculator* solve(const QString& shape, const QStringList& assignments);
     QImage grabView();
     Render2DView* view() const { return m_window->render2DView(); }
     // The pixel that holds a point given in the view's y-up coordinates.
     static QRgb pixelAt(const QImage& image, QPointF point);
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<AppInterface> m_app;
+    std::unique_ptr<AppFixture> m_app;
     MainWindow* m_window = nullptr;
-    RecordingAlertPresenter m_alerts;
 };
 
 void Render2DViewTest::init()
 {
-    m_home = std::make_unique<TestHome>();
-    AlertPresenter::setInstance(&m_alerts);
-    m_app = std::make_unique<AppInterface>();
-    m_app->applicationDidFinishLaunching();
-    m_window = &m_app->mainWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    m_app = std::make_unique<AppFixture>();
+    m_window = &m_app->window();
     view()->setFixedSize(440, 240);
     QVERIFY(!m_window->graphicsDrawer()->isHidden());
 }
@@ -91,19 +81,12 @@ void Render2DViewTest::cleanup()
 {
     m_app.reset();
     m_window = nullptr;
-    AlertPresenter::setInstance(nullptr);
-    m_home.reset();
 }
 
-ShapeCalculator* Render2DViewTest::solve(const QString& shape, const Assignments& assignments)
+ShapeCalculator* Render2DViewTest::solve(const QString& shape, const QStringList& assignments)
 {
-    m_window->selectShape(shape);
-    ShapeCalculator* calculator = m_window->calculator(shape);
-    for (const auto& [outlet, text] : assignments)
-        calculator->fieldByOutlet(outlet)->setText(text);
-    calculator->calculate();
-    QApplication::processEvents();
-    return calculator;
+    m_app->show(shape);
+    return m_app->calculate(shape, assignments);
 }
 
 QImage Render2DViewTest::grabView()
@@ -120,38 +103,35 @@ QRgb Render2DViewTest::pixelAt(const QImage& image, QPointF point)
 void Render2DViewTest::solvedFigureIsOutlinedBlackAndFilledBlueOnWhite_data()
 {
     QTest::addColumn<QString>("shape");
-    QTest::addColumn<Assignments>("assignments");
+    QTest::addColumn<QStringList>("assignments");
 
     QTest::newRow("ellipse") << "Ellipse"
-                             << Assignments{{"RadiusATextField", "1"}, {"RadiusBTextField", "3"}};
-    QTest::newRow("circle") << "Circle" << Assignments{{"radiusTextField", "5"}};
+                             << QStringList{"RadiusATextField=1", "RadiusBTextField=3"};
+    QTest::newRow("circle") << "Circle" << QStringList{"radiusTextField=5"};
     QTest::newRow("rectangle") << "Rectangle"
-                               << Assignments{{"sideATextField", "4"}, {"sideBTextField", "1"}};
-    QTest::newRow("square") << "Square" << Assignments{{"sideATextField", "7"}};
+                               << QStringList{"sideATextField=4", "sideBTextField=1"};
+    QTest::newRow("square") << "Square" << QStringList{"sideATextField=7"};
     QTest::newRow("triangle") << "Triangle"
-                              << Assignments{{"sideATextField", "3"},
-                                             {"sideBTextField", "4"},
-                                             {"sideCTextField", "5"}};
+                              << QStringList{"sideATextField=3", "sideBTextField=4",
+                                             "sideCTextField=5"};
     QTest::newRow("trapezium") << "Trapezium"
-                               << Assignments{{"sideATextField", "6"},
-                                              {"heightHTextField", "2"},
-                                              {"angleATextField", "60"},
-                                              {"angleBTextField", "70"}};
+                               << QStringList{"sideATextField=6", "heightHTextField=2",
+                                              "angleATextField=60", "angleBTextField=70"};
     QTest::newRow("parallelogram")
         << "Parallelogram"
-        << Assignments{{"sideATextField", "5"}, {"sideBTextField", "3"}, {"angleATextField", "60"}};
+        << QStringList{"sideATextField=5", "sideBTextField=3", "angleATextField=60"};
     QTest::newRow("regular polygon")
-        << "Regular Polygon" << Assignments{{"xsidesNTextField", "6"}, {"xsideTextField", "1"}};
+        << "Regular Polygon" << QStringList{"xsidesNTextField=6", "xsideTextField=1"};
     QTest::newRow("regular polygon as a circle")
-        << "Regular Polygon" << Assignments{{"xsidesNTextField", "61"}, {"xsideTextField", "1"}};
+        << "Regular Polygon" << QStringList{"xsidesNTextField=61", "xsideTextField=1"};
 }
 
 void Render2DViewTest::solvedFigureIsOutlinedBlackAndFilledBlueOnWhite()
 {
     QFETCH(QString, shape);
-    QFETCH(Assignments, assignments);
+    QFETCH(QStringList, assignments);
     solve(shape, assignments);
-    QVERIFY(m_alerts.alerts().empty());
+    QVERIFY(m_app->alerts().alerts().empty());
     const QImage image = grabView();
     const PlaneLayout& layout = view()->layout();
     QVERIFY(!layout.isEmpty());
@@ -224,8 +204,8 @@ void Render2DViewTest::solvedFigureIsOutlinedBlackAndFilledBlueOnWhite()
 
 void Render2DViewTest::figureMatchingNoCaseLeavesTheViewWhiteAndTheLabelEmpty()
 {
-    ShapeCalculator* triangle = solve(
-        "Triangle", {{"sideATextField", "3"}, {"sideBTextField", "4"}, {"sideCTextField", "5"}});
+    ShapeCalculator* triangle =
+        solve("Triangle", {"sideATextField=3", "sideBTextField=4", "sideCTextField=5"});
     QVERIFY(!m_window->scaleStringTextField()->text().isEmpty());
     // The fields as a calculation might show them: sides that, rounded, fail the strict
     // inequality, and an angle far from acute.
@@ -248,7 +228,7 @@ void Render2DViewTest::figureMatchingNoCaseLeavesTheViewWhiteAndTheLabelEmpty()
 
 void Render2DViewTest::unsolvedFieldsLeaveTheViewWhiteAndEmptyTheLabel()
 {
-    solve("Circle", {{"radiusTextField", "5"}});
+    solve("Circle", {"radiusTextField=5"});
     QCOMPARE(m_window->scaleStringTextField()->text(), QString("Scale 1:1"));
     m_window->selectShape("Regular Polygon");
     QApplication::processEvents();
@@ -258,7 +238,7 @@ void Render2DViewTest::unsolvedFieldsLeaveTheViewWhiteAndEmptyTheLabel()
     QCOMPARE(image.pixel(20, 20), qRgb(255, 255, 255));
 
     // Clearing a solved figure blanks the view too.
-    ShapeCalculator* circle = solve("Circle", {{"radiusTextField", "5"}});
+    ShapeCalculator* circle = solve("Circle", {"radiusTextField=5"});
     QVERIFY(!view()->layout().isEmpty());
     circle->clearFields(false);
     QApplication::processEvents();
@@ -268,7 +248,7 @@ void Render2DViewTest::unsolvedFieldsLeaveTheViewWhiteAndEmptyTheLabel()
 
 void Render2DViewTest::closedGraphicsPanelShowsPlainWhite()
 {
-    solve("Square", {{"sideATextField", "7"}});
+    solve("Square", {"sideATextField=7"});
     const QString label = m_window->scaleStringTextField()->text();
     m_app->controller().toggleGraphicsDrawer();
     QVERIFY(m_window->graphicsDrawer()->isHidden());
@@ -283,7 +263,7 @@ void Render2DViewTest::closedGraphicsPanelShowsPlainWhite()
 
 void Render2DViewTest::notificationRedrawsOnceWithoutALoop()
 {
-    solve("Rectangle", {{"sideATextField", "4"}, {"sideBTextField", "1"}});
+    solve("Rectangle", {"sideATextField=4", "sideBTextField=1"});
     QTest::qWait(50);
     PaintCounter counter;
     view()->installEventFilter(&counter);

@@ -1,10 +1,8 @@
-#include "support/TestHome.h"
+#include "support/AppFixture.h"
 
-#include "app/Controller.h"
 #include "app/MainWindow.h"
 #include "core/Colours.h"
 #include "core/NotificationHub.h"
-#include "core/RecordingAlertPresenter.h"
 #include "core/ShapeCalculator.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
@@ -33,38 +31,20 @@ private slots:
     void outputOnlyFieldsStayReadOnlyGreyAndBothClearsEmptyThem();
 
 private:
-    ShapeCalculator* open(const QString& shape);
+    ShapeCalculator* open(const QString& shape) { return m_app->show(shape); }
     void enter(ShapeCalculator* calculator, const QStringList& entries);
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<Controller> m_controller;
-    RecordingAlertPresenter m_alerts;
+    std::unique_ptr<AppFixture> m_app;
 };
 
 void SolidCalculatorsTest::init()
 {
-    m_home = std::make_unique<TestHome>();
-    AlertPresenter::setInstance(&m_alerts);
-    m_alerts.reset();
-    m_window = std::make_unique<MainWindow>();
-    m_controller = std::make_unique<Controller>(m_window.get());
-    m_controller->applicationDidFinishLaunching();
+    m_app = std::make_unique<AppFixture>();
 }
 
 void SolidCalculatorsTest::cleanup()
 {
-    m_controller.reset();
-    m_window.reset();
-    AlertPresenter::setInstance(nullptr);
-    m_home.reset();
-}
-
-ShapeCalculator* SolidCalculatorsTest::open(const QString& shape)
-{
-    m_window->selectShape(shape);
-    QApplication::processEvents();
-    return m_window->calculator(shape);
+    m_app.reset();
 }
 
 void SolidCalculatorsTest::enter(ShapeCalculator* calculator, const QStringList& entries)
@@ -73,9 +53,7 @@ void SolidCalculatorsTest::enter(ShapeCalculator* calculator, const QStringList&
         const QStringList parts = entry.split(QLatin1Char('='));
         TextField* field = calculator->fieldByOutlet(parts.at(0));
         QVERIFY2(field, qPrintable(parts.at(0)));
-        field->setFocus();
-        field->selectAll();
-        QTest::keyClicks(field, parts.at(1));
+        AppFixture::type(field, parts.at(1));
     }
 }
 
@@ -127,8 +105,8 @@ void SolidCalculatorsTest::calculatingLogsEveryValueInWritingOrder()
     QSignalSpy posted(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures);
     QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
 
-    QVERIFY(m_alerts.alerts().isEmpty());
-    const QStringList lines = m_window->tapeTextView()->toPlainText().split(QLatin1Char('\n'));
+    QVERIFY(m_app->alerts().alerts().isEmpty());
+    const QStringList lines = m_app->tapeText().split(QLatin1Char('\n'));
     QCOMPARE(lines.mid(1), tapeLines);
     QCOMPARE(posted.count(), 1);
     QVERIFY(!calculator->calculateButton()->isEnabled());
@@ -186,17 +164,17 @@ void SolidCalculatorsTest::aRefusalShowsItsBoundAndChangesNothing()
     QSignalSpy posted(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures);
     QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
 
-    QCOMPARE(m_alerts.alerts().size(), 1);
-    QCOMPARE(m_alerts.alerts().first().title, QString("Can't compute!"));
-    QCOMPARE(m_alerts.alerts().first().message, message);
-    QCOMPARE(m_alerts.beeps(), 1);
+    QCOMPARE(m_app->alerts().alerts().size(), 1);
+    QCOMPARE(m_app->alerts().alerts().first().title, QString("Can't compute!"));
+    QCOMPARE(m_app->alerts().alerts().first().message, message);
+    QCOMPARE(m_app->alerts().beeps(), 1);
     for (int i = 0; i < calculator->fieldCount(); ++i) {
         QCOMPARE(calculator->field(i)->text(), before.at(i));
         QVERIFY(!calculator->field(i)->isGiven());
         QCOMPARE(calculator->field(i)->isEditable(), !calculator->field(i)->isOutputOnly());
     }
     QVERIFY(calculator->calculateButton()->isEnabled());
-    QVERIFY(m_window->tapeTextView()->toPlainText().isEmpty());
+    QVERIFY(m_app->tapeText().isEmpty());
     QCOMPARE(posted.count(), 0);
 }
 

@@ -1,9 +1,9 @@
+#include "support/RecordingAlertPresenter.h"
 #include "support/TestHome.h"
 
 #include "app/Controller.h"
 #include "app/MainWindow.h"
 #include "core/NotificationHub.h"
-#include "core/RecordingAlertPresenter.h"
 #include "core/ShapeCalculator.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"

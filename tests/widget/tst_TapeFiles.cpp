@@ -1,15 +1,13 @@
+#include "support/AppFixture.h"
 #include "support/TapeRuns.h"
-#include "support/TestHome.h"
 
 #include "app/AppInterface.h"
 #include "app/MainWindow.h"
-#include "core/TapeView.h"
 #include "app/TapePanel.h"
-#include "core/RecordingAlertPresenter.h"
 #include "core/SupportPaths.h"
+#include "core/TapeView.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
-#include "shapes2d/CalculateCirlce.h"
 
 #include <QAction>
 #include <QDir>
@@ -48,42 +46,29 @@ private:
     static bool setFolderWritable(const QString& path, bool writable);
     static QString circleTape() { return SupportPaths::tapeFilePath(QStringLiteral("Circle")); }
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<AppInterface> m_interface;
-    RecordingAlertPresenter m_alerts;
+    std::unique_ptr<AppFixture> m_app;
 };
 
 void TapeFilesTest::init()
 {
-    m_home = std::make_unique<TestHome>();
-    AlertPresenter::setInstance(&m_alerts);
-    m_alerts.reset();
-    launch();
+    m_app = std::make_unique<AppFixture>();
+    m_app->window().selectShape(QStringLiteral("Circle"));
 }
 
 void TapeFilesTest::cleanup()
 {
-    m_interface.reset();
-    AlertPresenter::setInstance(nullptr);
-    m_home.reset();
+    m_app.reset();
 }
 
 void TapeFilesTest::launch()
 {
-    m_interface.reset();
-    m_interface = std::make_unique<AppInterface>();
-    m_interface->applicationDidFinishLaunching();
-    m_interface->mainWindow().selectShape(QStringLiteral("Circle"));
+    m_app->launch();
+    m_app->window().selectShape(QStringLiteral("Circle"));
 }
 
 void TapeFilesTest::calculateCircleRadius(const QString& radius)
 {
-    auto* circle = qobject_cast<CalculateCirlce*>(
-        m_interface->mainWindow().calculator(QStringLiteral("Circle")));
-    QVERIFY(circle);
-    QTest::mouseClick(circle->clearButton(), Qt::LeftButton);
-    circle->radiusTextField()->setText(radius);
-    QTest::mouseClick(circle->calculateButton(), Qt::LeftButton);
+    m_app->calculate(QStringLiteral("Circle"), {"radiusTextField=" + radius});
 }
 
 QByteArray TapeFilesTest::fileBytes(const QString& path)
@@ -115,11 +100,11 @@ void TapeFilesTest::firstRunSeedsEveryTapeAndTheMetadata()
 void TapeFilesTest::aCalculationIsSavedAndShownAgainAfterARestart()
 {
     calculateCircleRadius(QStringLiteral("10.000"));
-    const QJsonArray before = TapeRuns::of(*m_interface->mainWindow().tapeTextView()->document());
+    const QJsonArray before = TapeRuns::of(*m_app->window().tapeTextView()->document());
     QVERIFY(fileBytes(circleTape()).contains("Radius: 10.000"));
 
     launch();
-    TapeView* tape = m_interface->mainWindow().tapeTextView();
+    TapeView* tape = m_app->window().tapeTextView();
     QCOMPARE(TapeRuns::of(*tape->document()), before);
     QCOMPARE(tape->textCursor().position(), tape->document()->characterCount() - 1);
 }
@@ -155,41 +140,41 @@ void TapeFilesTest::clearAllTapesDoesNothingOnCancel()
 {
     calculateCircleRadius(QStringLiteral("2"));
     const QByteArray saved = fileBytes(circleTape());
-    m_alerts.setAnswer(AlertPresenter::DefaultButton);
-    m_interface->mainWindow().clearAllTapesAction()->trigger();
+    m_app->alerts().setAnswer(AlertPresenter::DefaultButton);
+    m_app->window().clearAllTapesAction()->trigger();
 
-    QCOMPARE(m_alerts.alerts().size(), 1);
-    const AlertPresenter::Alert& alert = m_alerts.alerts().first();
+    QCOMPARE(m_app->alerts().alerts().size(), 1);
+    const AlertPresenter::Alert& alert = m_app->alerts().alerts().first();
     QCOMPARE(alert.title, QString("Clear all tapes!"));
     QCOMPARE(alert.message,
              QString("Are you aure you want to clear all tapes? This can not be undone."));
     QCOMPARE(alert.defaultButton, QString("Cancel"));
     QCOMPARE(alert.alternateButton, QString("Clear all tapes"));
     QCOMPARE(fileBytes(circleTape()), saved);
-    QVERIFY(!m_interface->mainWindow().tapeTextView()->toPlainText().isEmpty());
+    QVERIFY(!m_app->window().tapeTextView()->toPlainText().isEmpty());
 }
 
 void TapeFilesTest::clearAllTapesLeavesFifteenEmptyTapesOnConfirm()
 {
     calculateCircleRadius(QStringLiteral("2"));
-    m_alerts.setAnswer(AlertPresenter::AlternateButton);
-    m_interface->mainWindow().clearAllTapesAction()->trigger();
+    m_app->alerts().setAnswer(AlertPresenter::AlternateButton);
+    m_app->window().clearAllTapesAction()->trigger();
 
     const QStringList tapes = QDir(SupportPaths::tapesFolder()).entryList(QDir::Files);
     QCOMPARE(tapes.size(), 15);
     QVERIFY(!fileBytes(circleTape()).contains("Radius"));
-    QVERIFY(m_interface->mainWindow().tapeTextView()->toPlainText().isEmpty());
+    QVERIFY(m_app->window().tapeTextView()->toPlainText().isEmpty());
 }
 
 void TapeFilesTest::clearingTheTapeWritesAnEmptyTapeEvenWithTheDrawerClosed()
 {
     calculateCircleRadius(QStringLiteral("2"));
     UserDefaults().setInteger(DefaultsKeys::tapeDrawerState, 2);
-    QTest::mouseClick(m_interface->mainWindow().tapePanel()->clearTapeButton(), Qt::LeftButton);
+    QTest::mouseClick(m_app->window().tapePanel()->clearTapeButton(), Qt::LeftButton);
     const QByteArray empty = fileBytes(circleTape());
     QVERIFY(empty.startsWith("{\\rtf1"));
     QVERIFY(!empty.contains("Radius"));
-    QVERIFY(m_interface->mainWindow().tapeTextView()->toPlainText().isEmpty());
+    QVERIFY(m_app->window().tapeTextView()->toPlainText().isEmpty());
     QCOMPARE(UserDefaults().stringForKey(DefaultsKeys::topTab), QString("2D"));
 }
 
@@ -201,7 +186,7 @@ void TapeFilesTest::aReadOnlyTapesFolderKeepsTheOldFileAndTheResult()
         QSKIP("this file system cannot make a folder read-only");
     calculateCircleRadius(QStringLiteral("3"));
     QVERIFY(setFolderWritable(SupportPaths::tapesFolder(), true));
-    auto* circle = m_interface->mainWindow().calculator(QStringLiteral("Circle"));
+    auto* circle = m_app->window().calculator(QStringLiteral("Circle"));
     QCOMPARE(circle->fieldByOutlet("diameterTextField")->text(), QString("6"));
     QCOMPARE(fileBytes(circleTape()), saved);
 }
@@ -210,7 +195,7 @@ void TapeFilesTest::tapesAreClearedAtQuitWhenAsked()
 {
     calculateCircleRadius(QStringLiteral("2"));
     UserDefaults().setBool(DefaultsKeys::autoDeleteTapes, true);
-    m_interface->applicationWillTerminate();
+    m_app->app().applicationWillTerminate();
     QCOMPARE(QDir(SupportPaths::tapesFolder()).entryList(QDir::Files).size(), 15);
     QVERIFY(!fileBytes(circleTape()).contains("Radius"));
 }

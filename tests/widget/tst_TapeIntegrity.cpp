@@ -1,13 +1,11 @@
-#include "support/TestHome.h"
+#include "support/AppFixture.h"
 
-#include "app/AppInterface.h"
 #include "app/Controller.h"
 #include "app/GraphicsPanel.h"
 #include "app/MainWindow.h"
 #include "app/MyTabView.h"
 #include "app/PreferencesDialog.h"
 #include "core/Notices.h"
-#include "core/RecordingAlertPresenter.h"
 #include "core/ShapeCalculator.h"
 #include "core/SupportPaths.h"
 #include "core/TapeView.h"
@@ -52,69 +50,22 @@ private slots:
     void theWindowTakesNoInputWhileThePreferencesAreOpen();
 
 private:
-    void launch();
-    void relaunch();
-    MainWindow& window() { return m_interface->mainWindow(); }
-    // Types the values into the shape's calculator and clicks Calculate.
-    void calculate(const QString& shape, const QStringList& assignments);
-    static void clickTab(MyTabView* view, const QString& identifier);
+    MainWindow& window() { return m_app->window(); }
     static QByteArray bytes(const QString& path);
     static QString tape(const QString& shape) { return SupportPaths::tapeFilePath(shape); }
 
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<AppInterface> m_interface;
-    RecordingAlertPresenter m_alerts;
+    std::unique_ptr<AppFixture> m_app;
 };
 
 void TapeIntegrityTest::init()
 {
-    m_home = std::make_unique<TestHome>();
-    AlertPresenter::setInstance(&m_alerts);
-    m_alerts.reset();
     Notices::instance().reset();
-    launch();
+    m_app = std::make_unique<AppFixture>();
 }
 
 void TapeIntegrityTest::cleanup()
 {
-    m_interface.reset();
-    AlertPresenter::setInstance(nullptr);
-    m_home.reset();
-}
-
-void TapeIntegrityTest::launch()
-{
-    m_interface = std::make_unique<AppInterface>();
-    m_interface->applicationDidFinishLaunching();
-    QVERIFY(QTest::qWaitForWindowExposed(&window()));
-}
-
-void TapeIntegrityTest::relaunch()
-{
-    m_interface->applicationWillTerminate();
-    m_interface.reset();
-    launch();
-}
-
-void TapeIntegrityTest::calculate(const QString& shape, const QStringList& assignments)
-{
-    ShapeCalculator* calculator = window().calculator(shape);
-    QVERIFY(calculator);
-    QTest::mouseClick(calculator->clearButton(), Qt::LeftButton);
-    for (const QString& assignment : assignments) {
-        const QStringList parts = assignment.split('=');
-        calculator->fieldByOutlet(parts.at(0))->setText(parts.at(1));
-    }
-    QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
-}
-
-void TapeIntegrityTest::clickTab(MyTabView* view, const QString& identifier)
-{
-    for (int i = 0; i < view->count(); ++i) {
-        if (view->identifier(i) == identifier)
-            QTest::mouseClick(view->tabBar(), Qt::LeftButton, Qt::NoModifier,
-                              view->tabBar()->tabRect(i).center());
-    }
+    m_app.reset();
 }
 
 QByteArray TapeIntegrityTest::bytes(const QString& path)
@@ -164,19 +115,19 @@ void TapeIntegrityTest::theShownShapeAlwaysOwnsTheTape()
     for (const QString& shape : shownBefore)
         window().selectShape(shape);
     // The tape on show before the relaunch has an entry of its own.
-    calculate(QStringLiteral("Cone"), {"radiusTextField=3", "HeigthHTextField=4"});
+    m_app->calculate(QStringLiteral("Cone"), {"radiusTextField=3", "HeigthHTextField=4"});
     if (!storedTopTab.isEmpty())
         UserDefaults().setString(DefaultsKeys::topTab, storedTopTab);
-    relaunch();
+    m_app->relaunch();
 
     if (action.startsWith("click "))
-        clickTab(action.endsWith("D") ? window().topTabView() : window().d3TabView(),
-                 action.mid(6));
+        AppFixture::clickTab(action.endsWith("D") ? window().topTabView() : window().d3TabView(),
+                             action.mid(6));
     else if (action.startsWith("key "))
         QTest::keyClick(window().topTabView()->tabBar(),
                         action.endsWith("left") ? Qt::Key_Left : Qt::Key_Right);
     else if (action.startsWith("open "))
-        m_interface->controller().openFile(tape(action.mid(5).section(' ', 0, 0)));
+        m_app->controller().openFile(tape(action.mid(5).section(' ', 0, 0)));
 
     QCOMPARE(window().selectedShape(), expected);
     QCOMPARE(window().changeLabelText()->text(), expected);
@@ -185,8 +136,8 @@ void TapeIntegrityTest::theShownShapeAlwaysOwnsTheTape()
     QCOMPARE(window().graphicsPanel()->figureView() == window().render2DView()->parentWidget(),
              plane);
 
-    calculate(expected, values);
-    QVERIFY(m_alerts.alerts().isEmpty());
+    m_app->calculate(expected, values);
+    QVERIFY(m_app->alerts().alerts().isEmpty());
     // The entry is on the shown shape's tape, in the view and in its file, and on no other.
     const QString entry = plane ? "Radius: 2" : "Height: 4";
     QVERIFY(window().tapeTextView()->toPlainText().contains(entry));
@@ -207,14 +158,14 @@ void TapeIntegrityTest::anUnreadableTapeIsMovedAsideNeverOverwritten()
 {
     QFETCH(QString, fault);
     const QString path = tape("Circle");
-    const QString elsewhere = m_home->path() + "/elsewhere.rtf";
+    const QString elsewhere = m_app->home().path() + "/elsewhere.rtf";
     const QByteArray outside = "{\\rtf1 not the program's own file}";
     {
         QFile file(elsewhere);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(outside);
     }
-    calculate(QStringLiteral("Square"), {"sideATextField=1"}); // another tape on show
+    m_app->calculate(QStringLiteral("Square"), {"sideATextField=1"}); // another tape on show
     QVERIFY(QFile::remove(path));
     QByteArray original;
     if (fault == "garbage") {
@@ -246,7 +197,7 @@ void TapeIntegrityTest::anUnreadableTapeIsMovedAsideNeverOverwritten()
     QCOMPARE(window().tapeTextView()->heldShape(), QString("Circle"));
     QVERIFY(window().tapeTextView()->toPlainText().isEmpty());
 
-    calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
+    m_app->calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
     const QByteArray fresh = bytes(path);
     QVERIFY(fresh.startsWith("{\\rtf1") && fresh.contains("Radius: 2"));
     QVERIFY(!fresh.contains("Side"));
@@ -261,9 +212,9 @@ void TapeIntegrityTest::anUnreadableTapeIsMovedAsideNeverOverwritten()
     QCOMPARE(bytes(elsewhere), outside);
 
     // Clearing every tape clears the tapes, not what was set aside for the user.
-    m_alerts.setAnswer(AlertPresenter::AlternateButton);
+    m_app->alerts().setAnswer(AlertPresenter::AlternateButton);
     window().clearAllTapesAction()->trigger();
-    m_alerts.setAnswer(AlertPresenter::DefaultButton);
+    m_app->alerts().setAnswer(AlertPresenter::DefaultButton);
     QVERIFY(window().tapeTextView()->toPlainText().isEmpty());
     QVERIFY(QFileInfo(aside).exists() || QFileInfo(aside).isSymLink());
 }
@@ -279,12 +230,12 @@ void TapeIntegrityTest::aTapeThatCannotBeWrittenKeepsItsOldFile()
 {
     QFETCH(QString, fault);
     window().selectShape(QStringLiteral("Circle"));
-    calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
+    m_app->calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
     const QString path = tape("Circle");
     const QByteArray before = bytes(path);
     QVERIFY(before.contains("Radius: 2"));
 
-    const QString elsewhere = m_home->path() + "/elsewhere.rtf";
+    const QString elsewhere = m_app->home().path() + "/elsewhere.rtf";
     rlimit saved{};
     QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     if (fault == "link") {
@@ -299,7 +250,7 @@ void TapeIntegrityTest::aTapeThatCannotBeWrittenKeepsItsOldFile()
         tiny.rlim_cur = 64;
         QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
     }
-    calculate(QStringLiteral("Circle"), {"radiusTextField=3"});
+    m_app->calculate(QStringLiteral("Circle"), {"radiusTextField=3"});
     QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
 
     QVERIFY(window().tapeTextView()->toPlainText().contains("Radius: 3"));
@@ -311,17 +262,16 @@ void TapeIntegrityTest::aTapeThatCannotBeWrittenKeepsItsOldFile()
 
 void TapeIntegrityTest::supportFilesThatCannotBeWrittenAreReportedAndRetried()
 {
-    m_interface.reset();
-    m_home = std::make_unique<TestHome>();
+    m_app->moveToNewHome();
     const QString blocked = SupportPaths::metadataFolder() + "/Polymetra Circle";
     QVERIFY(QDir().mkpath(blocked)); // a folder where a file must go
-    launch();
+    m_app->launch();
     QCOMPARE(Notices::instance().history().size(), 1);
     QVERIFY(Notices::instance().history().constFirst().contains(blocked));
     QVERIFY(UserDefaults().integerForKey(DefaultsKeys::metaVersion) < 200);
 
     QVERIFY(QDir(blocked).removeRecursively());
-    relaunch();
+    m_app->relaunch();
     QVERIFY(QFileInfo(blocked).isFile());
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::metaVersion), 200);
 }
@@ -333,7 +283,7 @@ void TapeIntegrityTest::storedSizesOutOfRangeAreClampedToTheScreen()
                                DefaultsKeys::graphicsDrawerHeight})
         defaults.setInteger(key, 2147483647);
     defaults.setInteger(DefaultsKeys::drawerWidth, -5);
-    relaunch();
+    m_app->relaunch();
     const QSize screen = window().screen()->availableGeometry().size();
     QVERIFY(defaults.integerForKey(DefaultsKeys::tapeDrawerWidth) <= screen.width());
     QVERIFY(defaults.integerForKey(DefaultsKeys::tapeDrawerHeight) <= screen.height());
@@ -352,7 +302,7 @@ void TapeIntegrityTest::theWindowTakesNoInputWhileThePreferencesAreOpen()
     ShapeCalculator* circle = window().calculator(QStringLiteral("Circle"));
     circle->fieldByOutlet("radiusTextField")->setText("2");
     window().action(MainWindow::Action::Preferences)->trigger();
-    PreferencesDialog* preferences = m_interface->controller().preferencesSheet();
+    PreferencesDialog* preferences = m_app->controller().preferencesSheet();
     QVERIFY(preferences->isVisible());
 
     // As after a click into the main window: Return and the menu shortcuts reach it.
@@ -362,8 +312,8 @@ void TapeIntegrityTest::theWindowTakesNoInputWhileThePreferencesAreOpen()
     QTest::keyClick(circle->fieldByOutlet("radiusTextField"), Qt::Key_Return);
     QTest::keyClick(&window(), Qt::Key_K, Qt::ControlModifier);
     QVERIFY(circle->calculateButton()->isEnabled());
-    QVERIFY(m_alerts.alerts().isEmpty());
-    QCOMPARE(m_alerts.beeps(), 0);
+    QVERIFY(m_app->alerts().alerts().isEmpty());
+    QCOMPARE(m_app->alerts().beeps(), 0);
 
     QTest::mouseClick(preferences->okButton(), Qt::LeftButton);
     window().activateWindow();

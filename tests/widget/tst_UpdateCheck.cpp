@@ -1,4 +1,5 @@
 #include "support/LoopbackHttpServer.h"
+#include "support/RecordingAlertPresenter.h"
 #include "support/TestHome.h"
 
 #include "app/AppInterface.h"
@@ -9,7 +10,6 @@
 #include "app/UpdateChecker.h"
 #include "app/VersionList.h"
 #include "core/MessageBoxAlertPresenter.h"
-#include "core/RecordingAlertPresenter.h"
 
 #include <QAction>
 #include <QCheckBox>

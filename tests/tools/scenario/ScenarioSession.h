@@ -2,7 +2,7 @@
 
 #include "ScenarioOptions.h"
 
-#include "core/RecordingAlertPresenter.h"
+#include "support/RecordingAlertPresenter.h"
 
 #include <QImage>
 #include <QJsonObject>

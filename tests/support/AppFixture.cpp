@@ -1,0 +1,105 @@
+#include "support/AppFixture.h"
+
+#include "app/AppInterface.h"
+#include "app/MainWindow.h"
+#include "app/MyTabView.h"
+#include "core/ShapeCalculator.h"
+#include "core/TapeView.h"
+#include "core/TextField.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTest>
+
+AppFixture::AppFixture() : m_home(std::make_unique<TestHome>())
+{
+    AlertPresenter::setInstance(&m_alerts);
+    launch();
+}
+
+AppFixture::~AppFixture()
+{
+    m_app.reset();
+    AlertPresenter::setInstance(nullptr);
+}
+
+void AppFixture::launch()
+{
+    m_app.reset();
+    m_app = std::make_unique<AppInterface>();
+    m_app->applicationDidFinishLaunching();
+    QVERIFY(QTest::qWaitForWindowExposed(&window()));
+}
+
+void AppFixture::relaunch()
+{
+    terminate();
+    launch();
+}
+
+void AppFixture::terminate()
+{
+    if (m_app)
+        m_app->applicationWillTerminate();
+    m_app.reset();
+}
+
+void AppFixture::moveToNewHome()
+{
+    m_app.reset();
+    m_home = std::make_unique<TestHome>();
+}
+
+MainWindow& AppFixture::window()
+{
+    return m_app->mainWindow();
+}
+
+Controller& AppFixture::controller()
+{
+    return m_app->controller();
+}
+
+QString AppFixture::tapeText()
+{
+    return window().tapeTextView()->toPlainText();
+}
+
+ShapeCalculator* AppFixture::show(const QString& shape)
+{
+    window().selectShape(shape);
+    QApplication::processEvents();
+    return window().calculator(shape);
+}
+
+ShapeCalculator* AppFixture::calculate(const QString& shape, const QStringList& assignments)
+{
+    ShapeCalculator* calculator = window().calculator(shape);
+    Q_ASSERT_X(calculator, "AppFixture::calculate", qPrintable(shape));
+    QTest::mouseClick(calculator->clearButton(), Qt::LeftButton);
+    for (const QString& assignment : assignments) {
+        TextField* field = calculator->fieldByOutlet(assignment.section(QLatin1Char('='), 0, 0));
+        Q_ASSERT_X(field, "AppFixture::calculate", qPrintable(assignment));
+        field->setText(assignment.section(QLatin1Char('='), 1));
+    }
+    QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    return calculator;
+}
+
+void AppFixture::type(TextField* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, text);
+}
+
+void AppFixture::clickTab(MyTabView* view, const QString& identifier)
+{
+    for (int i = 0; i < view->count(); ++i) {
+        if (view->identifier(i) == identifier)
+            QTest::mouseClick(view->tabBar(), Qt::LeftButton, Qt::NoModifier,
+                              view->tabBar()->tabRect(i).center());
+    }
+}
