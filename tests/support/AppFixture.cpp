@@ -3,6 +3,8 @@
 #include "app/AppInterface.h"
 #include "app/MainWindow.h"
 #include "app/MyTabView.h"
+#include "core/Colours.h"
+#include "core/NumberFormatter.h"
 #include "core/ShapeCalculator.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
@@ -11,6 +13,8 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
 
 AppFixture::AppFixture() : m_home(std::make_unique<TestHome>())
 {
@@ -102,4 +106,43 @@ void AppFixture::clickTab(MyTabView* view, const QString& identifier)
             QTest::mouseClick(view->tabBar(), Qt::LeftButton, Qt::NoModifier,
                               view->tabBar()->tabRect(i).center());
     }
+}
+
+ShapeCalculator* AppFixture::enter(const QString& shape, const QStringList& entries,
+                                   const QString& separator)
+{
+    NumberFormatter::setShared(NumberFormatter(2, separator.front()));
+    ShapeCalculator* calculator = show(shape);
+    for (const QString& entry : entries) {
+        TextField* field = calculator->fieldByOutlet(entry.section('=', 0, 0));
+        if (!field)
+            qFatal("no field %s", qPrintable(entry));
+        type(field, entry.section('=', 1));
+    }
+    return calculator;
+}
+
+QStringList AppFixture::tapeLines()
+{
+    QStringList lines;
+    QTextDocument* document = window().tapeTextView()->document();
+    const QStringList text = document->toPlainText().split('\n');
+    int start = int(text.constFirst().size()) + 1;
+    for (const QString& line : text.mid(1)) {
+        QTextCursor cursor(document);
+        cursor.setPosition(start + 1);
+        const bool given =
+            cursor.charFormat().foreground().color().rgb() == Colours::tapeGivenValue().rgb();
+        lines << (given ? "*" : "") + line;
+        start += int(line.size()) + 1;
+    }
+    return lines;
+}
+
+QStringList AppFixture::fieldTexts(const ShapeCalculator* calculator)
+{
+    QStringList all;
+    for (int i = 0; i < calculator->fieldCount(); ++i)
+        all << calculator->field(i)->text();
+    return all;
 }

@@ -46,6 +46,14 @@ public:
     // Calculate.
     ShapeCalculator* calculate(const QString& shape, const QStringList& assignments);
 
+    // Shows the shape with `separator` as the decimal separator and types each
+    // "outlet=text" into its fields.
+    ShapeCalculator* enter(const QString& shape, const QStringList& entries,
+                           const QString& separator = QStringLiteral("."));
+    // The tape's lines after the date line; a given value's line starts with "*".
+    QStringList tapeLines();
+    static QStringList fieldTexts(const ShapeCalculator* calculator);
+
     // Types over the field's text, as the user would.
     static void type(TextField* field, const QString& text);
     static void clickTab(MyTabView* view, const QString& identifier);

@@ -1,0 +1,209 @@
+#include "support/AppFixture.h"
+
+#include "app/MainWindow.h"
+#include "core/Colours.h"
+#include "core/NotificationHub.h"
+#include "core/ShapeCalculator.h"
+#include "core/TextField.h"
+#include "core/UserDefaults.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+
+// Both clears, output-only fields, Return and typing, through the real fields of the
+// calculators whose behaviour differs: the polygon's two field sets, the triangle's area
+// as an input, the output-only fields of the ellipse, cone, pyramid and trapezoidal prism.
+class ClearingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_app = std::make_unique<AppFixture>(); }
+    void cleanup() { m_app.reset(); }
+
+    void clearingReturnsToEntry_data();
+    void clearingReturnsToEntry();
+    void outputOnlyFieldsStayReadOnlyAndGrey_data();
+    void outputOnlyFieldsStayReadOnlyAndGrey();
+    void returnCalculatesThenClears_data();
+    void returnCalculatesThenClears();
+    void typingIsFilteredAndALeadingSeparatorGetsItsZero();
+
+private:
+    std::unique_ptr<AppFixture> m_app;
+};
+
+void ClearingTest::clearingReturnsToEntry_data()
+{
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<bool>("shift");
+    QTest::addColumn<QStringList>("kept"); // "outlet=text" left after the clear; all else empty
+    QTest::addColumn<QString>("focused");  // the field that has the focus afterwards
+
+    QTest::newRow("circle: Shift keeps the given value and selects it")
+        << "Circle" << QStringList{"areaTextField=10"} << true << QStringList{"areaTextField=10"}
+        << "areaTextField";
+    QTest::newRow("circle: plain clear empties all and selects the radius")
+        << "Circle" << QStringList{"diameterTextField=5"} << false << QStringList{}
+        << "radiusTextField";
+    QTest::newRow("polygon: Shift keeps the given table values")
+        << "Regular Polygon" << QStringList{"xsidesNTextField=6", "xareaTextField=10"} << true
+        << QStringList{"xsidesNTextField=6", "xareaTextField=10"} << "xsidesNTextField";
+    QTest::newRow("polygon: plain clear")
+        << "Regular Polygon" << QStringList{"xsidesNTextField=6", "xareaTextField=10"} << false
+        << QStringList{} << "xsidesNTextField";
+    QTest::newRow("triangle: Shift keeps the area as an input")
+        << "Triangle" << QStringList{"areaTextField=6", "sideATextField=3", "angleCTextField=90"}
+        << true << QStringList{"areaTextField=6", "sideATextField=3", "angleCTextField=90"}
+        << "sideATextField";
+    QTest::newRow("ellipse: Shift empties the circumference")
+        << "Ellipse" << QStringList{"RadiusATextField=3", "RadiusBTextField=2"} << true
+        << QStringList{"RadiusATextField=3", "RadiusBTextField=2"} << "RadiusATextField";
+    QTest::newRow("cone: Shift empties the surface")
+        << "Cone" << QStringList{"HeigthHTextField=4", "radiusTextField=3"} << true
+        << QStringList{"HeigthHTextField=4", "radiusTextField=3"} << "radiusTextField";
+    QTest::newRow("trapezoidal prism: plain clear empties side d")
+        << "Trapezoidal Prism"
+        << QStringList{"heightTextField=10", "sideATextField=6", "sideBTextField=2",
+                       "sideCTextField=4", "angleBTextField=90"}
+        << false << QStringList{} << "sideATextField";
+}
+
+void ClearingTest::clearingReturnsToEntry()
+{
+    QFETCH(QString, shape);
+    QFETCH(QStringList, entries);
+    QFETCH(bool, shift);
+    QFETCH(QStringList, kept);
+    QFETCH(QString, focused);
+    ShapeCalculator* calculator = m_app->enter(shape, entries);
+    QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
+    QVERIFY(m_app->alerts().alerts().isEmpty());
+    QSignalSpy posted2D(&NotificationHub::instance(), &NotificationHub::calculateAndDraw2DFigures);
+    QSignalSpy posted3D(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures);
+    QTest::mouseClick(calculator->clearButton(), Qt::LeftButton,
+                      shift ? Qt::ShiftModifier : Qt::NoModifier);
+    QApplication::processEvents();
+
+    for (int i = 0; i < calculator->fieldCount(); ++i) {
+        const TextField* field = calculator->field(i);
+        QString expected;
+        for (const QString& entry : kept) {
+            if (entry.section('=', 0, 0) == field->objectName())
+                expected = entry.section('=', 1);
+        }
+        QCOMPARE(field->text(), expected);
+        QVERIFY(!field->isGiven());
+        QCOMPARE(field->isEditable(), !field->isOutputOnly());
+    }
+    QVERIFY(calculator->fieldByOutlet(focused)->hasFocus());
+    QVERIFY(calculator->calculateButton()->isEnabled());
+    QVERIFY(!calculator->returnClears());
+    QCOMPARE(posted2D.count() + posted3D.count(), 1);
+
+    // A second Shift clear finds no mark left and empties every field.
+    QTest::mouseClick(calculator->clearButton(), Qt::LeftButton, Qt::ShiftModifier);
+    QCOMPARE(AppFixture::fieldTexts(calculator).join(""), QString());
+}
+
+void ClearingTest::outputOnlyFieldsStayReadOnlyAndGrey_data()
+{
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QStringList>("outputs");
+    QTest::addColumn<QStringList>("entries");
+
+    QTest::newRow("polygon angles and name")
+        << "Regular Polygon" << QStringList{"xangleTextField", "angleTextField", "xnameTextField"}
+        << QStringList{"sideTextField=1"};
+    QTest::newRow("triangle height and perimeter")
+        << "Triangle" << QStringList{"yHeightTextField", "circumferenceTextField"}
+        << QStringList{"sideATextField=3", "sideBTextField=4", "sideCTextField=5"};
+    QTest::newRow("ellipse circumference")
+        << "Ellipse" << QStringList{"circumferenceTextField"}
+        << QStringList{"RadiusATextField=3", "RadiusBTextField=2"};
+    QTest::newRow("cone surface") << "Cone" << QStringList{"SurfaceTextField"}
+                                  << QStringList{"radiusTextField=3", "HeigthHTextField=4"};
+    QTest::newRow("pyramid surface")
+        << "Pyramid" << QStringList{"SurfaceTextField"}
+        << QStringList{"sideATextField=3", "sideBTextField=4", "heightHTextField=6"};
+    QTest::newRow("trapezoidal prism side d")
+        << "Trapezoidal Prism" << QStringList{"sideDTetxField"}
+        << QStringList{"heightTextField=10", "sideATextField=6", "sideBTextField=2",
+                       "sideCTextField=4", "angleBTextField=90"};
+}
+
+void ClearingTest::outputOnlyFieldsStayReadOnlyAndGrey()
+{
+    QFETCH(QString, shape);
+    QFETCH(QStringList, outputs);
+    QFETCH(QStringList, entries);
+    ShapeCalculator* calculator = m_app->enter(shape, entries);
+    const auto verify = [&](bool filled) {
+        for (const QString& outlet : outputs) {
+            const TextField* field = calculator->fieldByOutlet(outlet);
+            QVERIFY(!field->isEditable() && !field->isGiven() && !field->hasFocus());
+            QCOMPARE(field->palette().color(QPalette::Base), Colours::outputOnlyField());
+            QCOMPARE(field->text().isEmpty(), !filled);
+        }
+    };
+    verify(false);
+    for (const bool shift : {true, false}) {
+        QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
+        verify(true);
+        QTest::mouseClick(calculator->clearButton(), Qt::LeftButton,
+                          shift ? Qt::ShiftModifier : Qt::NoModifier);
+        QApplication::processEvents();
+        verify(false);
+    }
+    QVERIFY(m_app->alerts().alerts().isEmpty());
+}
+
+void ClearingTest::returnCalculatesThenClears_data()
+{
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("result"); // "outlet=text" after Return
+    QTest::newRow("circle") << "Circle" << QStringList{"radiusTextField=1"}
+                            << "circumferenceTextField=6.28";
+    QTest::newRow("parallelogram, with its own clear button")
+        << "Parallelogram"
+        << QStringList{"sideATextField=10", "sideBTextField=4", "angleATextField=60"}
+        << "areaTextField=34.64";
+}
+
+void ClearingTest::returnCalculatesThenClears()
+{
+    QFETCH(QString, shape);
+    QFETCH(QStringList, entries);
+    QFETCH(QString, result);
+    ShapeCalculator* calculator = m_app->enter(shape, entries);
+    TextField* resultField = calculator->fieldByOutlet(result.section('=', 0, 0));
+    QTest::keyClick(calculator->fieldByOutlet(entries.last().section('=', 0, 0)), Qt::Key_Return);
+    QCOMPARE(resultField->text(), result.section('=', 1));
+    QApplication::processEvents();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QVERIFY(resultField->text().isEmpty());
+    QVERIFY(calculator->calculateButton()->isEnabled());
+    if (shape == "Parallelogram")
+        QCOMPARE(calculator->clearButton()->objectName(), QString("clearTextFieldsButton"));
+}
+
+void ClearingTest::typingIsFilteredAndALeadingSeparatorGetsItsZero()
+{
+    ShapeCalculator* circle =
+        m_app->enter("Circle", {"radiusTextField=1.2.x", "diameterTextField=.25"});
+    QCOMPARE(circle->fieldByOutlet("radiusTextField")->text(), QString("1.2"));
+    QCOMPARE(m_app->alerts().beeps(), 2);
+    circle->fieldByOutlet("areaTextField")->setFocus();
+    QCOMPARE(circle->fieldByOutlet("diameterTextField")->text(), QString("0.25"));
+    // A whole-number field refuses a leading zero as it is typed.
+    ShapeCalculator* polygon = m_app->enter("Regular Polygon", {"xsidesNTextField=0"});
+    QVERIFY(polygon->fieldByOutlet("xsidesNTextField")->text().isEmpty());
+}
+
+QTEST_MAIN(ClearingTest)
+#include "tst_Clearing.moc"
