@@ -2,7 +2,6 @@
 
 #include "core/SolveOutcome.h"
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -20,13 +19,15 @@ public:
         std::function<SolveOutcome(const Values&)> solve;
     };
 
-    static constexpr double noBound = -1; // the message has no "%@"
-    static constexpr int fullPrecision = -1;
-
-    // Every plane and solid solver: "circle", "square", "rectangle", "ellipse",
-    // "parallelogram", "polygon", "trapezium", "triangle", "box", "cylinder", "cone",
-    // "pyramid", "sphere", "triangular prism" and "trapezoidal prism".
+    // Every plane and solid solver by name: "circle", "triangle", "box", "triangular prism"
+    // and so on (see the map in SolverTable.cpp).
     static const Solver& solver(const QString& name);
+    // The named solver given "a=10 A=60 H=3": unnamed fields are 0 (not entered); "nan"
+    // and "inf" are accepted for the rows that test non-finite entries.
+    static SolveOutcome solve(const QString& solver, const QString& given);
+    // The values as a row writes them, leaving out 0 (not entered): to full precision, or
+    // to the given decimals, which then set the precision an expectation is met to.
+    static QString named(const QString& solver, const Values& values, int decimals = -1);
 
     static void addColumns();
     static void verifyRow();
@@ -34,21 +35,15 @@ public:
     // Rows are named "<solver>: <name>".
     explicit SolverTable(const char* solver) : m_solver(QString::fromLatin1(solver)) {}
 
-    // Expected values are met to the precision they are written with (see NamedValues).
+    // Each expected value is met to a relative 1e-9 (tighter than any shown result) or,
+    // where looser, to the precision it is written with: "36.8699" to half a unit of its
+    // last decimal. "nan" expects not a number.
     void solves(const QString& row, const QString& given, const QString& marked,
                 const QString& expected) const;
-    // The same from values in field order (0: not entered).
-    void solves(const QString& row, const Values& given, const Values& expected,
-                const QString& marked) const;
-    // A bound is met to a relative 1e-9, or to half a unit of its last given decimal.
+    // The bound fills the message's "%@", met as an expected value is; none when empty.
     void refuses(const QString& row, const QString& given,
-                 const char* message = notEnoughParametersMessage, double bound = noBound,
-                 int boundDecimals = fullPrecision) const;
-    void refuses(const QString& row, const Values& given,
-                 const char* message = notEnoughParametersMessage, double bound = noBound) const;
+                 const char* message = notEnoughParametersMessage, const char* bound = "") const;
 
 private:
-    QString named(const Values& values, bool withZeros) const;
-
     QString m_solver;
 };
