@@ -4,9 +4,9 @@
 #include "core/Localization.h"
 #include "core/TextField.h"
 #include "core/TypingFilter.h"
-#include "shapes2d/PolygonDiagram.h"
-#include "shapes2d/PolygonNames.h"
-#include "shapes2d/PolygonSolver.h"
+#include "shapes2d/RegularPolygonDiagram.h"
+#include "shapes2d/RegularPolygonNames.h"
+#include "shapes2d/RegularPolygonSolver.h"
 
 #include <QFormLayout>
 #include <QGridLayout>
@@ -16,7 +16,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-using Field = PolygonSolver::Field;
+using Field = RegularPolygonSolver::Field;
 
 namespace {
 
@@ -142,12 +142,12 @@ TextField* CalculatePolygon::circumferenceTextField() const
 
 SolveOutcome CalculatePolygon::solve(const std::vector<double>& values) const
 {
-    return PolygonSolver::solve(values);
+    return RegularPolygonSolver::solve(values);
 }
 
 bool CalculatePolygon::enteredInGraphic() const
 {
-    for (Field f : PolygonSolver::graphicMeasures) {
+    for (Field f : RegularPolygonSolver::graphicMeasures) {
         if (field(f)->isGiven())
             return true;
     }
@@ -176,16 +176,16 @@ void CalculatePolygon::writeFields(const std::vector<double>& values)
     logField(Field::Sides, true);
     finishWrittenField(sidesField);
 
-    for (int m = 0; m < PolygonSolver::measureCount; ++m) {
-        const Field own = PolygonSolver::tableMeasures[m];
-        writeMeasure(own, PolygonSolver::graphicMeasures[m], values[own], !graphic);
+    for (int m = 0; m < RegularPolygonSolver::measureCount; ++m) {
+        const Field own = RegularPolygonSolver::tableMeasures[m];
+        writeMeasure(own, RegularPolygonSolver::graphicMeasures[m], values[own], !graphic);
     }
-    for (int m = 0; m < PolygonSolver::measureCount; ++m) {
-        const Field own = PolygonSolver::graphicMeasures[m];
-        writeMeasure(own, PolygonSolver::tableMeasures[m], values[own], graphic);
+    for (int m = 0; m < RegularPolygonSolver::measureCount; ++m) {
+        const Field own = RegularPolygonSolver::graphicMeasures[m];
+        writeMeasure(own, RegularPolygonSolver::tableMeasures[m], values[own], graphic);
     }
 
-    const QString name = PolygonNames::name(sides);
+    const QString name = RegularPolygonNames::name(sides);
     TextField* nameField = field(Field::Name);
     nameField->setText(name);
     if (!name.isEmpty())
@@ -232,7 +232,7 @@ void CalculatePolygon::buildPane()
     };
     place(Field::RadiusA, 0, 0);
     place(Field::Side, 0, 2);
-    graphic->addWidget(new PolygonDiagram, 0, 1, 3, 1);
+    graphic->addWidget(new RegularPolygonDiagram, 0, 1, 3, 1);
     place(Field::RadiusB, 1, 0);
     place(Field::Angle, 1, 2);
     place(Field::Area, 2, 0);

@@ -1,11 +1,11 @@
 #include "shapes2d/CalculateTrapezoid.h"
 
-#include "shapes2d/TrapezoidDiagram.h"
-#include "shapes2d/TrapezoidSolver.h"
+#include "shapes2d/TrapeziumDiagram.h"
+#include "shapes2d/TrapeziumSolver.h"
 
 #include <QtGlobal>
 
-using Field = TrapezoidSolver::Field;
+using Field = TrapeziumSolver::Field;
 
 CalculateTrapezoid::CalculateTrapezoid(QWidget* parent)
     : ShapeCalculator(QT_TRANSLATE_NOOP("Polymetra", "Trapezium"), Dimension::Plane,
@@ -35,7 +35,7 @@ CalculateTrapezoid::CalculateTrapezoid(QWidget* parent)
                       },
                       parent)
 {
-    buildStandardPane(new TrapezoidDiagram);
+    buildStandardPane(new TrapeziumDiagram);
 }
 
 TextField* CalculateTrapezoid::sideATextField() const
@@ -95,7 +95,7 @@ TextField* CalculateTrapezoid::circumferenceTextField() const
 
 SolveOutcome CalculateTrapezoid::solve(const std::vector<double>& values) const
 {
-    return TrapezoidSolver::solve(values);
+    return TrapeziumSolver::solve(values);
 }
 
 void CalculateTrapezoid::setTrapezoidFields(double sideA, double sideB, double sideC, double sideD,

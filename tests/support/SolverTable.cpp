@@ -3,10 +3,10 @@
 #include "shapes2d/CircleSolver.h"
 #include "shapes2d/EllipseSolver.h"
 #include "shapes2d/ParallelogramSolver.h"
-#include "shapes2d/PolygonSolver.h"
 #include "shapes2d/RectangleSolver.h"
+#include "shapes2d/RegularPolygonSolver.h"
 #include "shapes2d/SquareSolver.h"
-#include "shapes2d/TrapezoidSolver.h"
+#include "shapes2d/TrapeziumSolver.h"
 #include "shapes2d/TriangleSolver.h"
 #include "shapes3d/ConeSolver.h"
 #include "shapes3d/CylinderSolver.h"
@@ -47,9 +47,9 @@ const SolverTable::Solver& SolverTable::solver(const QString& name)
         {"parallelogram", {{"a", "b", "A", "B", "H", "S", "P"}, ParallelogramSolver::solve}},
         // Table values carry an "x" prefix, graphic values a "g".
         {"polygon", {{"n", "xs", "xR", "xr", "xangle", "xA", "xP", "name",
-                      "gs", "gR", "gr", "gangle", "gA", "gP"}, PolygonSolver::solve}},
+                      "gs", "gR", "gr", "gangle", "gA", "gP"}, RegularPolygonSolver::solve}},
         {"trapezium", {{"a", "b", "c", "d", "A", "B", "C", "D", "H", "S", "P"},
-                       TrapezoidSolver::solve}},
+                       TrapeziumSolver::solve}},
         {"triangle", {{"a", "b", "c", "A", "B", "C", "h", "S", "P"}, TriangleSolver::solve}},
         {"box", {{"a", "b", "h", "V", "S"}, reading<0, 1, 2, 3, 4>(RectangularPrismSolver::solve)}},
         {"cylinder", {{"r", "h", "V", "S"}, reading<1, 2, 0, 3>(CylinderSolver::solve)}},

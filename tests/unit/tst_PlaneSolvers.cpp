@@ -1,8 +1,8 @@
 #include "shapes2d/ParallelogramSolver.h"
-#include "shapes2d/PolygonNames.h"
-#include "shapes2d/PolygonSolver.h"
 #include "shapes2d/RectangleSolver.h"
-#include "shapes2d/TrapezoidSolver.h"
+#include "shapes2d/RegularPolygonNames.h"
+#include "shapes2d/RegularPolygonSolver.h"
+#include "shapes2d/TrapeziumSolver.h"
 #include "shapes2d/TriangleSolver.h"
 #include "support/SolverTable.h"
 
@@ -248,7 +248,7 @@ void trapezium()
     t.solves("15: zero reach gives a right angle", "a=10 c=7 H=3 B=45", "a c B H",
              "b=4.2426 d=3 A=90 D=90 S=25.5");
 
-    using Z = TrapezoidSolver;
+    using Z = TrapeziumSolver;
     t.refuses("nothing", "");
     t.refuses("a perimeter alone", "P=20");
     t.refuses("an area alone", "S=20");
@@ -300,7 +300,7 @@ void polygon()
     t.solves("no n: the graphic wins over a table value", "xs=9 gs=1", "gs", pentagonSide1);
     t.solves("a triangle", "n=3 xs=1", "n xs", "xangle=60 xA=0.4330 gangle=60");
 
-    const char* tooFew = PolygonSolver::tooFewSidesMessage;
+    const char* tooFew = RegularPolygonSolver::tooFewSidesMessage;
     t.refuses("nothing", "");
     t.refuses("n below 1 counts as nothing", "n=0.5");
     t.refuses("n alone", "n=6");
@@ -350,7 +350,7 @@ private slots:
     void namesPolygonsByNumberOfSides()
     {
         QFETCH(quint64, sides);
-        QTEST(PolygonNames::name(sides), "name");
+        QTEST(RegularPolygonNames::name(sides), "name");
     }
 };
 

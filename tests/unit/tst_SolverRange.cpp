@@ -1,4 +1,4 @@
-#include "shapes2d/TrapezoidSolver.h"
+#include "shapes2d/TrapeziumSolver.h"
 #include "support/SolverTable.h"
 
 #include <QTest>
@@ -67,9 +67,9 @@ QMap<QString, Subject> subjects()
     s["polygon"] = {"polygon",
                     sets({"n xs", "n xR", "n xr", "n xA", "n xP", "gs", "gR", "gr", "gA", "gP"})};
     s["trapezium"] = {"trapezium", {}};
-    for (const TrapezoidSolver::Case& c : TrapezoidSolver::cases()) {
+    for (const TrapeziumSolver::Case& c : TrapeziumSolver::cases()) {
         QStringList fields;
-        for (TrapezoidSolver::Field f : c.given)
+        for (TrapeziumSolver::Field f : c.given)
             fields << SolverTable::solver("trapezium").names[f];
         s["trapezium"].sweeps << fields;
     }

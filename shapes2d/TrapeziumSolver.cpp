@@ -1,4 +1,4 @@
-#include "shapes2d/TrapezoidSolver.h"
+#include "shapes2d/TrapeziumSolver.h"
 
 #include "core/Angles.h"
 #include "core/WideNumber.h"
@@ -8,8 +8,8 @@
 
 namespace {
 
-using Field = TrapezoidSolver::Field;
-using Family = TrapezoidSolver::Family;
+using Field = TrapeziumSolver::Field;
+using Family = TrapeziumSolver::Family;
 using Values = std::vector<double>;
 
 using Angles::cosDegrees;
@@ -96,7 +96,7 @@ double triangleOnBaseC(const Values& v, Field over)
 
 const char* legMessage(Field leg)
 {
-    return leg == Field::SideD ? TrapezoidSolver::sideDMessage : TrapezoidSolver::sideBMessage;
+    return leg == Field::SideD ? TrapeziumSolver::sideDMessage : TrapeziumSolver::sideBMessage;
 }
 
 // The roles the four given values of a case play.
@@ -106,7 +106,7 @@ struct Roles {
     std::vector<Field> angles;
 };
 
-Roles rolesOf(const TrapezoidSolver::Case& c)
+Roles rolesOf(const TrapeziumSolver::Case& c)
 {
     Roles roles;
     for (Field f : c.given) {
@@ -122,7 +122,7 @@ Roles rolesOf(const TrapezoidSolver::Case& c)
 
 } // namespace
 
-const std::vector<TrapezoidSolver::Case>& TrapezoidSolver::cases()
+const std::vector<TrapeziumSolver::Case>& TrapeziumSolver::cases()
 {
     static const std::vector<Case> table{
         {Family::F1, {SideA, SideD, AngleA, AngleB}},  // 1
@@ -161,7 +161,7 @@ const std::vector<TrapezoidSolver::Case>& TrapezoidSolver::cases()
     return table;
 }
 
-SolveOutcome TrapezoidSolver::solve(const std::vector<double>& in)
+SolveOutcome TrapeziumSolver::solve(const std::vector<double>& in)
 {
     bool anything = false;
     for (int f = SideA; f <= Area; ++f)

@@ -7,7 +7,7 @@
 // Solves a trapezium from four of its sides, angles and height: 32 cases in precedence,
 // computed by five families of formulas. Sides a (bottom) and c (top) are parallel; leg d
 // joins the corners of A and D, leg b those of B and C; A and B lie on base a.
-class TrapezoidSolver {
+class TrapeziumSolver {
 public:
     // Field order of the trapezium: the order its values are written and logged.
     enum Field {

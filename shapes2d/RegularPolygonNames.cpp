@@ -1,4 +1,4 @@
-#include "shapes2d/PolygonNames.h"
+#include "shapes2d/RegularPolygonNames.h"
 
 #include "core/Localization.h"
 
@@ -21,7 +21,7 @@ const char* const unitSuffixes[] = {"gon",         "kaihenagon",  "kaidigon",   
 
 } // namespace
 
-QString PolygonNames::name(quint64 sides)
+QString RegularPolygonNames::name(quint64 sides)
 {
     // Only these two are words of the language rather than Greek-built names.
     if (sides == 3)

@@ -9,7 +9,7 @@
 
 // Solves a regular polygon from its number of sides and one measure entered in the table
 // fields, or a regular pentagon from one measure entered in the graphic fields.
-class PolygonSolver {
+class RegularPolygonSolver {
 public:
     // Field order of the polygon: the table fields (number of sides first, name last),
     // then the graphic fields, which always show a pentagon.

@@ -1,4 +1,4 @@
-#include "shapes2d/PolygonSolver.h"
+#include "shapes2d/RegularPolygonSolver.h"
 
 #include "core/Angles.h"
 #include "core/WideNumber.h"
@@ -7,7 +7,7 @@
 
 namespace {
 
-using Field = PolygonSolver::Field;
+using Field = RegularPolygonSolver::Field;
 using Angles::pi;
 
 bool given(double value)
@@ -19,7 +19,7 @@ bool given(double value)
 enum Measure { SideM, RadiusAM, RadiusBM, AngleM, AreaM, PerimeterM };
 
 struct Regular {
-    double values[PolygonSolver::measureCount];
+    double values[RegularPolygonSolver::measureCount];
 };
 
 // Every measure of the polygon with n sides and half-angle theta (radians) from one given
@@ -81,7 +81,7 @@ std::optional<Measure> firstEntered(const std::vector<double>& in, const Field (
 
 } // namespace
 
-std::optional<quint64> PolygonSolver::wholeSides(double entered)
+std::optional<quint64> RegularPolygonSolver::wholeSides(double entered)
 {
     // 2^64: the first value an unsigned 64-bit count cannot hold.
     constexpr double countLimit = 18446744073709551616.0;
@@ -90,7 +90,7 @@ std::optional<quint64> PolygonSolver::wholeSides(double entered)
     return quint64(entered);
 }
 
-SolveOutcome PolygonSolver::solve(const std::vector<double>& in)
+SolveOutcome RegularPolygonSolver::solve(const std::vector<double>& in)
 {
     const double enteredSides = in[Sides];
     const std::optional<quint64> n = wholeSides(enteredSides);

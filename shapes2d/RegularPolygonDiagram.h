@@ -4,7 +4,7 @@
 
 // A regular pentagon, apex up, with its side, radius a (centre to a corner) and radius b
 // (centre to the middle of a side).
-class PolygonDiagram : public ShapeDiagram {
+class RegularPolygonDiagram : public ShapeDiagram {
     Q_OBJECT
 public:
     using ShapeDiagram::ShapeDiagram;

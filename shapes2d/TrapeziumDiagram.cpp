@@ -1,11 +1,11 @@
-#include "shapes2d/TrapezoidDiagram.h"
+#include "shapes2d/TrapeziumDiagram.h"
 
 #include "core/Localization.h"
 
 #include <QPainter>
 #include <QPolygonF>
 
-void TrapezoidDiagram::paintShape(QPainter& painter, const QRectF& box)
+void TrapeziumDiagram::paintShape(QPainter& painter, const QRectF& box)
 {
     const qreal top = box.top() + box.height() * 0.2;
     const qreal bottom = box.bottom() - box.height() * 0.2;

@@ -1,4 +1,4 @@
-#include "shapes2d/PolygonDiagram.h"
+#include "shapes2d/RegularPolygonDiagram.h"
 
 #include "core/Localization.h"
 
@@ -6,7 +6,7 @@
 #include <QPolygonF>
 #include <QtMath>
 
-void PolygonDiagram::paintShape(QPainter& painter, const QRectF& box)
+void RegularPolygonDiagram::paintShape(QPainter& painter, const QRectF& box)
 {
     const QPointF centre = box.center() + QPointF(0, box.height() * 0.05);
     const qreal radius = box.width() * 0.45;
