@@ -68,7 +68,6 @@ public:
     // Tape entries are made only while the tape drawer is stored as open.
     bool tapeDrawerOpen() const { return drawerState(Drawer::Tape) == DrawerSetting::Open; }
     TapeEdge tapeEdge() const;
-    QString tapeDrawerEdge() const { return tapeEdgeName(tapeEdge()); }
     void setTapeEdge(TapeEdge edge);
     GridFade gridFade() const;
     void setGridFade(GridFade fade);

@@ -1,46 +1,33 @@
-#include "support/TestHome.h"
+#include "widget/ShellTest.h"
 
-#include "app/AppInterface.h"
 #include "app/Controller.h"
 #include "app/GraphicsPanel.h"
 #include "app/MainWindow.h"
 #include "app/MyTabView.h"
-#include "app/PreferencesDialog.h"
 #include "core/Notices.h"
-#include "core/RecordingAlertPresenter.h"
-#include "core/ShapeCalculator.h"
 #include "core/SupportPaths.h"
 #include "core/TapeView.h"
-#include "core/TextField.h"
 #include "core/UserDefaults.h"
 #include "render/Render2DView.h"
 
-#include <QAction>
 #include <QDate>
 #include <QDir>
-#include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
-#include <QPushButton>
-#include <QScreen>
 #include <QTabBar>
 #include <QTest>
 
 #include <csignal>
-#include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 // Faults that used to lose or mix up tapes: switching shapes over a relaunch, files that
-// cannot be read or written, damaged settings, and input behind the preferences.
-class TapeIntegrityTest : public QObject {
+// cannot be read or written, and damaged settings.
+class TapeIntegrityTest : public ShellTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void theShownShapeAlwaysOwnsTheTape_data();
     void theShownShapeAlwaysOwnsTheTape();
     void anUnreadableTapeIsMovedAsideNeverOverwritten_data();
@@ -48,79 +35,19 @@ private slots:
     void aTapeThatCannotBeWrittenKeepsItsOldFile_data();
     void aTapeThatCannotBeWrittenKeepsItsOldFile();
     void supportFilesThatCannotBeWrittenAreReportedAndRetried();
-    void storedSizesOutOfRangeAreClampedToTheScreen();
-    void theWindowTakesNoInputWhileThePreferencesAreOpen();
 
 private:
-    void launch();
-    void relaunch();
-    MainWindow& window() { return m_interface->mainWindow(); }
-    // Types the values into the shape's calculator and clicks Calculate.
-    void calculate(const QString& shape, const QStringList& assignments);
-    static void clickTab(MyTabView* view, const QString& identifier);
-    static QByteArray bytes(const QString& path);
+    static bool setFolderWritable(const QString& path, bool writable);
     static QString tape(const QString& shape) { return SupportPaths::tapeFilePath(shape); }
-
-    std::unique_ptr<TestHome> m_home;
-    std::unique_ptr<AppInterface> m_interface;
-    RecordingAlertPresenter m_alerts;
 };
 
-void TapeIntegrityTest::init()
+bool TapeIntegrityTest::setFolderWritable(const QString& path, bool writable)
 {
-    m_home = std::make_unique<TestHome>();
-    AlertPresenter::setInstance(&m_alerts);
-    m_alerts.reset();
-    Notices::instance().reset();
-    launch();
-}
-
-void TapeIntegrityTest::cleanup()
-{
-    m_interface.reset();
-    AlertPresenter::setInstance(nullptr);
-    m_home.reset();
-}
-
-void TapeIntegrityTest::launch()
-{
-    m_interface = std::make_unique<AppInterface>();
-    m_interface->applicationDidFinishLaunching();
-    QVERIFY(QTest::qWaitForWindowExposed(&window()));
-}
-
-void TapeIntegrityTest::relaunch()
-{
-    m_interface->applicationWillTerminate();
-    m_interface.reset();
-    launch();
-}
-
-void TapeIntegrityTest::calculate(const QString& shape, const QStringList& assignments)
-{
-    ShapeCalculator* calculator = window().calculator(shape);
-    QVERIFY(calculator);
-    QTest::mouseClick(calculator->clearButton(), Qt::LeftButton);
-    for (const QString& assignment : assignments) {
-        const QStringList parts = assignment.split('=');
-        calculator->fieldByOutlet(parts.at(0))->setText(parts.at(1));
-    }
-    QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
-}
-
-void TapeIntegrityTest::clickTab(MyTabView* view, const QString& identifier)
-{
-    for (int i = 0; i < view->count(); ++i) {
-        if (view->identifier(i) == identifier)
-            QTest::mouseClick(view->tabBar(), Qt::LeftButton, Qt::NoModifier,
-                              view->tabBar()->tabRect(i).center());
-    }
-}
-
-QByteArray TapeIntegrityTest::bytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    // Permissions do not bind root; the immutable attribute does.
+    if (geteuid() == 0)
+        return QProcess::execute("chattr", {writable ? "-i" : "+i", path}) == 0;
+    const QFile::Permissions readable = QFile::ReadOwner | QFile::ExeOwner;
+    return QFile::setPermissions(path, writable ? readable | QFile::WriteOwner : readable);
 }
 
 void TapeIntegrityTest::theShownShapeAlwaysOwnsTheTape_data()
@@ -167,7 +94,7 @@ void TapeIntegrityTest::theShownShapeAlwaysOwnsTheTape()
     calculate(QStringLiteral("Cone"), {"radiusTextField=3", "HeigthHTextField=4"});
     if (!storedTopTab.isEmpty())
         UserDefaults().setString(DefaultsKeys::topTab, storedTopTab);
-    relaunch();
+    QVERIFY(relaunch());
 
     if (action.startsWith("click "))
         clickTab(action.endsWith("D") ? window().topTabView() : window().d3TabView(),
@@ -176,7 +103,7 @@ void TapeIntegrityTest::theShownShapeAlwaysOwnsTheTape()
         QTest::keyClick(window().topTabView()->tabBar(),
                         action.endsWith("left") ? Qt::Key_Left : Qt::Key_Right);
     else if (action.startsWith("open "))
-        m_interface->controller().openFile(tape(action.mid(5).section(' ', 0, 0)));
+        controller().openFile(tape(action.mid(5).section(' ', 0, 0)));
 
     QCOMPARE(window().selectedShape(), expected);
     QCOMPARE(window().changeLabelText()->text(), expected);
@@ -186,7 +113,7 @@ void TapeIntegrityTest::theShownShapeAlwaysOwnsTheTape()
              plane);
 
     calculate(expected, values);
-    QVERIFY(m_alerts.alerts().isEmpty());
+    QVERIFY(alerts().alerts().isEmpty());
     // The entry is on the shown shape's tape, in the view and in its file, and on no other.
     const QString entry = plane ? "Radius: 2" : "Height: 4";
     QVERIFY(window().tapeTextView()->toPlainText().contains(entry));
@@ -207,7 +134,7 @@ void TapeIntegrityTest::anUnreadableTapeIsMovedAsideNeverOverwritten()
 {
     QFETCH(QString, fault);
     const QString path = tape("Circle");
-    const QString elsewhere = m_home->path() + "/elsewhere.rtf";
+    const QString elsewhere = QDir::homePath() + "/elsewhere.rtf";
     const QByteArray outside = "{\\rtf1 not the program's own file}";
     {
         QFile file(elsewhere);
@@ -261,9 +188,9 @@ void TapeIntegrityTest::anUnreadableTapeIsMovedAsideNeverOverwritten()
     QCOMPARE(bytes(elsewhere), outside);
 
     // Clearing every tape clears the tapes, not what was set aside for the user.
-    m_alerts.setAnswer(AlertPresenter::AlternateButton);
+    alerts().setAnswer(AlertPresenter::AlternateButton);
     window().clearAllTapesAction()->trigger();
-    m_alerts.setAnswer(AlertPresenter::DefaultButton);
+    alerts().setAnswer(AlertPresenter::DefaultButton);
     QVERIFY(window().tapeTextView()->toPlainText().isEmpty());
     QVERIFY(QFileInfo(aside).exists() || QFileInfo(aside).isSymLink());
 }
@@ -273,6 +200,7 @@ void TapeIntegrityTest::aTapeThatCannotBeWrittenKeepsItsOldFile_data()
     QTest::addColumn<QString>("fault");
     QTest::newRow("the disk fills up") << "size limit";
     QTest::newRow("the tape was replaced by a link") << "link";
+    QTest::newRow("the tapes folder is read-only") << "read-only";
 }
 
 void TapeIntegrityTest::aTapeThatCannotBeWrittenKeepsItsOldFile()
@@ -284,13 +212,16 @@ void TapeIntegrityTest::aTapeThatCannotBeWrittenKeepsItsOldFile()
     const QByteArray before = bytes(path);
     QVERIFY(before.contains("Radius: 2"));
 
-    const QString elsewhere = m_home->path() + "/elsewhere.rtf";
+    const QString elsewhere = QDir::homePath() + "/elsewhere.rtf";
     rlimit saved{};
     QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
     if (fault == "link") {
         QVERIFY(QFile::copy(path, elsewhere));
         QVERIFY(QFile::remove(path));
         QVERIFY(QFile::link(elsewhere, path));
+    } else if (fault == "read-only") {
+        if (!setFolderWritable(SupportPaths::tapesFolder(), false))
+            QSKIP("this file system cannot make a folder read-only");
     } else {
         // Writes past a few bytes fail as on a full disk, but only once they leave the
         // save file's buffer: the case that a commit without a checked flush misses.
@@ -301,6 +232,8 @@ void TapeIntegrityTest::aTapeThatCannotBeWrittenKeepsItsOldFile()
     }
     calculate(QStringLiteral("Circle"), {"radiusTextField=3"});
     QCOMPARE(::setrlimit(RLIMIT_FSIZE, &saved), 0);
+    if (fault == "read-only")
+        QVERIFY(setFolderWritable(SupportPaths::tapesFolder(), true));
 
     QVERIFY(window().tapeTextView()->toPlainText().contains("Radius: 3"));
     QCOMPARE(Notices::instance().history().size(), 1);
@@ -311,66 +244,18 @@ void TapeIntegrityTest::aTapeThatCannotBeWrittenKeepsItsOldFile()
 
 void TapeIntegrityTest::supportFilesThatCannotBeWrittenAreReportedAndRetried()
 {
-    m_interface.reset();
-    m_home = std::make_unique<TestHome>();
+    startOverOnNewHome();
     const QString blocked = SupportPaths::metadataFolder() + "/Polymetra Circle";
     QVERIFY(QDir().mkpath(blocked)); // a folder where a file must go
-    launch();
+    QVERIFY(launch());
     QCOMPARE(Notices::instance().history().size(), 1);
     QVERIFY(Notices::instance().history().constFirst().contains(blocked));
     QVERIFY(UserDefaults().integerForKey(DefaultsKeys::metaVersion) < 200);
 
     QVERIFY(QDir(blocked).removeRecursively());
-    relaunch();
+    QVERIFY(relaunch());
     QVERIFY(QFileInfo(blocked).isFile());
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::metaVersion), 200);
-}
-
-void TapeIntegrityTest::storedSizesOutOfRangeAreClampedToTheScreen()
-{
-    UserDefaults defaults;
-    for (const QString& key : {DefaultsKeys::tapeDrawerWidth, DefaultsKeys::tapeDrawerHeight,
-                               DefaultsKeys::graphicsDrawerHeight})
-        defaults.setInteger(key, 2147483647);
-    defaults.setInteger(DefaultsKeys::drawerWidth, -5);
-    relaunch();
-    const QSize screen = window().screen()->availableGeometry().size();
-    QVERIFY(defaults.integerForKey(DefaultsKeys::tapeDrawerWidth) <= screen.width());
-    QVERIFY(defaults.integerForKey(DefaultsKeys::tapeDrawerHeight) <= screen.height());
-    // The left panels' widths and the bottom panel's height are the stored sizes.
-    for (QDockWidget* panel : {window().infoDrawer(), window().tapeDrawer()}) {
-        if (!panel->isHidden())
-            QVERIFY(panel->widget()->width() > 0 && panel->widget()->width() <= screen.width());
-    }
-    const int graphics = window().graphicsDrawer()->widget()->height();
-    QVERIFY(graphics > 0 && graphics <= screen.height());
-}
-
-void TapeIntegrityTest::theWindowTakesNoInputWhileThePreferencesAreOpen()
-{
-    window().selectShape(QStringLiteral("Circle"));
-    ShapeCalculator* circle = window().calculator(QStringLiteral("Circle"));
-    circle->fieldByOutlet("radiusTextField")->setText("2");
-    window().action(MainWindow::Action::Preferences)->trigger();
-    PreferencesDialog* preferences = m_interface->controller().preferencesSheet();
-    QVERIFY(preferences->isVisible());
-
-    // As after a click into the main window: Return and the menu shortcuts reach it.
-    window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-    circle->fieldByOutlet("radiusTextField")->setFocus();
-    QTest::keyClick(circle->fieldByOutlet("radiusTextField"), Qt::Key_Return);
-    QTest::keyClick(&window(), Qt::Key_K, Qt::ControlModifier);
-    QVERIFY(circle->calculateButton()->isEnabled());
-    QVERIFY(m_alerts.alerts().isEmpty());
-    QCOMPARE(m_alerts.beeps(), 0);
-
-    QTest::mouseClick(preferences->okButton(), Qt::LeftButton);
-    window().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window()));
-    circle->fieldByOutlet("radiusTextField")->setFocus();
-    QTest::keyClick(circle->fieldByOutlet("radiusTextField"), Qt::Key_Return);
-    QVERIFY(!circle->calculateButton()->isEnabled());
 }
 
 QTEST_MAIN(TapeIntegrityTest)
