@@ -2,53 +2,30 @@
 
 #include <QCoreApplication>
 #include <QSettings>
-#include <QTimer>
 
 namespace {
 
-// The one QSettings of the process. Each QSettings writes its file when it is destroyed,
-// so short-lived ones rewrote the file several times per launch; this one writes when the
-// event loop next runs after a change, and when closed (at the latest, as the
-// application object goes).
-struct Store {
-    QSettings* settings = nullptr;
-    bool writeQueued = false;
-    // Tells a queued write whether the store it was queued for is still the open one.
-    quint64 generation = 0;
-};
-
-Store& store()
+// The one QSettings of the process. Each QSettings writes its file when it goes, so
+// short-lived ones rewrote the file several times per launch; this one lives on and, as
+// any QSettings does, writes when the event loop next turns after a change, at sync() and
+// when it goes: at closeStore(), at the latest as the application object goes.
+QSettings*& store()
 {
-    static Store instance;
-    return instance;
+    static QSettings* settings = nullptr;
+    return settings;
 }
 
 QSettings& settings()
 {
-    Store& s = store();
-    if (!s.settings) {
-        s.settings = new QSettings(QStringLiteral("Polymetra"), QStringLiteral("Polymetra"));
+    QSettings*& s = store();
+    if (!s) {
+        s = new QSettings(QStringLiteral("Polymetra"), QStringLiteral("Polymetra"));
         if (QCoreApplication::instance()) {
             qRemovePostRoutine(&UserDefaults::closeStore);
             qAddPostRoutine(&UserDefaults::closeStore);
         }
     }
-    return *s.settings;
-}
-
-void changed()
-{
-    Store& s = store();
-    if (s.writeQueued || !QCoreApplication::instance())
-        return;
-    s.writeQueued = true;
-    QTimer::singleShot(0, QCoreApplication::instance(), [generation = s.generation] {
-        Store& current = store();
-        if (current.generation != generation || !current.settings)
-            return;
-        current.writeQueued = false;
-        current.settings->sync();
-    });
+    return *s;
 }
 
 const QString plane = QStringLiteral("2D");
@@ -100,19 +77,16 @@ bool UserDefaults::contains(const QString& key) const
 void UserDefaults::setInteger(const QString& key, int value)
 {
     settings().setValue(key, value);
-    changed();
 }
 
 void UserDefaults::setBool(const QString& key, bool value)
 {
     settings().setValue(key, value);
-    changed();
 }
 
 void UserDefaults::setString(const QString& key, const QString& value)
 {
     settings().setValue(key, value);
-    changed();
 }
 
 void UserDefaults::synchronize()
@@ -122,14 +96,9 @@ void UserDefaults::synchronize()
 
 void UserDefaults::closeStore()
 {
-    Store& s = store();
-    if (!s.settings)
-        return;
-    s.settings->sync();
-    delete s.settings;
-    s.settings = nullptr;
-    s.writeQueued = false;
-    ++s.generation;
+    QSettings*& s = store();
+    delete s;
+    s = nullptr;
 }
 
 int UserDefaults::decimalPlaces() const
