@@ -48,6 +48,8 @@ std::optional<ScenarioOptions> ScenarioOptions::parse(const QStringList& argumen
         QString value;
         if (argument == QLatin1String("--batch")) {
             options.batch = true;
+        } else if (argument == QLatin1String("--help")) {
+            options.help = true;
         } else if (argument == QLatin1String("--home")) {
             if (!takeValue(arguments, i, options.home, error))
                 return std::nullopt;
@@ -109,7 +111,7 @@ std::optional<ScenarioOptions> ScenarioOptions::parse(const QStringList& argumen
             options.assignments.emplace_back(argument.left(equals), argument.mid(equals + 1));
         }
     }
-    if (options.shape.isEmpty() && !options.batch) {
+    if (options.shape.isEmpty() && !options.batch && !options.help) {
         error = QStringLiteral("no shape given");
         return std::nullopt;
     }

@@ -3,6 +3,7 @@
 
 #include "ScenarioOptions.h"
 #include "ScenarioSession.h"
+#include "ScenarioSteps.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -19,6 +20,37 @@ QByteArray compact(const QJsonObject& object)
     return QJsonDocument(object).toJson(QJsonDocument::Compact);
 }
 
+const char* const usage = R"(Usage: polymetra-scenario [options] SHAPE [OUTLET=TEXT...]
+       polymetra-scenario --batch < SCENARIOS
+
+Drives the real main window through one scenario, on a home of its own, and prints
+what the user would see as one line of JSON. OUTLET=TEXT puts the text in the field as
+the program itself would, past the typing filter; then the steps run in order. In a
+batch, each line of SCENARIOS is a JSON array of such arguments; each report is
+one line of output, {"error": ...} for a line that cannot run.
+
+Options:
+  --home FOLDER         run on this home and keep it (default: a temporary one)
+  --decimals DIGIT      decimal places, 0 to 9 (default 2)
+  --separator CHAR      the decimal separator (default ".")
+  --steps STEP,STEP...  the steps (default: calculate); "\," is a comma in a step
+  --step STEP           one step, taken as it is; repeatable, after any --steps
+  --view WxH            sizes the figure views and adds their layout to the report
+  --screenshot FILE     saves the window as a PNG
+  --update-server URL   the server the update check asks instead of the built-in one
+  --batch               runs one scenario per line of standard input
+  --help                shows this text
+
+Steps:
+)";
+
+void printUsage()
+{
+    std::fputs(usage, stdout);
+    for (const ScenarioStep& step : ScenarioSteps::all())
+        std::printf("  %-28s %s\n", qPrintable(step.usage), qPrintable(step.description));
+}
+
 // Runs one scenario; on a usage error returns {"error": ...} and sets `failed`.
 QJsonObject runScenario(const QStringList& arguments, bool& failed)
 {
@@ -26,6 +58,8 @@ QJsonObject runScenario(const QStringList& arguments, bool& failed)
     auto options = ScenarioOptions::parse(arguments, error);
     if (options && options->batch)
         error = QStringLiteral("--batch is not allowed inside a batch");
+    if (options && options->help)
+        error = QStringLiteral("--help is not allowed inside a batch");
     if (error.isEmpty())
         error = ScenarioSession::validate(*options);
     failed = !error.isEmpty();
@@ -74,6 +108,10 @@ int main(int argc, char* argv[])
     QStringList arguments = QApplication::arguments().mid(1);
     QString error;
     const auto options = ScenarioOptions::parse(arguments, error);
+    if (options && options->help) {
+        printUsage();
+        return 0;
+    }
     if (options && options->batch)
         return runBatch();
 
