@@ -4,6 +4,7 @@
 #include "ScenarioOptions.h"
 #include "ScenarioSession.h"
 #include "ScenarioSteps.h"
+#include "TemplateHome.h"
 
 #include <QApplication>
 #include <QJsonArray>
@@ -52,7 +53,8 @@ void printUsage()
 }
 
 // Runs one scenario; on a usage error returns {"error": ...} and sets `failed`.
-QJsonObject runScenario(const QStringList& arguments, bool& failed)
+QJsonObject runScenario(const QStringList& arguments, bool& failed,
+                        const TemplateHome* seed = nullptr)
 {
     QString error;
     auto options = ScenarioOptions::parse(arguments, error);
@@ -65,12 +67,13 @@ QJsonObject runScenario(const QStringList& arguments, bool& failed)
     failed = !error.isEmpty();
     if (failed)
         return QJsonObject{{QStringLiteral("error"), error}};
-    ScenarioSession session(*options);
+    ScenarioSession session(*options, seed);
     return session.run();
 }
 
 int runBatch()
 {
+    const TemplateHome seed;
     QTextStream input(stdin);
     QString line;
     while (input.readLineInto(&line)) {
@@ -86,7 +89,7 @@ int runBatch()
             for (const QJsonValue& value : document.array())
                 arguments.append(value.toString());
             bool failed = false;
-            result = runScenario(arguments, failed);
+            result = runScenario(arguments, failed, &seed);
         }
         std::fputs(compact(result).constData(), stdout);
         std::fputc('\n', stdout);
