@@ -50,6 +50,15 @@ std::optional<ScenarioOptions> ScenarioOptions::parse(const QStringList& argumen
             options.batch = true;
         } else if (argument == QLatin1String("--help")) {
             options.help = true;
+        } else if (argument == QLatin1String("--jobs")) {
+            if (!takeValue(arguments, i, value, error))
+                return std::nullopt;
+            bool ok = false;
+            options.jobs = value.toInt(&ok);
+            if (!ok || options.jobs < 1) {
+                error = QStringLiteral("--jobs takes a number of workers, 1 or more");
+                return std::nullopt;
+            }
         } else if (argument == QLatin1String("--home")) {
             if (!takeValue(arguments, i, options.home, error))
                 return std::nullopt;

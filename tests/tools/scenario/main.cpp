@@ -1,6 +1,7 @@
 // polymetra-scenario: drives the real main window through one scenario (or a batch of
 // them) and prints what the user would see as JSON.
 
+#include "BatchWorkers.h"
 #include "ScenarioOptions.h"
 #include "ScenarioSession.h"
 #include "ScenarioSteps.h"
@@ -10,9 +11,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QTextStream>
+#include <QThread>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+
+#include <unistd.h>
 
 namespace {
 
@@ -40,6 +45,7 @@ Options:
   --screenshot FILE     saves the window as a PNG
   --update-server URL   the server the update check asks instead of the built-in one
   --batch               runs one scenario per line of standard input
+  --jobs N              worker processes for a batch (default: one per core)
   --help                shows this text
 
 Steps:
@@ -115,8 +121,18 @@ int main(int argc, char* argv[])
         printUsage();
         return 0;
     }
-    if (options && options->batch)
-        return runBatch();
+    if (options && options->batch) {
+        const int jobs =
+            options->jobs > 0 ? options->jobs : std::max(1, QThread::idealThreadCount());
+        if (jobs == 1)
+            return runBatch();
+        BatchWorkers workers({QApplication::applicationFilePath(), QStringLiteral("--batch"),
+                              QStringLiteral("--jobs"), QStringLiteral("1")},
+                             jobs);
+        if (!workers.start())
+            return runBatch(); // as one process, then
+        return workers.run(STDIN_FILENO, STDOUT_FILENO) ? 0 : 1;
+    }
 
     bool failed = false;
     const QJsonObject result = runScenario(arguments, failed);
