@@ -6,6 +6,7 @@
 #include "core/RecordingAlertPresenter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 
@@ -15,7 +16,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-TemplateHome::TemplateHome()
+namespace {
+
+// Where the homes go: into memory when the system has a file system there. The program
+// synchronises every file it writes with the disk, which on a disk busy with other work
+// takes longer than all the rest of a scenario.
+QString homesPattern()
+{
+    const QFileInfo memory(QStringLiteral("/dev/shm"));
+    const QString folder =
+        memory.isDir() && memory.isWritable() ? memory.filePath() : QDir::tempPath();
+    return folder + QStringLiteral("/polymetra-scenario-XXXXXX");
+}
+
+} // namespace
+
+TemplateHome::TemplateHome() : m_folder(homesPattern())
 {
     {
         const TestHome home(m_folder.path());
@@ -43,7 +59,7 @@ TemplateHome::TemplateHome()
 
 QString TemplateHome::copy() const
 {
-    QTemporaryDir made;
+    QTemporaryDir made(homesPattern());
     if (!made.isValid())
         return {};
     made.setAutoRemove(false);
