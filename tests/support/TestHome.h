@@ -11,8 +11,6 @@ class TestHome {
 public:
     explicit TestHome(const QString& folder = QString());
     ~TestHome();
-    TestHome(const TestHome&) = delete;
-    TestHome& operator=(const TestHome&) = delete;
 
     QString path() const { return m_path; }
 

@@ -1,6 +1,5 @@
 #include "widget/ShellTest.h"
 
-#include "app/AppInterface.h"
 #include "app/MainWindow.h"
 #include "app/MyTabView.h"
 #include "core/Notices.h"
@@ -12,9 +11,6 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTest>
-
-ShellTest::ShellTest() = default;
-ShellTest::~ShellTest() = default;
 
 void ShellTest::init()
 {
@@ -52,16 +48,6 @@ void ShellTest::startOverOnNewHome()
 {
     m_interface.reset();
     m_home = std::make_unique<TestHome>();
-}
-
-MainWindow& ShellTest::window()
-{
-    return m_interface->mainWindow();
-}
-
-Controller& ShellTest::controller()
-{
-    return m_interface->controller();
 }
 
 void ShellTest::clickTab(MyTabView* view, const QString& identifier)

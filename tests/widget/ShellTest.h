@@ -2,25 +2,19 @@
 
 #include "support/TestHome.h"
 
+#include "app/AppInterface.h"
 #include "core/RecordingAlertPresenter.h"
 
 #include <QObject>
 
 #include <memory>
 
-class AppInterface;
-class Controller;
-class MainWindow;
 class MyTabView;
 
 // The base of the shell's tests: before each test the whole program launches on a home
 // of its own, its alerts recorded instead of shown; after it, all of it goes.
 class ShellTest : public QObject {
     Q_OBJECT
-public:
-    ShellTest();
-    ~ShellTest() override;
-
 protected:
     // Launches as from the desktop; false if the window never showed.
     bool launch();
@@ -38,8 +32,8 @@ protected:
     // nothing has run yet.
     void startOverOnNewHome();
 
-    MainWindow& window();
-    Controller& controller();
+    MainWindow& window() { return m_interface->mainWindow(); }
+    Controller& controller() { return m_interface->controller(); }
     RecordingAlertPresenter& alerts() { return m_alerts; }
     // A click on the tab with the identifier, as a person makes it.
     static void clickTab(MyTabView* view, const QString& identifier);

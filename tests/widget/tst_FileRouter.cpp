@@ -17,24 +17,23 @@ private slots:
 void FileRouterTest::openingAFileSelectsItsShape_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("selected");
     QTest::addColumn<bool>("infoOpen");
+    QTest::addColumn<QString>("selected");
     QTest::addColumn<bool>("tapeOpen");
-    QTest::newRow("a tape file") << "/anywhere/Cone Tape"
-                                 << "Cone" << false << true;
-    QTest::newRow("a metadata file") << "/anywhere/Polymetra Trapezium"
-                                     << "Trapezium" << true << false;
-    QTest::newRow("the general metadata file is ignored") << "/anywhere/Polymetra"
-                                                          << "Ellipse" << false << false;
-    QTest::newRow("an unknown tape only opens the panel") << "/anywhere/Blob Tape"
-                                                          << "Ellipse" << false << true;
+    QTest::newRow("a tape file") << "/anywhere/Cone Tape" << false << "Cone" << true;
+    QTest::newRow("a metadata file")
+        << "/anywhere/Polymetra Trapezium" << true << "Trapezium" << false;
+    QTest::newRow("the general metadata file is ignored")
+        << "/anywhere/Polymetra" << false << "Ellipse" << false;
+    QTest::newRow("an unknown tape only opens the panel")
+        << "/anywhere/Blob Tape" << false << "Ellipse" << true;
 }
 
 void FileRouterTest::openingAFileSelectsItsShape()
 {
     QFETCH(QString, path);
-    QFETCH(QString, selected);
     QFETCH(bool, infoOpen);
+    QFETCH(QString, selected);
     QFETCH(bool, tapeOpen);
     window().infoDrawer()->hide();
     window().tapeDrawer()->hide();

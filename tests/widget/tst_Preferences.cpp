@@ -25,6 +25,7 @@ private slots:
     void theWindowTakesNoInputWhileThePreferencesAreOpen();
 
 private:
+    enum Closing { ByOk, ByCancel, ByEscape };
     PreferencesDialog* openSheet();
     // A check box takes clicks on its box and label only, not on its stretched width.
     static void clickBox(QCheckBox* box)
@@ -43,32 +44,20 @@ PreferencesDialog* PreferencesTest::openSheet()
 void PreferencesTest::choicesAreStoredOnOkOnlyButTheFadeActsAtOnce_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("closing");
-    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("closing");
+    QTest::addColumn<int>("stored");
     QTest::addColumn<QString>("shownForPi");
-    QTest::newRow("ok with four places") << "4"
-                                         << "ok"
-                                         << "4"
-                                         << "3.1416";
-    QTest::newRow("ok with an empty field stores zero") << ""
-                                                        << "ok"
-                                                        << "0"
-                                                        << "3";
-    QTest::newRow("cancel stores nothing") << "7"
-                                           << "cancel"
-                                           << "2"
-                                           << "3.14";
-    QTest::newRow("escape stores nothing") << "7"
-                                           << "escape"
-                                           << "2"
-                                           << "3.14";
+    QTest::newRow("ok with four places") << "4" << int(ByOk) << 4 << "3.1416";
+    QTest::newRow("ok with an empty field stores zero") << "" << int(ByOk) << 0 << "3";
+    QTest::newRow("cancel stores nothing") << "7" << int(ByCancel) << 2 << "3.14";
+    QTest::newRow("escape stores nothing") << "7" << int(ByEscape) << 2 << "3.14";
 }
 
 void PreferencesTest::choicesAreStoredOnOkOnlyButTheFadeActsAtOnce()
 {
     QFETCH(QString, typed);
-    QFETCH(QString, closing);
-    QFETCH(QString, stored);
+    QFETCH(int, closing);
+    QFETCH(int, stored);
     QFETCH(QString, shownForPi);
 
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::fade3DGridPreference), 0);
@@ -87,15 +76,15 @@ void PreferencesTest::choicesAreStoredOnOkOnlyButTheFadeActsAtOnce()
     QTest::keyClicks(sheet->decimalPlacesTextField(), typed);
     QCOMPARE(sheet->decimalPlacesStepper()->value(), typed.toInt());
     clickBox(sheet->autoClearTapesCheckbox());
-    if (closing == "escape")
+    if (closing == ByEscape)
         QTest::keyClick(sheet->decimalPlacesTextField(), Qt::Key_Escape);
     else
-        QTest::mouseClick(closing == "ok" ? sheet->okButton() : sheet->cancelButton(),
+        QTest::mouseClick(closing == ByOk ? sheet->okButton() : sheet->cancelButton(),
                           Qt::LeftButton);
 
     QVERIFY(!sheet->isVisible());
-    QCOMPARE(UserDefaults().stringForKey(DefaultsKeys::decimalPlaces), stored);
-    QCOMPARE(UserDefaults().boolForKey(DefaultsKeys::autoDeleteTapes), closing == "ok");
+    QCOMPARE(UserDefaults().stringForKey(DefaultsKeys::decimalPlaces), QString::number(stored));
+    QCOMPARE(UserDefaults().boolForKey(DefaultsKeys::autoDeleteTapes), closing == ByOk);
     QCOMPARE(NumberFormatter::shared().correctlyFormatTheString(3.14159265358979), shownForPi);
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::fade3DGridPreference), 1);
 }

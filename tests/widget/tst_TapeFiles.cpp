@@ -31,10 +31,6 @@ private:
         QVERIFY(relaunch());
         launched();
     }
-    void calculateCircleRadius(const QString& radius)
-    {
-        calculate(QStringLiteral("Circle"), {"radiusTextField=" + radius});
-    }
     static QString circleTape() { return SupportPaths::tapeFilePath(QStringLiteral("Circle")); }
 };
 
@@ -51,7 +47,7 @@ void TapeFilesTest::firstRunSeedsEveryTapeAndTheMetadata()
 
 void TapeFilesTest::aCalculationIsSavedAndShownAgainAfterARestart()
 {
-    calculateCircleRadius(QStringLiteral("10.000"));
+    calculate(QStringLiteral("Circle"), {"radiusTextField=10.000"});
     const QJsonArray before = TapeRuns::of(*window().tapeTextView()->document());
     const QByteArray saved = bytes(circleTape());
     QVERIFY(saved.contains("Radius: 10.000"));
@@ -85,7 +81,7 @@ void TapeFilesTest::aDeletedMetadataFileIsRecreatedAndOldOnesRefreshedOnce()
 
 void TapeFilesTest::clearingTheTapeWritesAnEmptyTapeEvenWithTheDrawerClosed()
 {
-    calculateCircleRadius(QStringLiteral("2"));
+    calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
     UserDefaults().setInteger(DefaultsKeys::tapeDrawerState, 2);
     QTest::mouseClick(window().tapePanel()->clearTapeButton(), Qt::LeftButton);
     const QByteArray empty = bytes(circleTape());

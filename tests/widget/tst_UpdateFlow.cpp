@@ -68,35 +68,36 @@ void UpdateFlowTest::eachOutcomeIsReported_data()
     QTest::addColumn<QString>("title");  // of the one alert; none when empty
     QTest::addColumn<QString>("opened"); // the page's path; none when empty
     const int later = AlertPresenter::OtherButton;
-    QTest::newRow("same version") << true << Reply::Version << local() << later << upToDate << "";
+    const int ok = AlertPresenter::DefaultButton;
+    const int more = AlertPresenter::AlternateButton;
+    const QString none;
+    QTest::newRow("same version") << true << Reply::Version << local() << later << upToDate << none;
     QTest::newRow("older version is offered too")
-        << true << Reply::Version << "0.9" << later << newer << "";
-    QTest::newRow("newer version") << true << Reply::Version << "99.0" << later << newer << "";
+        << true << Reply::Version << "0.9" << later << newer << none;
+    QTest::newRow("newer version") << true << Reply::Version << "99.0" << later << newer << none;
     QTest::newRow("OK opens the download page")
-        << true << Reply::Version << "99.0" << int(AlertPresenter::DefaultButton) << newer
-        << "/updatedownload.html";
+        << true << Reply::Version << "99.0" << ok << newer << "/updatedownload.html";
     QTest::newRow("tell me more opens the home page")
-        << true << Reply::Version << "99.0" << int(AlertPresenter::AlternateButton) << newer << "/";
-    QTest::newRow("not found") << true << Reply::NotFound << "" << later << offline << "";
-    QTest::newRow("malformed list") << true << Reply::Malformed << "" << later << offline << "";
-    QTest::newRow("key missing") << true << Reply::NoKey << "" << later << offline << "";
-    QTest::newRow("huge body") << true << Reply::Huge << "" << later << offline << "";
+        << true << Reply::Version << "99.0" << more << newer << "/";
+    QTest::newRow("not found") << true << Reply::NotFound << none << later << offline << none;
+    QTest::newRow("malformed list") << true << Reply::Malformed << none << later << offline << none;
+    QTest::newRow("key missing") << true << Reply::NoKey << none << later << offline << none;
+    QTest::newRow("huge body") << true << Reply::Huge << none << later << offline << none;
     QTest::newRow("no answer until the timeout")
-        << true << Reply::Silent << "" << later << offline << "";
-    QTest::newRow("redirect loop") << true << Reply::Loop << "" << later << offline << "";
+        << true << Reply::Silent << none << later << offline << none;
+    QTest::newRow("redirect loop") << true << Reply::Loop << none << later << offline << none;
     QTest::newRow("markup as the version")
-        << true << Reply::Version << markup << later << offline << "";
+        << true << Reply::Version << markup << later << offline << none;
     QTest::newRow("dripping past the deadline")
-        << true << Reply::Drip << "99.0" << later << offline << "";
-    QTest::newRow("silent, same version") << false << Reply::Version << local() << later << ""
-                                          << "";
-    QTest::newRow("silent, server error") << false << Reply::Error << "99.0" << later << ""
-                                          << "";
+        << true << Reply::Drip << "99.0" << later << offline << none;
+    QTest::newRow("silent, same version")
+        << false << Reply::Version << local() << later << none << none;
+    QTest::newRow("silent, server error")
+        << false << Reply::Error << "99.0" << later << none << none;
     QTest::newRow("silent, newer version")
-        << false << Reply::Version << "99.0" << later << newer << "";
+        << false << Reply::Version << "99.0" << later << newer << none;
     QTest::newRow("silent, markup as the version")
-        << false << Reply::Version << markup << later << ""
-        << "";
+        << false << Reply::Version << markup << later << none << none;
 }
 
 void UpdateFlowTest::eachOutcomeIsReported()
