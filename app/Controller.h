@@ -1,23 +1,26 @@
 #pragma once
 
+#include "core/UserDefaults.h"
+
 #include <QObject>
 #include <QUrl>
 
 #include <functional>
-#include <optional>
 
+class FileRouter;
 class MainWindow;
-class ModalInputGuard;
+class PanelState;
+class Preferences;
 class PreferencesDialog;
+class TapeHousekeeping;
 class UpdateCheckPanel;
 class UpdateChecker;
-class QDockWidget;
+class UpdateFlow;
 class QWidget;
 
-// The application's delegate. At launch it sets up the shared number format, the window
-// icon and the three panels from the stored defaults; during use it toggles the panels,
-// runs the preferences and opens files handed to the program; at termination it stores
-// the panels' states and sizes and clears the tapes when asked.
+// The application's delegate: launch and termination, and the menus' commands, each
+// handed to the part that keeps it (the panels, the preferences, the tapes, opened files,
+// the update check).
 class Controller : public QObject {
     Q_OBJECT
 public:
@@ -29,14 +32,11 @@ public:
     void applicationDidFinishLaunching();
     void applicationWillTerminate();
 
-    // Rebuilds the process-wide number format from "DecimalPlaces" and the locale.
-    static void rebuildFormat();
-
-    PreferencesDialog* preferencesSheet() const { return m_preferences; }
-    UpdateCheckPanel* checkPanel() const { return m_checkPanel; }
-    UpdateChecker& updateChecker() { return *m_updateChecker; }
+    PreferencesDialog* preferencesSheet() const;
+    UpdateCheckPanel* checkPanel() const;
+    UpdateChecker& updateChecker();
     // Where the browser is asked to go; tests replace it to see the URLs.
-    void setUrlOpener(std::function<void(const QUrl&)> opener) { m_openUrl = std::move(opener); }
+    void setUrlOpener(std::function<void(const QUrl&)> opener);
     // Enables or disables the update commands for the server that is set.
     void updateCheckAvailability();
 
@@ -48,7 +48,7 @@ public slots:
     void toggleInfoDrawer();
     void toggleTapeDrawer();
     void toggleGraphicsDrawer();
-    void switchTapeDrawer(int edgeTag);
+    void switchTapeDrawer(TapeEdge edge);
     void openPreferencesSheet();
     void okPreferencesSheet();
     void cancelPreferencesSheet();
@@ -64,23 +64,10 @@ public slots:
     void endUpdateYesSheet(int returnCode);
 
 private:
-    static bool isOpen(QDockWidget* drawer);
-    // A stored panel size: its default when unusable, never larger than the screen.
-    int storedSize(const QString& key, int fallback, Qt::Orientation orientation) const;
-    void openTapeAtEdge(const QString& edge);
-    void closeInfoIfSharingTheLeftEdge();
-    void setContentWidth(QDockWidget* drawer, int width);
-    void setContentHeight(QDockWidget* drawer, int height);
-    void setContentSize(QDockWidget* drawer, int size, Qt::Orientation orientation);
-    // Removes the tapes folder (if any) and has the empty tapes seeded again.
-    bool removeAllTapes();
-
-    void showNewVersionSheet(const QString& remoteVersion);
-
     MainWindow* m_mainWindow;
-    PreferencesDialog* m_preferences;
-    UpdateCheckPanel* m_checkPanel;
-    UpdateChecker* m_updateChecker;
-    std::function<void(const QUrl&)> m_openUrl;
-    ModalInputGuard* m_preferencesGuard;
+    PanelState* m_panels;
+    Preferences* m_preferences;
+    TapeHousekeeping* m_tapes;
+    FileRouter* m_files;
+    UpdateFlow* m_updates;
 };

@@ -2,6 +2,7 @@
 
 #include "app/GraphicsPanel.h"
 #include "app/MyTabView.h"
+#include "app/NavigationState.h"
 #include "app/ShapeCatalog.h"
 #include "app/TapePanel.h"
 #include "core/Localization.h"
@@ -27,7 +28,8 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), m_titleLabel(new QLabel), m_topTabView(new MyTabView),
       m_d2TabView(new MyTabView), m_d3TabView(new MyTabView),
       m_typingFilter(new TypingFilterDelegate(this)),
-      m_outlets(std::make_shared<MyTabView::Outlets>())
+      m_outlets(std::make_shared<MyTabView::Outlets>()),
+      m_navigation(std::make_shared<NavigationState>())
 {
     setWindowTitle(QStringLiteral("Polymetra"));
     setObjectName(QStringLiteral("mainWindow"));
@@ -66,8 +68,10 @@ MainWindow::MainWindow(QWidget* parent)
     outlets.changeDrawerText = m_infoText;
     outlets.changeLabelText = m_titleLabel;
     outlets.tapeTextView = tapeTextView();
-    for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView})
+    for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView}) {
         view->setOutlets(m_outlets);
+        view->setNavigation(m_navigation);
+    }
     auto* solidView = new Render3DView;
     std::map<QString, Render3DView::Solid> solids;
     for (const ShapeEntry& entry : ShapeCatalog::shapes()) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 class GraphicsPanel;
+class NavigationState;
 class QAction;
 class QDockWidget;
 class QLabel;
@@ -108,4 +109,5 @@ private:
     std::vector<ShapeCalculator*> m_calculators;
     std::vector<std::pair<Action, QAction*>> m_actions;
     std::shared_ptr<MyTabView::Outlets> m_outlets;
+    std::shared_ptr<NavigationState> m_navigation;
 };

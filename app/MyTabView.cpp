@@ -2,6 +2,7 @@
 
 #include "app/DockIcon.h"
 #include "app/GraphicsPanel.h"
+#include "app/NavigationState.h"
 #include "app/ShapeCatalog.h"
 #include "core/Localization.h"
 #include "core/NotificationHub.h"
@@ -16,9 +17,6 @@
 
 namespace {
 
-const QString top2D = QStringLiteral("2D");
-const QString top3D = QStringLiteral("3D");
-
 void loadInfoText(QTextEdit* view, const char* infoResource)
 {
     QFile file(QStringLiteral(":/%1.rtfd/TXT.rtf").arg(QLatin1String(infoResource)));
@@ -31,17 +29,19 @@ void loadInfoText(QTextEdit* view, const char* infoResource)
 MyTabView::MyTabView(QWidget* parent) : QTabWidget(parent)
 {
     connect(this, &QTabWidget::currentChanged, this, [this] {
-        if (!m_restoring)
+        if (m_outlets && m_navigation && !m_navigation->isRestoring())
             selectionChangedByUser();
     });
 }
 
 int MyTabView::addIdentifiedTab(QWidget* page, const QString& identifier, const QString& label)
 {
-    m_restoring = true;
+    // The first tab becomes the current one before it has its identifier.
+    std::optional<NavigationState::Restoring> restoring;
+    if (m_navigation)
+        restoring.emplace(*m_navigation);
     const int index = addTab(page, label);
     tabBar()->setTabData(index, identifier);
-    m_restoring = false;
     return index;
 }
 
@@ -72,14 +72,15 @@ void MyTabView::awakeFromNib()
 QString MyTabView::selectedShape() const
 {
     const Outlets& o = *m_outlets;
-    MyTabView* family = o.topTabView->selectedIdentifier() == top3D ? o.d3TabView : o.d2TabView;
+    MyTabView* family =
+        UserDefaults::topTabNamed(o.topTabView->selectedIdentifier()) == TopTab::Solid
+            ? o.d3TabView
+            : o.d2TabView;
     return family->selectedIdentifier();
 }
 
 void MyTabView::selectionChangedByUser()
 {
-    if (!m_outlets)
-        return;
     const Outlets& o = *m_outlets;
     if (this == o.topTabView) {
         const QString top = selectedIdentifier();
@@ -90,7 +91,7 @@ void MyTabView::selectionChangedByUser()
     // the window follows the shape now selected, and only when that shape changed: the
     // shape tab of a family that is not on top changes nothing on screen.
     const QString shape = selectedShape();
-    if (shape != o.shownShape)
+    if (shape != m_navigation->shownShape())
         loadShape(shape, true);
 }
 
@@ -99,8 +100,8 @@ void MyTabView::loadShape(const QString& shapeName, bool emptyInfoFirst)
     const ShapeEntry* entry = ShapeCatalog::find(shapeName);
     if (!entry)
         return;
-    Outlets& o = *m_outlets;
-    o.shownShape = shapeName;
+    const Outlets& o = *m_outlets;
+    m_navigation->setShownShape(shapeName);
     if (emptyInfoFirst && o.changeDrawerText)
         o.changeDrawerText->clear();
     loadInfoText(o.changeDrawerText, entry->infoResource);
@@ -110,8 +111,7 @@ void MyTabView::loadShape(const QString& shapeName, bool emptyInfoFirst)
     DockIcon::apply(shapeName);
 
     const bool plane = entry->dimension == ShapeCalculator::Dimension::Plane;
-    UserDefaults().setString(plane ? DefaultsKeys::bottomTab2D : DefaultsKeys::bottomTab3D,
-                             shapeName);
+    UserDefaults().setBottomTab(plane ? TopTab::Plane : TopTab::Solid, shapeName);
     NotificationHub& hub = NotificationHub::instance();
     if (plane)
         emit hub.calculateAndDraw2DFigures();
@@ -124,50 +124,46 @@ void MyTabView::swapFigureView(const QString& topIdentifier)
     const Outlets& o = *m_outlets;
     if (!o.graphicsLayoutView)
         return;
-    o.graphicsLayoutView->setFigureView(topIdentifier == top3D ? o.render3DView : o.render2DView);
+    const bool solid = UserDefaults::topTabNamed(topIdentifier) == TopTab::Solid;
+    o.graphicsLayoutView->setFigureView(solid ? o.render3DView : o.render2DView);
 }
 
 void MyTabView::initialSetUp()
 {
     const Outlets& o = *m_outlets;
     UserDefaults defaults;
-    QString top = defaults.stringForKey(DefaultsKeys::topTab);
-    const QString stored2D = defaults.stringForKey(DefaultsKeys::bottomTab2D);
-    const QString stored3D = defaults.stringForKey(DefaultsKeys::bottomTab3D);
+    const std::optional<TopTab> stored = defaults.topTab();
+    const QString stored2D = defaults.bottomTab(TopTab::Plane);
+    const QString stored3D = defaults.bottomTab(TopTab::Solid);
 
-    for (MyTabView* view : {o.topTabView, o.d2TabView, o.d3TabView})
-        view->m_restoring = true;
-
-    if (top != top2D && top != top3D) {
-        // A first run shows the default plane figure at once rather than an empty window;
-        // a value that names neither family is treated as missing, so that some shape's
-        // tape is always the one on show.
-        top = top2D;
-        defaults.setString(DefaultsKeys::topTab, top);
-    }
-    o.topTabView->selectIdentifier(top);
-    swapFigureView(top);
+    std::optional<NavigationState::Restoring> restoring(std::in_place, *m_navigation);
+    // A first run shows the default plane figure at once rather than an empty window; a
+    // value that names neither family is treated as missing, so that some shape's tape is
+    // always the one on show.
+    const TopTab top = stored.value_or(TopTab::Plane);
+    if (!stored)
+        defaults.setTopTab(top);
+    o.topTabView->selectIdentifier(UserDefaults::topTabName(top));
+    swapFigureView(UserDefaults::topTabName(top));
 
     // A stored shape that is not one of the family's (an older or edited settings file)
     // is replaced by the family's default, like a missing one.
-    const auto restore = [&defaults](MyTabView* family, const QString& key, const QString& stored,
+    const auto restore = [&defaults](MyTabView* family, TopTab tab, const QString& stored,
                                      ShapeCalculator::Dimension dimension) {
         if (!family->selectIdentifier(stored)) {
             const QString fallback = ShapeCatalog::defaultShape(dimension);
             family->selectIdentifier(fallback);
-            defaults.setString(key, fallback);
+            defaults.setBottomTab(tab, fallback);
         }
         return family->selectedIdentifier();
     };
-    const QString plane = restore(o.d2TabView, DefaultsKeys::bottomTab2D, stored2D,
-                                  ShapeCalculator::Dimension::Plane);
-    const QString solid = restore(o.d3TabView, DefaultsKeys::bottomTab3D, stored3D,
-                                  ShapeCalculator::Dimension::Solid);
+    const QString plane =
+        restore(o.d2TabView, TopTab::Plane, stored2D, ShapeCalculator::Dimension::Plane);
+    const QString solid =
+        restore(o.d3TabView, TopTab::Solid, stored3D, ShapeCalculator::Dimension::Solid);
+    restoring.reset();
 
-    for (MyTabView* view : {o.topTabView, o.d2TabView, o.d3TabView})
-        view->m_restoring = false;
-
-    loadShape(top == top2D ? plane : solid, false);
+    loadShape(top == TopTab::Plane ? plane : solid, false);
 }
 
 void MyTabView::clearTape()

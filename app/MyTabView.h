@@ -5,6 +5,7 @@
 #include <memory>
 
 class GraphicsPanel;
+class NavigationState;
 class QLabel;
 class QTextEdit;
 class TapeView;
@@ -26,13 +27,16 @@ public:
         QTextEdit* changeDrawerText = nullptr;
         QLabel* changeLabelText = nullptr;
         TapeView* tapeTextView = nullptr;
-        // The shape whose title, description, tape and icon are shown.
-        QString shownShape;
     };
 
     explicit MyTabView(QWidget* parent = nullptr);
 
     void setOutlets(std::shared_ptr<Outlets> outlets) { m_outlets = std::move(outlets); }
+    // The state the three views share; they follow the user's choices once it is set.
+    void setNavigation(std::shared_ptr<NavigationState> navigation)
+    {
+        m_navigation = std::move(navigation);
+    }
 
     // Adds a tab whose identifier (shape name, "2D" or "3D") differs from its label.
     int addIdentifiedTab(QWidget* page, const QString& identifier, const QString& label);
@@ -55,5 +59,5 @@ private:
     void swapFigureView(const QString& topIdentifier);
 
     std::shared_ptr<Outlets> m_outlets;
-    bool m_restoring = false;
+    std::shared_ptr<NavigationState> m_navigation;
 };

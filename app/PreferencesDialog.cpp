@@ -53,9 +53,11 @@ PreferencesDialog::PreferencesDialog(QWidget* parent)
 
     auto* edges = new QButtonGroup(this);
     edges->setObjectName(QStringLiteral("tapeDrawerEdgeMatrix"));
-    edges->addButton(m_bottom, BottomEdge);
-    edges->addButton(m_left, LeftEdge);
-    connect(edges, &QButtonGroup::idClicked, this, &PreferencesDialog::edgeChosen);
+    edges->addButton(m_bottom);
+    edges->addButton(m_left);
+    connect(edges, &QButtonGroup::buttonClicked, this, [this](QAbstractButton* button) {
+        emit edgeChosen(button == m_bottom ? TapeEdge::Bottom : TapeEdge::Left);
+    });
     connect(m_fade3DGrid, &QCheckBox::clicked, this, &PreferencesDialog::fadeToggled);
 
     auto* places = new QHBoxLayout;
@@ -78,26 +80,33 @@ PreferencesDialog::PreferencesDialog(QWidget* parent)
     m_ok = buttons->addButton(localized("OK"), QDialogButtonBox::AcceptRole);
     m_cancel = buttons->addButton(localized("Cancel"), QDialogButtonBox::RejectRole);
     m_ok->setDefault(true);
-    connect(m_ok, &QPushButton::clicked, this, &PreferencesDialog::okChosen);
-    connect(m_cancel, &QPushButton::clicked, this, &PreferencesDialog::cancelChosen);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
 }
 
-QRadioButton* PreferencesDialog::edgeButton(EdgeTag tag) const
+PreferencesValues PreferencesDialog::values() const
 {
-    return tag == BottomEdge ? m_bottom : m_left;
+    // An emptied field means no decimal places.
+    return {m_decimalPlaces->text().toInt(), m_autoClearTapes->isChecked(),
+            m_autoUpdate->isChecked(), m_fade3DGrid->isChecked(),
+            m_bottom->isChecked() ? TapeEdge::Bottom : TapeEdge::Left};
 }
 
-void PreferencesDialog::selectEdge(EdgeTag tag)
+void PreferencesDialog::setValues(const PreferencesValues& values)
 {
-    edgeButton(tag)->setChecked(true);
+    m_decimalPlaces->setText(QString::number(values.decimalPlaces));
+    m_stepper->setValue(values.decimalPlaces);
+    m_autoClearTapes->setChecked(values.autoDeleteTapes);
+    m_autoUpdate->setChecked(values.autoCheck);
+    m_fade3DGrid->setChecked(values.fade);
+    edgeButton(values.edge)->setChecked(true);
 }
 
-void PreferencesDialog::reject()
+QRadioButton* PreferencesDialog::edgeButton(TapeEdge edge) const
 {
-    // Escape and the window's close button cancel, like the Cancel button.
-    emit cancelChosen();
+    return edge == TapeEdge::Bottom ? m_bottom : m_left;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PreferencesValues.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -9,32 +11,28 @@ class TextField;
 
 // The preferences: decimal places (a one-digit field with a stepper kept equal to it),
 // clearing tapes at quit, checking for updates at launch, the tape panel's edge and the
-// fading of the 3D grid. The controller fills it, stores it and acts on its controls.
+// fading of the 3D grid. OK accepts and Cancel, Escape or the close button reject; the
+// edge and the fading act at once, as they are chosen.
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:
-    enum EdgeTag { BottomEdge = 1, LeftEdge = 2 };
-
     explicit PreferencesDialog(QWidget* parent = nullptr);
+
+    PreferencesValues values() const;
+    void setValues(const PreferencesValues& values);
 
     TextField* decimalPlacesTextField() const { return m_decimalPlaces; }
     QSpinBox* decimalPlacesStepper() const { return m_stepper; }
     QCheckBox* autoClearTapesCheckbox() const { return m_autoClearTapes; }
     QCheckBox* autoUpdateCheckbox() const { return m_autoUpdate; }
     QCheckBox* fade3DGridPreferenceCheckbox() const { return m_fade3DGrid; }
-    QRadioButton* edgeButton(EdgeTag tag) const;
-    void selectEdge(EdgeTag tag);
+    QRadioButton* edgeButton(TapeEdge edge) const;
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
 
 signals:
-    void edgeChosen(int tag);
-    void fadeToggled();
-    void okChosen();
-    void cancelChosen();
-
-protected:
-    void reject() override;
+    void edgeChosen(TapeEdge edge);
+    void fadeToggled(bool fade);
 
 private:
     TextField* m_decimalPlaces;

@@ -2,10 +2,11 @@
 #include "app/Controller.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
+#include "core/Localization.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QFileInfo>
-#include <QFileOpenEvent>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,44 +19,46 @@ bool hasDisplay()
            std::getenv("WAYLAND_DISPLAY");
 }
 
-// Files the desktop hands over while the program runs.
-class FileOpenFilter : public QObject {
-public:
-    explicit FileOpenFilter(Controller& controller) : m_controller(controller) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::FileOpen) {
-            m_controller.openFile(static_cast<QFileOpenEvent*>(event)->file());
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    Controller& m_controller;
-};
+// Handles --help and --version (printing and exiting) and rejects unknown options;
+// returns the files to open, as absolute paths.
+QStringList filesToOpen(const QCoreApplication& application)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        localized("A geometry calculator for plane figures and solids."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(
+        localized("files"),
+        localized("Tape files (\"Cone Tape\") or shape files (\"Polymetra Cone\") to open."),
+        localized("[files...]"));
+    parser.process(application);
+    QStringList paths;
+    for (const QString& argument : parser.positionalArguments())
+        paths.append(QFileInfo(argument).absoluteFilePath());
+    return paths;
+}
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (!hasDisplay()) {
-        std::fputs("polymetra: no display found. Start it from a desktop session, or set "
-                   "DISPLAY (X11) or WAYLAND_DISPLAY.\n",
-                   stderr);
-        return 1;
-    }
-    QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Polymetra"));
     QApplication::setApplicationName(QStringLiteral("Polymetra"));
     QApplication::setApplicationVersion(QStringLiteral(POLYMETRA_VERSION));
+    if (!hasDisplay()) {
+        // Help and version need no display.
+        const QCoreApplication console(argc, argv);
+        filesToOpen(console);
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(localized("polymetra: no display found. Start it from a "
+                                          "desktop session, or set DISPLAY (X11) or "
+                                          "WAYLAND_DISPLAY.")));
+        return 1;
+    }
+    QApplication application(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("org.polymetra.Polymetra"));
-
-    QStringList paths;
-    for (const QString& argument : QApplication::arguments().mid(1))
-        paths.append(QFileInfo(argument).absoluteFilePath());
+    const QStringList paths = filesToOpen(application);
 
     SingleInstance instance;
     if (instance.handOverOrListen(paths))
@@ -63,8 +66,6 @@ int main(int argc, char* argv[])
 
     AppInterface interface;
     Controller& controller = interface.controller();
-    FileOpenFilter fileOpenFilter(controller);
-    application.installEventFilter(&fileOpenFilter);
     QObject::connect(&instance, &SingleInstance::filesReceived, &controller,
                      [&controller](const QStringList& received) {
                          for (const QString& path : received)

@@ -1,7 +1,8 @@
 #pragma once
 
-#include <QSettings>
 #include <QString>
+
+#include <optional>
 
 // Every user-defaults key of the program, with its type and its default, in one place.
 // A missing key reads 0, false or an empty string; the typed accessors below apply the
@@ -32,11 +33,20 @@ inline const QString gridXYZAxes = QStringLiteral("3DGridxyzAxes");
 
 // Drawer states as stored: 1 open, 2 closed (0: missing, or the tape closed by its toggle).
 enum class DrawerSetting { Missing = 0, Open = 1, Closed = 2 };
+enum class Drawer { Info, Tape, Graphics };
+// "Fade3DGridPreference": 0 until the preferences were first opened, then 1 off, 2 on; the
+// preferences show any other value as on.
+enum class GridFade { Unset = 0, Off = 1, On = 2 };
+// "TopTab": "2D" or "3D".
+enum class TopTab { Plane, Solid };
+// "TapeDrawerEdge": "Bottom", or "Left" (also for a missing or unknown value).
+enum class TapeEdge { Left, Bottom };
 
+// A handle on the program's settings. Every handle reads and writes one process-wide
+// store, so a change is seen at once everywhere; the file is written once per batch of
+// changes (when the event loop next runs), at synchronize() and when the store is closed.
 class UserDefaults {
 public:
-    UserDefaults();
-
     int integerForKey(const QString& key) const;
     bool boolForKey(const QString& key) const;
     QString stringForKey(const QString& key) const;
@@ -46,12 +56,30 @@ public:
     void setString(const QString& key, const QString& value);
     void synchronize();
 
+    // Writes what is pending and forgets the store; the next access reads the settings
+    // file again. For a new settings location (QSettings::setPath), as tests make.
+    static void closeStore();
+
     // "DecimalPlaces": one digit 0 to 9; "2" when missing or unusable.
     int decimalPlaces() const;
+    void setDecimalPlaces(int places);
+    DrawerSetting drawerState(Drawer drawer) const;
+    void setDrawerState(Drawer drawer, DrawerSetting state);
     // Tape entries are made only while the tape drawer is stored as open.
-    bool tapeDrawerOpen() const { return integerForKey(DefaultsKeys::tapeDrawerState) == 1; }
-    QString tapeDrawerEdge() const;
+    bool tapeDrawerOpen() const { return drawerState(Drawer::Tape) == DrawerSetting::Open; }
+    TapeEdge tapeEdge() const;
+    void setTapeEdge(TapeEdge edge);
+    GridFade gridFade() const;
+    void setGridFade(GridFade fade);
+    // Nothing for a missing value or one that names neither family.
+    std::optional<TopTab> topTab() const;
+    void setTopTab(TopTab tab);
+    // The shape last selected in a family ("2DBottomTab", "3DBottomTab").
+    QString bottomTab(TopTab family) const;
+    void setBottomTab(TopTab family, const QString& shapeName);
 
-private:
-    QSettings m_settings;
+    // How TopTab and TapeDrawerEdge are written in the settings file.
+    static QString topTabName(TopTab tab);
+    static std::optional<TopTab> topTabNamed(const QString& name);
+    static QString tapeEdgeName(TapeEdge edge);
 };

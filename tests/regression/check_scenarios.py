@@ -14,7 +14,7 @@ import subprocess
 import sys
 
 HERE = pathlib.Path(__file__).parent
-TEMPORARY = re.compile(r"/tmp/[^/\s]+")
+TEMPORARY = re.compile(r"(?:/tmp|/dev/shm)/[^/\s]+")
 
 
 def normalised(report):

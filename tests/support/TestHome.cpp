@@ -1,5 +1,7 @@
 #include "support/TestHome.h"
 
+#include "core/UserDefaults.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -17,6 +19,14 @@ TestHome::TestHome(const QString& folder) : m_path(folder)
     qputenv("HOME", QFile::encodeName(m_path));
     qputenv("XDG_DATA_HOME", QFile::encodeName(data));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+    // The settings of an earlier home are written there, and this home's are read afresh.
+    UserDefaults::closeStore();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config);
+}
+
+TestHome::~TestHome()
+{
+    // Written before the folder goes, never into a folder made anew afterwards.
+    UserDefaults::closeStore();
 }

@@ -10,6 +10,7 @@
 class TestHome {
 public:
     explicit TestHome(const QString& folder = QString());
+    ~TestHome();
 
     QString path() const { return m_path; }
 

@@ -1,80 +1,36 @@
-#include "support/AppFixture.h"
+#include "widget/ShellTest.h"
 
-#include "app/Controller.h"
 #include "app/GraphicsPanel.h"
 #include "app/MainWindow.h"
 #include "app/MyTabView.h"
-#include "app/PreferencesDialog.h"
 #include "app/ShapeCatalog.h"
 #include "app/SingleInstance.h"
 #include "core/NotificationHub.h"
-#include "core/NumberFormatter.h"
 #include "core/SupportPaths.h"
 #include "core/TapeView.h"
-#include "core/TextField.h"
 #include "core/UserDefaults.h"
 
-#include <QApplication>
-#include <QCheckBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTabBar>
 #include <QTest>
 #include <QTextEdit>
 
-#include <memory>
-
-// Navigation, panels, preferences and opened files, through the real window.
-class ApplicationShellTest : public QObject {
+// Launch and navigation through the real window, and the hand-over to a running program.
+class ApplicationShellTest : public ShellTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void aFirstLaunchShowsTheDefaultShapeWithEveryPanelOpen();
     void clickingATabLoadsItsShapeOnce();
     void clickingTheSelectedTabChangesNothing();
     void everyShapeShowsItsDescriptionAndPicture();
     void theStoredSelectionIsRestoredAtLaunch();
-    void theInfoPanelAndALeftTapeNeverShareTheEdge();
-    void closingTheTapeStopsTapeEntriesUntilItReopens();
-    void theTapeCanMoveToTheBottomEdge();
-    void preferencesAreStoredOnOkOnly_data();
-    void preferencesAreStoredOnOkOnly();
-    void theFadePreferenceActsAtOnce();
-    void openingAFileSelectsItsShape_data();
-    void openingAFileSelectsItsShape();
     void aSecondLaunchHandsItsFilesToTheFirst();
-    void panelStatesAndSizesSurviveARestart();
-    void panelSizesSurviveARestart();
-
-private:
-    MainWindow& window() { return m_app->window(); }
-    Controller& controller() { return m_app->controller(); }
-    // A check box takes clicks on its box and label only, not on its stretched width.
-    static void clickBox(QCheckBox* box)
-    {
-        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
-    }
-
-    std::unique_ptr<AppFixture> m_app;
 };
-
-void ApplicationShellTest::init()
-{
-    m_app = std::make_unique<AppFixture>();
-}
-
-void ApplicationShellTest::cleanup()
-{
-    m_app.reset();
-}
 
 void ApplicationShellTest::aFirstLaunchShowsTheDefaultShapeWithEveryPanelOpen()
 {
@@ -100,8 +56,8 @@ void ApplicationShellTest::clickingATabLoadsItsShapeOnce()
 {
     QWidget* planeView = window().graphicsPanel()->figureView();
     QSignalSpy drawn3D(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures);
-    AppFixture::clickTab(window().topTabView(), "3D");
-    AppFixture::clickTab(window().d3TabView(), "Cone");
+    clickTab(window().topTabView(), "3D");
+    clickTab(window().d3TabView(), "Cone");
 
     const UserDefaults defaults;
     QCOMPARE(window().selectedShape(), QString("Cone"));
@@ -112,16 +68,16 @@ void ApplicationShellTest::clickingATabLoadsItsShapeOnce()
     // Once for the family's default solid, once for the cone.
     QCOMPARE(drawn3D.count(), 2);
 
-    AppFixture::clickTab(window().topTabView(), "2D");
+    clickTab(window().topTabView(), "2D");
     QCOMPARE(window().graphicsPanel()->figureView(), planeView);
     QCOMPARE(window().selectedShape(), QString("Ellipse"));
 }
 
 void ApplicationShellTest::clickingTheSelectedTabChangesNothing()
 {
-    AppFixture::clickTab(window().d2TabView(), "Circle");
+    clickTab(window().d2TabView(), "Circle");
     QSignalSpy drawn(&NotificationHub::instance(), &NotificationHub::calculateAndDraw2DFigures);
-    AppFixture::clickTab(window().d2TabView(), "Circle");
+    clickTab(window().d2TabView(), "Circle");
     QTest::mouseDClick(window().d2TabView()->tabBar(), Qt::LeftButton, Qt::NoModifier,
                        window().d2TabView()->tabBar()->tabRect(1).center());
     QCOMPARE(drawn.count(), 0);
@@ -132,8 +88,8 @@ void ApplicationShellTest::everyShapeShowsItsDescriptionAndPicture()
     for (const ShapeEntry& shape : ShapeCatalog::shapes()) {
         const QString name = QString::fromLatin1(shape.name);
         MyTabView* family = window().tabViewFor(shape.dimension);
-        AppFixture::clickTab(window().topTabView(), family == window().d2TabView() ? "2D" : "3D");
-        AppFixture::clickTab(family, name);
+        clickTab(window().topTabView(), family == window().d2TabView() ? "2D" : "3D");
+        clickTab(family, name);
         QCOMPARE(window().selectedShape(), name);
         const QString info = window().changeDrawerText()->toPlainText();
         QVERIFY2(info.startsWith(name + "\n"), qPrintable(name));
@@ -146,149 +102,22 @@ void ApplicationShellTest::everyShapeShowsItsDescriptionAndPicture()
 
 void ApplicationShellTest::theStoredSelectionIsRestoredAtLaunch()
 {
-    UserDefaults defaults;
-    defaults.setString(DefaultsKeys::topTab, "3D");
-    defaults.setString(DefaultsKeys::bottomTab3D, "Sphere");
-    defaults.setString(DefaultsKeys::bottomTab2D, "Triangle");
-    m_app->relaunch();
+    // A settings file as earlier versions wrote it, read afresh.
+    quit();
+    UserDefaults::closeStore();
+    const QString path = QDir::homePath() + "/.config/Polymetra/Polymetra.conf";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[General]\n2DBottomTab=Triangle\n3DBottomTab=Sphere\nTopTab=3D\n"
+               "App%20Version=200\nDrawerState=2\n");
+    file.close();
+    QVERIFY(launch());
     QCOMPARE(window().selectedShape(), QString("Sphere"));
     QCOMPARE(window().changeLabelText()->text(), QString("Sphere"));
     QCOMPARE(window().d2TabView()->selectedIdentifier(), QString("Triangle"));
-}
-
-void ApplicationShellTest::theInfoPanelAndALeftTapeNeverShareTheEdge()
-{
-    controller().toggleInfoDrawer(); // closes it
     QVERIFY(window().infoDrawer()->isHidden());
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::drawerState), 2);
-
-    controller().toggleInfoDrawer(); // opens it, so the left tape goes
-    QVERIFY(!window().infoDrawer()->isHidden());
-    QVERIFY(window().tapeDrawer()->isHidden());
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::tapeDrawerState), 2);
-
-    controller().toggleTapeDrawer(); // the tape comes back and the info panel goes
-    QVERIFY(!window().tapeDrawer()->isHidden());
-    QVERIFY(window().infoDrawer()->isHidden());
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::drawerState), 2);
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::tapeDrawerState), 1);
-}
-
-void ApplicationShellTest::closingTheTapeStopsTapeEntriesUntilItReopens()
-{
-    window().selectShape("Circle");
-    ShapeCalculator* circle = window().calculator("Circle");
-    controller().toggleTapeDrawer();
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::tapeDrawerState), 0);
-    circle->fieldByOutlet("radiusTextField")->setText("1");
-    QTest::mouseClick(circle->calculateButton(), Qt::LeftButton);
-    QVERIFY(window().tapeTextView()->toPlainText().isEmpty());
-
-    QTest::mouseClick(circle->clearButton(), Qt::LeftButton);
-    controller().toggleTapeDrawer();
-    circle->fieldByOutlet("radiusTextField")->setText("1");
-    QTest::mouseClick(circle->calculateButton(), Qt::LeftButton);
-    QVERIFY(window().tapeTextView()->toPlainText().contains("Radius: 1"));
-}
-
-void ApplicationShellTest::theTapeCanMoveToTheBottomEdge()
-{
-    controller().openPreferencesSheet();
-    QVERIFY(QTest::qWaitForWindowExposed(controller().preferencesSheet()));
-    QTest::mouseClick(controller().preferencesSheet()->edgeButton(PreferencesDialog::BottomEdge),
-                      Qt::LeftButton);
-    QCOMPARE(window().dockWidgetArea(window().tapeDrawer()), Qt::BottomDockWidgetArea);
-    QVERIFY(!window().tapeDrawer()->isHidden());
-    QCOMPARE(UserDefaults().stringForKey(DefaultsKeys::tapeDrawerEdge), QString("Bottom"));
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::tapeDrawerState), 1);
-    // At the bottom the tape no longer competes with the info panel.
-    controller().toggleInfoDrawer();
-    controller().toggleInfoDrawer();
-    QVERIFY(!window().tapeDrawer()->isHidden());
-}
-
-void ApplicationShellTest::preferencesAreStoredOnOkOnly_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("shownForPi");
-    QTest::newRow("ok with four places") << "4" << true << "4"
-                                         << "3.1416";
-    QTest::newRow("ok with an empty field stores zero") << "" << true << "0"
-                                                        << "3";
-    QTest::newRow("cancel stores nothing") << "7" << false << "2"
-                                           << "3.14";
-}
-
-void ApplicationShellTest::preferencesAreStoredOnOkOnly()
-{
-    QFETCH(QString, typed);
-    QFETCH(bool, ok);
-    QFETCH(QString, stored);
-    QFETCH(QString, shownForPi);
-
-    controller().openPreferencesSheet();
-    PreferencesDialog* sheet = controller().preferencesSheet();
-    QVERIFY(QTest::qWaitForWindowExposed(sheet));
-    QCOMPARE(sheet->decimalPlacesTextField()->text(), QString("2"));
-    sheet->decimalPlacesTextField()->selectAll();
-    QTest::keyClick(sheet->decimalPlacesTextField(), Qt::Key_Backspace);
-    QTest::keyClicks(sheet->decimalPlacesTextField(), typed);
-    QCOMPARE(sheet->decimalPlacesStepper()->value(), typed.toInt());
-    clickBox(sheet->autoClearTapesCheckbox());
-    QTest::mouseClick(ok ? sheet->okButton() : sheet->cancelButton(), Qt::LeftButton);
-
-    QVERIFY(!sheet->isVisible());
-    QCOMPARE(UserDefaults().stringForKey(DefaultsKeys::decimalPlaces), stored);
-    QCOMPARE(UserDefaults().boolForKey(DefaultsKeys::autoDeleteTapes), ok);
-    QCOMPARE(NumberFormatter::shared().correctlyFormatTheString(3.14159265358979), shownForPi);
-}
-
-void ApplicationShellTest::theFadePreferenceActsAtOnce()
-{
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::fade3DGridPreference), 0);
-    controller().openPreferencesSheet();
-    QVERIFY(QTest::qWaitForWindowExposed(controller().preferencesSheet()));
-    QCheckBox* fade = controller().preferencesSheet()->fade3DGridPreferenceCheckbox();
-    QVERIFY(fade->isChecked());
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::fade3DGridPreference), 2);
-    QSignalSpy drawn(&NotificationHub::instance(), &NotificationHub::calculateAndDraw3DFigures);
-    clickBox(fade);
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::fade3DGridPreference), 1);
-    QCOMPARE(drawn.count(), 1);
-    QTest::mouseClick(controller().preferencesSheet()->cancelButton(), Qt::LeftButton);
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::fade3DGridPreference), 1);
-}
-
-void ApplicationShellTest::openingAFileSelectsItsShape_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<bool>("infoOpen");
-    QTest::addColumn<bool>("tapeOpen");
-    QTest::newRow("a tape file") << "/anywhere/Cone Tape"
-                                 << "Cone" << false << true;
-    QTest::newRow("a metadata file") << "/anywhere/Polymetra Trapezium"
-                                     << "Trapezium" << true << false;
-    QTest::newRow("the general metadata file is ignored") << "/anywhere/Polymetra"
-                                                          << "Ellipse" << false << false;
-    QTest::newRow("an unknown tape only opens the panel") << "/anywhere/Blob Tape"
-                                                          << "Ellipse" << false << true;
-}
-
-void ApplicationShellTest::openingAFileSelectsItsShape()
-{
-    QFETCH(QString, path);
-    QFETCH(QString, selected);
-    QFETCH(bool, infoOpen);
-    QFETCH(bool, tapeOpen);
-    window().infoDrawer()->hide();
-    window().tapeDrawer()->hide();
-    controller().openFile(path);
-    QCOMPARE(window().selectedShape(), selected);
-    QCOMPARE(!window().infoDrawer()->isHidden(), infoOpen);
-    QCOMPARE(!window().tapeDrawer()->isHidden(), tapeOpen);
+    // What the launch stored reaches the file as soon as the event loop has turned.
+    QVERIFY(bytes(path).contains("DecimalPlaces=2\n"));
 }
 
 void ApplicationShellTest::aSecondLaunchHandsItsFilesToTheFirst()
@@ -302,39 +131,6 @@ void ApplicationShellTest::aSecondLaunchHandsItsFilesToTheFirst()
     QVERIFY(second.handOverOrListen({"/tmp/Cone Tape"}));
     QVERIFY(received.wait(2000));
     QCOMPARE(received.first().first().toStringList(), QStringList{"/tmp/Cone Tape"});
-}
-
-void ApplicationShellTest::panelStatesAndSizesSurviveARestart()
-{
-    controller().toggleGraphicsDrawer();
-    controller().toggleTapeDrawer();
-    m_app->relaunch();
-    QVERIFY(window().graphicsDrawer()->isHidden());
-    QVERIFY(window().tapeDrawer()->isHidden());
-    QVERIFY(!window().infoDrawer()->isHidden());
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::tapeDrawerState), 2);
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::graphicsDrawerState), 2);
-}
-
-void ApplicationShellTest::panelSizesSurviveARestart()
-{
-    m_app->terminate();
-    UserDefaults defaults;
-    // Panels on one edge share its depth, so the tape sits at the bottom with the graphics.
-    defaults.setString(DefaultsKeys::tapeDrawerEdge, "Bottom");
-    defaults.setInteger(DefaultsKeys::tapeDrawerHeight, 200);
-    defaults.setInteger(DefaultsKeys::graphicsDrawerHeight, 200);
-    defaults.setInteger(DefaultsKeys::drawerWidth, 240);
-    m_app->launch();
-    QTRY_COMPARE(window().graphicsDrawer()->widget()->height(), 200);
-    QTRY_COMPARE(window().infoDrawer()->widget()->width(), 240);
-    // The user drags the panel smaller; the next launch restores that size.
-    window().resizeDocks({window().graphicsDrawer()}, {170}, Qt::Vertical);
-    QTRY_VERIFY(window().graphicsDrawer()->widget()->height() < 200);
-    const int resized = window().graphicsDrawer()->widget()->height();
-    m_app->relaunch();
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::graphicsDrawerHeight), resized);
-    QTRY_COMPARE(window().graphicsDrawer()->widget()->height(), resized);
 }
 
 QTEST_MAIN(ApplicationShellTest)

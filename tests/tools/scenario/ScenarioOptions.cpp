@@ -48,6 +48,17 @@ std::optional<ScenarioOptions> ScenarioOptions::parse(const QStringList& argumen
         QString value;
         if (argument == QLatin1String("--batch")) {
             options.batch = true;
+        } else if (argument == QLatin1String("--help")) {
+            options.help = true;
+        } else if (argument == QLatin1String("--jobs")) {
+            if (!takeValue(arguments, i, value, error))
+                return std::nullopt;
+            bool ok = false;
+            options.jobs = value.toInt(&ok);
+            if (!ok || options.jobs < 1) {
+                error = QStringLiteral("--jobs takes a number of workers, 1 or more");
+                return std::nullopt;
+            }
         } else if (argument == QLatin1String("--home")) {
             if (!takeValue(arguments, i, options.home, error))
                 return std::nullopt;
@@ -109,7 +120,7 @@ std::optional<ScenarioOptions> ScenarioOptions::parse(const QStringList& argumen
             options.assignments.emplace_back(argument.left(equals), argument.mid(equals + 1));
         }
     }
-    if (options.shape.isEmpty() && !options.batch) {
+    if (options.shape.isEmpty() && !options.batch && !options.help) {
         error = QStringLiteral("no shape given");
         return std::nullopt;
     }

@@ -17,6 +17,8 @@ struct ScenarioOptions {
     QString screenshot;
     QString updateServer; // overrides the build's update server (a test server, say)
     bool batch = false;
+    int jobs = 0; // worker processes for a batch; 0: one per core
+    bool help = false;
     QString shape;
     std::vector<std::pair<QString, QString>> assignments; // OUTLET=TEXT
 

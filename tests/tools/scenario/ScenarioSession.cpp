@@ -1,6 +1,7 @@
 #include "ScenarioSession.h"
 
 #include "ScenarioSteps.h"
+#include "TemplateHome.h"
 #include "support/TapeRuns.h"
 #include "support/TestHome.h"
 
@@ -29,10 +30,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QSettings>
 #include <QTextEdit>
 
-ScenarioSession::ScenarioSession(const ScenarioOptions& options) : m_options(options)
+ScenarioSession::ScenarioSession(const ScenarioOptions& options, const TemplateHome* seed)
+    : m_options(options), m_seed(seed)
 {
     AlertPresenter::setInstance(&m_alerts);
 }
@@ -41,6 +42,9 @@ ScenarioSession::~ScenarioSession()
 {
     m_interface.reset();
     AlertPresenter::setInstance(nullptr);
+    m_home.reset();
+    if (!m_seeded.isEmpty())
+        TemplateHome::remove(m_seeded);
 }
 
 QString ScenarioSession::validate(const ScenarioOptions& options)
@@ -66,7 +70,9 @@ QString ScenarioSession::validate(const ScenarioOptions& options)
 
 void ScenarioSession::prepareHome()
 {
-    m_home = std::make_unique<TestHome>(m_options.home);
+    if (m_options.home.isEmpty() && m_seed)
+        m_seeded = m_seed->copy();
+    m_home = std::make_unique<TestHome>(m_seeded.isEmpty() ? m_options.home : m_seeded);
 }
 
 void ScenarioSession::launch()
@@ -91,6 +97,10 @@ void ScenarioSession::relaunch()
 void ScenarioSession::start()
 {
     m_interface = std::make_unique<AppInterface>();
+    // Without a view size or a screenshot the report holds nothing painted, and painting
+    // the window would take a third of the scenario's time.
+    if (!m_options.view && m_options.screenshot.isEmpty())
+        window().setUpdatesEnabled(false);
     m_interface->controller().setUrlOpener(
         [this](const QUrl& url) { m_openedUrls.append(url.toString()); });
     if (!m_options.updateServer.isEmpty()) {

@@ -15,11 +15,14 @@ class TestHome;
 class MainWindow;
 class Render3DView;
 class ShapeCalculator;
+class TemplateHome;
 
 // One scenario run in a real main window with its own home, settings and alerts.
 class ScenarioSession {
 public:
-    explicit ScenarioSession(const ScenarioOptions& options);
+    // Without a home of its own (--home) the scenario runs on a copy of `seed` when
+    // there is one, else on a fresh home where the program has never run.
+    explicit ScenarioSession(const ScenarioOptions& options, const TemplateHome* seed = nullptr);
     ~ScenarioSession();
 
     // Checks shape, outlets and steps before anything runs; returns an error or "".
@@ -53,6 +56,8 @@ private:
     QImage screenshot();
 
     ScenarioOptions m_options;
+    const TemplateHome* m_seed;
+    QString m_seeded; // the copy of the seed, removed with the session
     std::unique_ptr<TestHome> m_home;
     RecordingAlertPresenter m_alerts;
     std::unique_ptr<AppInterface> m_interface;

@@ -12,6 +12,9 @@ struct ScenarioStep {
     QString name;
     bool takesArgument;
     std::function<void(ScenarioSession& session, const QString& argument)> run;
+    // For --help: how the step is written, and what it does.
+    QString usage;
+    QString description;
 };
 
 class ScenarioSteps {

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/UserDefaults.h"
+
+// What the preferences dialog shows and returns.
+struct PreferencesValues {
+    int decimalPlaces = 2;
+    bool autoDeleteTapes = false;
+    bool autoCheck = false;
+    bool fade = true;
+    TapeEdge edge = TapeEdge::Left;
+};

@@ -1,0 +1,57 @@
+#include "app/TapeHousekeeping.h"
+
+#include "app/ShapeCatalog.h"
+#include "core/AlertPresenter.h"
+#include "core/Localization.h"
+#include "core/Notices.h"
+#include "core/NotificationHub.h"
+#include "core/SupportPaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+TapeHousekeeping::TapeHousekeeping(QWidget* window, QObject* parent)
+    : QObject(parent), m_window(window)
+{
+}
+
+void TapeHousekeeping::clearAllTapes(QWidget* sender)
+{
+    AlertPresenter::instance().showSheet(
+        sender ? sender : m_window,
+        {localized("Clear all tapes!"),
+         localized("Are you aure you want to clear all tapes? This can not be undone."),
+         localized("Cancel"), localized("Clear all tapes"), QString()},
+        [this](int returnCode) { endClearAllTapesAlert(returnCode); });
+}
+
+void TapeHousekeeping::endClearAllTapesAlert(int returnCode)
+{
+    if (returnCode != AlertPresenter::AlternateButton)
+        return;
+    if (removeAllTapes())
+        emit NotificationHub::instance().changeTab();
+}
+
+bool TapeHousekeeping::removeAllTapes()
+{
+    QDir tapes(SupportPaths::tapesFolder());
+    if (!tapes.exists())
+        return false;
+    // The shapes' tapes go; anything else kept there (an unreadable tape moved aside for
+    // the user to rescue) stays, and the folder goes only when nothing else is left.
+    QStringList kept;
+    for (const ShapeEntry& shape : ShapeCatalog::shapes()) {
+        const QString path = SupportPaths::tapeFilePath(localized(shape.name));
+        const QFileInfo info(path);
+        if ((info.exists() || info.isSymLink()) && !QFile::remove(path))
+            kept.append(path);
+    }
+    tapes.rmdir(tapes.path());
+    if (!kept.isEmpty())
+        Notices::instance().report(
+            lcFiles(), localized("These tapes could not be removed and are kept as they are: %1.")
+                           .arg(kept.join(QStringLiteral(", "))));
+    emit NotificationHub::instance().writeTapeSupportFiles();
+    return true;
+}

@@ -1,0 +1,47 @@
+#include "widget/ShellTest.h"
+
+#include "app/Controller.h"
+#include "app/MainWindow.h"
+
+#include <QDockWidget>
+#include <QTest>
+
+// Files handed to the program select their shape and open their panel.
+class FileRouterTest : public ShellTest {
+    Q_OBJECT
+private slots:
+    void openingAFileSelectsItsShape_data();
+    void openingAFileSelectsItsShape();
+};
+
+void FileRouterTest::openingAFileSelectsItsShape_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("infoOpen");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<bool>("tapeOpen");
+    QTest::newRow("a tape file") << "/anywhere/Cone Tape" << false << "Cone" << true;
+    QTest::newRow("a metadata file")
+        << "/anywhere/Polymetra Trapezium" << true << "Trapezium" << false;
+    QTest::newRow("the general metadata file is ignored")
+        << "/anywhere/Polymetra" << false << "Ellipse" << false;
+    QTest::newRow("an unknown tape only opens the panel")
+        << "/anywhere/Blob Tape" << false << "Ellipse" << true;
+}
+
+void FileRouterTest::openingAFileSelectsItsShape()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, infoOpen);
+    QFETCH(QString, selected);
+    QFETCH(bool, tapeOpen);
+    window().infoDrawer()->hide();
+    window().tapeDrawer()->hide();
+    controller().openFile(path);
+    QCOMPARE(window().selectedShape(), selected);
+    QCOMPARE(!window().infoDrawer()->isHidden(), infoOpen);
+    QCOMPARE(!window().tapeDrawer()->isHidden(), tapeOpen);
+}
+
+QTEST_MAIN(FileRouterTest)
+#include "tst_FileRouter.moc"

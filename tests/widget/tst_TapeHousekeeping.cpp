@@ -1,0 +1,63 @@
+#include "widget/ShellTest.h"
+
+#include "app/MainWindow.h"
+#include "core/SupportPaths.h"
+#include "core/TapeView.h"
+#include "core/UserDefaults.h"
+
+#include <QAction>
+#include <QDir>
+#include <QTest>
+
+// Clearing all tapes: the confirmation sheet and its answers, and the clearing at quit.
+class TapeHousekeepingTest : public ShellTest {
+    Q_OBJECT
+private slots:
+    void clearingAllTapesEmptiesEveryTapeOnlyWhenAsked_data();
+    void clearingAllTapesEmptiesEveryTapeOnlyWhenAsked();
+};
+
+void TapeHousekeepingTest::clearingAllTapesEmptiesEveryTapeOnlyWhenAsked_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("the sheet cancelled") << "cancel" << false;
+    QTest::newRow("the sheet confirmed") << "confirm" << true;
+    QTest::newRow("at quit when the preferences say so") << "quit" << true;
+}
+
+void TapeHousekeepingTest::clearingAllTapesEmptiesEveryTapeOnlyWhenAsked()
+{
+    QFETCH(QString, how);
+    QFETCH(bool, cleared);
+    window().selectShape(QStringLiteral("Circle"));
+    calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
+    const QString circleTape = SupportPaths::tapeFilePath(QStringLiteral("Circle"));
+    const QByteArray saved = bytes(circleTape);
+    QVERIFY(saved.contains("Radius"));
+
+    if (how == "quit") {
+        UserDefaults().setBool(DefaultsKeys::autoDeleteTapes, true);
+        quit();
+    } else {
+        alerts().setAnswer(how == "confirm" ? AlertPresenter::AlternateButton
+                                            : AlertPresenter::DefaultButton);
+        window().clearAllTapesAction()->trigger();
+        QCOMPARE(alerts().alerts().size(), 1);
+        const AlertPresenter::Alert& alert = alerts().alerts().first();
+        QCOMPARE(alert.title, QString("Clear all tapes!"));
+        QCOMPARE(alert.message,
+                 QString("Are you aure you want to clear all tapes? This can not be undone."));
+        QCOMPARE(alert.defaultButton, QString("Cancel"));
+        QCOMPARE(alert.alternateButton, QString("Clear all tapes"));
+        QCOMPARE(window().tapeTextView()->toPlainText().isEmpty(), cleared);
+    }
+    QCOMPARE(QDir(SupportPaths::tapesFolder()).entryList(QDir::Files).size(), 15);
+    if (cleared)
+        QVERIFY(!bytes(circleTape).contains("Radius"));
+    else
+        QCOMPARE(bytes(circleTape), saved);
+}
+
+QTEST_MAIN(TapeHousekeepingTest)
+#include "tst_TapeHousekeeping.moc"
