@@ -21,9 +21,13 @@
 class HostileInputTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanupTestCase();
+    void initTestCase() { m_app = std::make_unique<AppFixture>(); }
+    void init()
+    {
+        m_app->alerts().reset();
+        NumberFormatter::setShared(NumberFormatter(2, QLatin1Char('.')));
+    }
+    void cleanupTestCase() { m_app.reset(); }
 
     void aPasteIsJudgedAsAWhole_data();
     void aPasteIsJudgedAsAWhole();
@@ -39,22 +43,6 @@ private:
 
     std::unique_ptr<AppFixture> m_app;
 };
-
-void HostileInputTest::initTestCase()
-{
-    m_app = std::make_unique<AppFixture>();
-}
-
-void HostileInputTest::init()
-{
-    m_app->alerts().reset();
-    NumberFormatter::setShared(NumberFormatter(2, QLatin1Char('.')));
-}
-
-void HostileInputTest::cleanupTestCase()
-{
-    m_app.reset();
-}
 
 ShapeCalculator* HostileInputTest::show(const QString& shape)
 {
@@ -158,7 +146,6 @@ void HostileInputTest::aPasteIsJudgedAsAWhole()
     field->setFocus();
     field->setCursorPosition(0);
     QApplication::clipboard()->setText(pasted);
-    QCOMPARE(QApplication::clipboard()->text(), pasted);
     field->paste();
     QCOMPARE(field->text(), after);
     QCOMPARE(m_app->alerts().beeps(), after == before + pasted || after == pasted + before ? 0 : 1);
