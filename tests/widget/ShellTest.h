@@ -26,23 +26,14 @@ protected:
     // Runs after each launch of init(), for a test's own set-up.
     virtual void launched() {}
 
-    // Drops the program without quitting, onto a fresh home (QDir::homePath()) where
-    // nothing has run yet.
+    // Drops the program without quitting, onto a fresh home where nothing has run yet.
     void startOverOnNewHome() { m_app->moveToNewHome(); }
 
     MainWindow& window() { return m_app->window(); }
     Controller& controller() { return m_app->controller(); }
     RecordingAlertPresenter& alerts() { return m_app->alerts(); }
-    static void clickTab(MyTabView* view, const QString& identifier)
-    {
-        AppFixture::clickTab(view, identifier);
-    }
-    // Clears the shape's calculator, puts in the values ("radiusTextField=2") and clicks
-    // Calculate.
-    void calculate(const QString& shape, const QStringList& assignments)
-    {
-        m_app->calculate(shape, assignments);
-    }
+    static void clickTab(MyTabView* v, const QString& id) { AppFixture::clickTab(v, id); }
+    void calculate(const QString& shape, const QStringList& v) { m_app->calculate(shape, v); }
     static QByteArray bytes(const QString& path);
 
 private slots:

@@ -1,12 +1,15 @@
 #include "widget/ShellTest.h"
 
 #include "app/MainWindow.h"
+#include "core/Notices.h"
 #include "core/SupportPaths.h"
 #include "core/TapeView.h"
 #include "core/UserDefaults.h"
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTest>
 
 // Clearing all tapes: the confirmation sheet and its answers, and the clearing at quit.
@@ -15,6 +18,7 @@ class TapeHousekeepingTest : public ShellTest {
 private slots:
     void clearingAllTapesEmptiesEveryTapeOnlyWhenAsked_data();
     void clearingAllTapesEmptiesEveryTapeOnlyWhenAsked();
+    void aTapeThatCannotBeRemovedIsKeptAndReported();
 };
 
 void TapeHousekeepingTest::clearingAllTapesEmptiesEveryTapeOnlyWhenAsked_data()
@@ -57,6 +61,18 @@ void TapeHousekeepingTest::clearingAllTapesEmptiesEveryTapeOnlyWhenAsked()
         QVERIFY(!bytes(circleTape).contains("Radius"));
     else
         QCOMPARE(bytes(circleTape), saved);
+}
+
+void TapeHousekeepingTest::aTapeThatCannotBeRemovedIsKeptAndReported()
+{
+    const QString circleTape = SupportPaths::tapeFilePath(QStringLiteral("Circle"));
+    QVERIFY(QFile::remove(circleTape));
+    QVERIFY(QDir().mkpath(circleTape + "/inside"));
+    window().selectShape(QStringLiteral("Square"));
+    alerts().setAnswer(AlertPresenter::AlternateButton);
+    window().clearAllTapesAction()->trigger();
+    QVERIFY(QFileInfo(circleTape + "/inside").isDir());
+    QVERIFY(Notices::instance().history().join('\n').contains(circleTape));
 }
 
 QTEST_MAIN(TapeHousekeepingTest)
