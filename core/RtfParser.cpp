@@ -191,15 +191,12 @@ void RtfParser::handleControlWord(const QByteArray& word, bool hasParameter, int
 
     const bool on = !hasParameter || parameter != 0;
     if (m_paragraphs == Paragraphs::TapeLines && word == "par") {
-        appendText(m_lastWasBreak ? QChar::ParagraphSeparator : QChar::LineSeparator);
+        appendText(RtfReader::tapeBreak(m_lastWasBreak));
     } else if (word == "par" || word == "sect" || word == "page") {
         endParagraph();
         // The paragraph mark joins the pending run, so that a document is inserted in
         // runs of lines rather than a block at a time.
-        if (!m_pendingText.isEmpty() && !(m_state.style == m_pendingStyle))
-            flush();
-        m_pendingStyle = m_state.style;
-        m_pendingText += QChar::ParagraphSeparator;
+        addToRun(QChar::ParagraphSeparator);
         m_blockHasAlignment = false;
     } else if (word == "line") {
         appendText(QChar::LineSeparator);
@@ -312,15 +309,20 @@ void RtfParser::appendText(QChar c)
 {
     if (m_state.destination != Destination::Text || m_overflowDepth > 0)
         return;
-    if (!m_pendingText.isEmpty() && !(m_state.style == m_pendingStyle))
-        flush();
-    m_pendingStyle = m_state.style;
-    m_pendingText += c;
-    m_lastWasBreak = c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    addToRun(c);
     if (m_paragraphs == Paragraphs::TapeLines)
         return; // a tape's lines carry no alignment
     if (!m_blockHasAlignment || m_blockAlignment != m_state.alignment)
         alignBlock();
+}
+
+void RtfParser::addToRun(QChar c)
+{
+    if (!m_pendingText.isEmpty() && !(m_state.style == m_pendingStyle))
+        flush();
+    m_pendingStyle = m_state.style;
+    m_pendingText += c;
+    m_lastWasBreak = RtfReader::isBreak(c);
 }
 
 void RtfParser::endParagraph()

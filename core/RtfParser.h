@@ -48,6 +48,8 @@ private:
     void handleControlWord(const QByteArray& word, bool hasParameter, int parameter);
     void handleColourTableWord(const QByteArray& word, int parameter);
     void appendText(QChar c);
+    // Adds a character to the pending run, inserting the run first when the style changed.
+    void addToRun(QChar c);
     void appendByte(unsigned char byte);
     void skipFallbackCharacters();
     void endParagraph();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QChar>
 
 class QTextDocument;
 
@@ -26,4 +27,16 @@ public:
     static bool readTape(const QByteArray& rtf, QTextDocument& document);
 
     static bool looksLikeRtf(const QByteArray& bytes);
+
+    // A tape's line break: a paragraph mark after an empty line starts the next entry's
+    // paragraph, any other is a line break inside the entry. The tape view writes its
+    // lines by the same rule.
+    static QChar tapeBreak(bool afterBreak)
+    {
+        return afterBreak ? QChar::ParagraphSeparator : QChar::LineSeparator;
+    }
+    static bool isBreak(QChar c)
+    {
+        return c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    }
 };

@@ -1,5 +1,7 @@
 #include "core/TapeView.h"
 
+#include "core/RtfReader.h"
+
 #include <QPlainTextDocumentLayout>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -55,18 +57,14 @@ void TapeView::append(const QString& text, const QTextCharFormat& format, bool s
 
 QString TapeView::asTapeLines(QString text) const
 {
-    // An entry's lines are line breaks within one paragraph; the break after an empty
-    // line starts the next paragraph, as the tape reader reads a saved tape.
+    // Lines break as the tape reader reads a saved tape, so a tape shown after a restart
+    // is the tape that was written.
     const int end = document()->characterCount() - 1;
-    bool afterBreak = false;
-    if (end > 0) {
-        const QChar last = document()->characterAt(end - 1);
-        afterBreak = last == QChar::LineSeparator || last == QChar::ParagraphSeparator;
-    }
+    bool afterBreak = end > 0 && RtfReader::isBreak(document()->characterAt(end - 1));
     for (QChar& c : text) {
         if (c == QLatin1Char('\n'))
-            c = afterBreak ? QChar::ParagraphSeparator : QChar::LineSeparator;
-        afterBreak = c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+            c = RtfReader::tapeBreak(afterBreak);
+        afterBreak = RtfReader::isBreak(c);
     }
     return text;
 }
