@@ -1,5 +1,6 @@
 #include "app/Controller.h"
 
+#include "app/AboutBox.h"
 #include "app/DockIcon.h"
 #include "app/FileRouter.h"
 #include "app/MainWindow.h"
@@ -8,7 +9,7 @@
 #include "app/PreferencesDialog.h"
 #include "app/TapeHousekeeping.h"
 #include "app/UpdateFlow.h"
-#include "core/AlertPresenter.h"
+#include "app/WindowPlacement.h"
 #include "core/Localization.h"
 #include "core/NotificationHub.h"
 
@@ -96,6 +97,7 @@ void Controller::applicationDidFinishLaunching()
     DockIcon::apply(top ? defaults.bottomTab(*top) : QString());
 
     m_panels->prepareStoredSizes();
+    WindowPlacement::restore(m_mainWindow);
     m_mainWindow->show();
     m_panels->restore();
 
@@ -107,6 +109,7 @@ void Controller::applicationDidFinishLaunching()
 void Controller::applicationWillTerminate()
 {
     m_panels->store();
+    WindowPlacement::store(m_mainWindow);
     UserDefaults defaults;
     if (defaults.boolForKey(DefaultsKeys::autoDeleteTapes))
         m_tapes->removeAllTapes();
@@ -171,12 +174,9 @@ void Controller::openFile(const QString& path)
 
 void Controller::showAbout()
 {
-    AlertPresenter::instance().showSheet(
-        m_mainWindow,
-        {localized("About Polymetra"),
-         localized("Polymetra %1\rA geometry calculator for plane figures and solids.")
-             .arg(QStringLiteral(POLYMETRA_VERSION)),
-         localized("OK"), QString(), QString()});
+    if (!m_about)
+        m_about = new AboutBox(m_mainWindow);
+    m_about->open();
 }
 
 void Controller::checkForUpdates()

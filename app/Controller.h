@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class AboutBox;
 class FileRouter;
 class MainWindow;
 class PanelState;
@@ -70,4 +71,5 @@ private:
     TapeHousekeeping* m_tapes;
     FileRouter* m_files;
     UpdateFlow* m_updates;
+    AboutBox* m_about = nullptr;
 };

@@ -8,7 +8,10 @@
 
 QIcon DockIcon::plainIcon()
 {
-    return QIcon(QStringLiteral(":/polymetraIcon.png"));
+    // Drawn from its SVG at any size the desktop asks for, so it is crisp at every scale.
+    QIcon icon(QStringLiteral(":/pictures/polymetraIcon.svg"));
+    icon.addFile(QStringLiteral(":/polymetraIcon.png"));
+    return icon;
 }
 
 QIcon DockIcon::forShape(const QString& shapeName)

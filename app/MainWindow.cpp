@@ -1,9 +1,14 @@
 #include "app/MainWindow.h"
 
+#include "app/ClearedTape.h"
+#include "app/EditActions.h"
 #include "app/GraphicsPanel.h"
+#include "app/HelpWindow.h"
 #include "app/MyTabView.h"
 #include "app/NavigationState.h"
+#include "app/PanelState.h"
 #include "app/ShapeCatalog.h"
+#include "app/ShapeMenu.h"
 #include "app/TapePanel.h"
 #include "core/Localization.h"
 #include "core/Notices.h"
@@ -20,6 +25,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTextEdit>
 #include <QVBoxLayout>
@@ -29,7 +36,7 @@ MainWindow::MainWindow(QWidget* parent)
       m_d2TabView(new MyTabView), m_d3TabView(new MyTabView),
       m_typingFilter(new TypingFilterDelegate(this)),
       m_outlets(std::make_shared<MyTabView::Outlets>()),
-      m_navigation(std::make_shared<NavigationState>())
+      m_navigation(std::make_shared<NavigationState>()), m_clearedTape(new ClearedTape(this))
 {
     setWindowTitle(QStringLiteral("Polymetra"));
     setObjectName(QStringLiteral("mainWindow"));
@@ -68,6 +75,7 @@ MainWindow::MainWindow(QWidget* parent)
     outlets.changeDrawerText = m_infoText;
     outlets.changeLabelText = m_titleLabel;
     outlets.tapeTextView = tapeTextView();
+    outlets.clearedTape = m_clearedTape;
     for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView}) {
         view->setOutlets(m_outlets);
         view->setNavigation(m_navigation);
@@ -81,6 +89,9 @@ MainWindow::MainWindow(QWidget* parent)
     }
     solidView->setSolids(std::move(solids));
     setFigureViews(createPlaneFigureView(), solidView);
+    // Fits a 1366×768 screen, and a 1600×1000 one at 200 %, with room for the desktop's
+    // panels; the calculator's pane scrolls when the window is smaller than it.
+    setMinimumSize(minimumWindowSize);
     resize(980, 720);
 }
 
@@ -93,7 +104,14 @@ QWidget* MainWindow::createShapePage(const ShapeEntry& entry)
     for (int i = 0; i < calculator->fieldCount(); ++i)
         m_typingFilter->watch(calculator->field(i));
     m_calculators.push_back(calculator);
-    return calculator;
+    // A pane taller than a small screen scrolls rather than pushing the panels off it.
+    auto* page = new QScrollArea;
+    page->setObjectName(QStringLiteral("pageOf") +
+                        QString::fromLatin1(entry.name).remove(QLatin1Char(' ')));
+    page->setFrameShape(QFrame::NoFrame);
+    page->setWidgetResizable(true);
+    page->setWidget(calculator);
+    return page;
 }
 
 FigureFields MainWindow::figureFields(const ShapeEntry& entry) const
@@ -115,6 +133,8 @@ void MainWindow::createDrawers()
     m_infoText = new QTextEdit;
     m_infoText->setObjectName(QStringLiteral("changeDrawerText"));
     m_infoText->setReadOnly(true);
+    // Words are never broken ("Parallelogra / m"); a heading wider than the panel scrolls.
+    m_infoText->setWordWrapMode(QTextOption::WordWrap);
     m_infoDrawer = new QDockWidget(localized("Info"), this);
     m_infoDrawer->setObjectName(QStringLiteral("infoDrawer"));
     m_infoDrawer->setWidget(m_infoText);
@@ -136,6 +156,10 @@ void MainWindow::createDrawers()
     // states and the edge rules; they have no close buttons of their own.
     for (QDockWidget* dock : {m_infoDrawer, m_tapeDrawer, m_graphicsDrawer})
         dock->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    // Small enough for a small screen, large enough to stay of use when dragged narrow.
+    m_infoText->setMinimumSize(PanelState::minimumUsableSize, 60);
+    m_tapePanel->setMinimumSize(PanelState::minimumUsableSize, 80);
+    m_graphicsPanel->setMinimumHeight(130);
 }
 
 void MainWindow::createNoticeLine()
@@ -164,9 +188,12 @@ QWidget* MainWindow::createPlaneFigureView()
     m_scaleStringTextField = new QLabel(pane);
     m_scaleStringTextField->setObjectName(QStringLiteral("scaleStringTextField"));
     m_scaleStringTextField->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    // Wide enough for any usual scale, so that a new label never resizes the view.
-    m_scaleStringTextField->setMinimumWidth(
-        m_scaleStringTextField->fontMetrics().horizontalAdvance(QStringLiteral("Scale 1:100000")));
+    // Wide enough for any usual scale and no wider: a longer label wraps rather than
+    // squeezing the drawing, and a new label never resizes the view.
+    m_scaleStringTextField->setFixedWidth(
+        m_scaleStringTextField->fontMetrics().horizontalAdvance(QStringLiteral("Scale 1:100000")) +
+        4);
+    m_scaleStringTextField->setWordWrap(true);
     auto* layout = new QHBoxLayout(pane);
     layout->setContentsMargins(0, 0, 4, 0);
     layout->addWidget(m_render2DView, 1);
@@ -197,19 +224,42 @@ QAction* MainWindow::addAction(QMenu* menu, Action which, const QString& text,
 void MainWindow::createMenus()
 {
     QMenu* file = menuBar()->addMenu(localized("&File"));
-    addAction(file, Action::Preferences, localized("&Preferences…"), QKeySequence::Preferences)
-        ->setMenuRole(QAction::PreferencesRole);
+    QAction* preferences = addAction(file, Action::Preferences, localized("&Preferences…"));
+    // Ctrl+, everywhere, and the desktop's own key where it has another.
+    QList<QKeySequence> preferenceKeys{QKeySequence(Qt::CTRL | Qt::Key_Comma)};
+    for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Preferences)) {
+        if (!preferenceKeys.contains(key))
+            preferenceKeys.append(key);
+    }
+    preferences->setShortcuts(preferenceKeys);
+    preferences->setMenuRole(QAction::PreferencesRole);
     file->addSeparator();
     addAction(file, Action::Quit, localized("&Quit"), QKeySequence::Quit)
         ->setMenuRole(QAction::QuitRole);
 
+    m_editActions = new EditActions(menuBar()->addMenu(localized("&Edit")), tapeTextView(),
+                                    m_clearedTape, this);
+
     QMenu* view = menuBar()->addMenu(localized("&View"));
+    const std::pair<Action, QDockWidget*> panels[] = {{Action::ToggleInfo, m_infoDrawer},
+                                                      {Action::ToggleTape, m_tapeDrawer},
+                                                      {Action::ToggleGraphics, m_graphicsDrawer}};
     addAction(view, Action::ToggleInfo, localized("&Info Panel"),
               QKeySequence(Qt::CTRL | Qt::Key_I));
     addAction(view, Action::ToggleTape, localized("&Tape Panel"),
               QKeySequence(Qt::CTRL | Qt::Key_T));
     addAction(view, Action::ToggleGraphics, localized("&Graphics Panel"),
               QKeySequence(Qt::CTRL | Qt::Key_G));
+    // The items show each panel's state; the controller's toggles open and close them.
+    for (const auto& [which, dock] : panels) {
+        QAction* item = action(which);
+        item->setCheckable(true);
+        connect(dock, &QDockWidget::visibilityChanged, item,
+                [item, dock = dock] { item->setChecked(!dock->isHidden()); });
+    }
+    connect(view, &QMenu::aboutToShow, this, [this] { syncPanelItems(); });
+
+    new ShapeMenu(menuBar()->addMenu(localized("&Shape")), this);
 
     QMenu* tape = menuBar()->addMenu(localized("&Tape"));
     addAction(tape, Action::ClearTape, localized("&Clear Tape"),
@@ -218,12 +268,29 @@ void MainWindow::createMenus()
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
 
     QMenu* help = menuBar()->addMenu(localized("&Help"));
+    help->setToolTipsVisible(true); // says why an item is disabled
+    addAction(help, Action::Help, localized("Polymetra &Help"), QKeySequence::HelpContents);
     addAction(help, Action::CheckForUpdates, localized("Check for &Updates…"));
     addAction(help, Action::About, localized("&About Polymetra"))->setMenuRole(QAction::AboutRole);
 
     connect(action(Action::ClearTape), &QAction::triggered, m_topTabView, &MyTabView::clearTape);
     connect(m_tapePanel->clearTapeButton(), &QPushButton::clicked, m_topTabView,
             &MyTabView::clearTape);
+    connect(action(Action::Help), &QAction::triggered, this, &MainWindow::showHelp);
+}
+
+void MainWindow::syncPanelItems()
+{
+    action(Action::ToggleInfo)->setChecked(!m_infoDrawer->isHidden());
+    action(Action::ToggleTape)->setChecked(!m_tapeDrawer->isHidden());
+    action(Action::ToggleGraphics)->setChecked(!m_graphicsDrawer->isHidden());
+}
+
+void MainWindow::showHelp()
+{
+    if (!m_helpWindow)
+        m_helpWindow = new HelpWindow(this);
+    m_helpWindow->showSection(HelpWindow::anchorOf(selectedShape()));
 }
 
 QAction* MainWindow::action(Action which) const
@@ -297,6 +364,21 @@ bool MainWindow::selectShape(const QString& shapeName)
 QString MainWindow::selectedShape() const
 {
     return m_topTabView->selectedShape();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // Half of any height the window gains or loses goes to the drawing, which would
+    // otherwise keep its height while the calculator's pane takes it all.
+    const int gained = event->size().height() - event->oldSize().height();
+    if (!isVisible() || event->oldSize().height() <= 0 || gained == 0 ||
+        m_graphicsDrawer->isHidden() ||
+        dockWidgetArea(m_graphicsDrawer) != Qt::BottomDockWidgetArea)
+        return;
+    const int height = m_graphicsDrawer->height() + gained / 2;
+    resizeDocks({m_graphicsDrawer}, {std::max(height, m_graphicsPanel->minimumHeight())},
+                Qt::Vertical);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -7,7 +7,10 @@
 
 #include <vector>
 
+class ClearedTape;
+class EditActions;
 class GraphicsPanel;
+class HelpWindow;
 class NavigationState;
 class QAction;
 class QDockWidget;
@@ -33,10 +36,13 @@ public:
         Preferences,
         ClearTape,
         ClearAllTapes,
+        Help,
         CheckForUpdates,
         About,
         Quit,
     };
+
+    static constexpr QSize minimumWindowSize{560, 400};
 
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
@@ -65,6 +71,9 @@ public:
     QLabel* changeLabelText() const { return m_titleLabel; }
     QAction* action(Action which) const;
     QAction* clearAllTapesAction() const { return action(Action::ClearAllTapes); }
+    EditActions* editActions() const { return m_editActions; }
+    ClearedTape* clearedTape() const { return m_clearedTape; }
+    HelpWindow* helpWindow() const { return m_helpWindow; }
 
     // The figure views the graphics panel swaps between.
     void setFigureViews(QWidget* render2DView, QWidget* render3DView);
@@ -79,6 +88,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* createShapePage(const struct ShapeEntry& entry);
@@ -87,6 +97,8 @@ private:
     FigureFields figureFields(const ShapeEntry& entry) const;
     void createNoticeLine();
     void createMenus();
+    void syncPanelItems();
+    void showHelp();
     // The plane-figure view with its scale label beside it, wired to the plane calculators.
     QWidget* createPlaneFigureView();
     QAction* addAction(QMenu* menu, Action which, const QString& text,
@@ -110,4 +122,7 @@ private:
     std::vector<std::pair<Action, QAction*>> m_actions;
     std::shared_ptr<MyTabView::Outlets> m_outlets;
     std::shared_ptr<NavigationState> m_navigation;
+    ClearedTape* m_clearedTape;
+    EditActions* m_editActions = nullptr;
+    HelpWindow* m_helpWindow = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "app/MyTabView.h"
 
+#include "app/ClearedTape.h"
 #include "app/DockIcon.h"
 #include "app/GraphicsPanel.h"
 #include "app/NavigationState.h"
@@ -112,6 +113,11 @@ void MyTabView::loadShape(const QString& shapeName, bool emptyInfoFirst)
 
     const bool plane = entry->dimension == ShapeCalculator::Dimension::Plane;
     UserDefaults().setBottomTab(plane ? TopTab::Plane : TopTab::Solid, shapeName);
+    MyTabView* family = plane ? o.d2TabView : o.d3TabView;
+    if (QWidget* page = family->currentWidget()) {
+        if (auto* calculator = page->findChild<ShapeCalculator*>())
+            calculator->focusPreferredField();
+    }
     NotificationHub& hub = NotificationHub::instance();
     if (plane)
         emit hub.calculateAndDraw2DFigures();
@@ -171,6 +177,10 @@ void MyTabView::clearTape()
     const Outlets& o = *m_outlets;
     UserDefaults().setString(DefaultsKeys::topTab, o.topTabView->selectedIdentifier());
     const QString shape = selectedShape();
-    if (ShapeCatalog::find(shape))
+    if (!ShapeCatalog::find(shape))
+        return;
+    if (o.clearedTape)
+        o.clearedTape->clear(shape, o.tapeTextView);
+    else
         TapeFiles::clearTape(shape, o.tapeTextView);
 }

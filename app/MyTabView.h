@@ -4,6 +4,7 @@
 
 #include <memory>
 
+class ClearedTape;
 class GraphicsPanel;
 class NavigationState;
 class QLabel;
@@ -27,6 +28,7 @@ public:
         QTextEdit* changeDrawerText = nullptr;
         QLabel* changeLabelText = nullptr;
         TapeView* tapeTextView = nullptr;
+        ClearedTape* clearedTape = nullptr; // keeps what Clear Tape removed, for Undo
     };
 
     explicit MyTabView(QWidget* parent = nullptr);

@@ -12,7 +12,8 @@ PanelState::PanelState(MainWindow* window, QObject* parent) : QObject(parent), m
 
 int PanelState::clampedSize(int stored, int fallback, int screenExtent)
 {
-    return stored <= 0 ? fallback : std::min(stored, screenExtent);
+    // A panel dragged down to a sliver (or an edited setting) opens at its default size.
+    return stored < minimumUsableSize ? fallback : std::min(stored, screenExtent);
 }
 
 bool PanelState::isOpen(const QDockWidget* drawer)

@@ -16,6 +16,8 @@ public:
     static constexpr int defaultDrawerWidth = 180;
     static constexpr int defaultTapeHeight = 150;
     static constexpr int defaultGraphicsHeight = 150;
+    // Below this a panel shows too little to be of use.
+    static constexpr int minimumUsableSize = 120;
 
     explicit PanelState(MainWindow* window, QObject* parent = nullptr);
 

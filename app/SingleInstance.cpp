@@ -1,6 +1,7 @@
 #include "app/SingleInstance.h"
 
 #include <QDataStream>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 
@@ -21,7 +22,28 @@ SingleInstance::~SingleInstance() = default;
 
 QString SingleInstance::defaultServerName()
 {
-    return QStringLiteral("polymetra-%1").arg(::getuid());
+    return serverNameFor(::getuid(), qEnvironmentVariable("XDG_RUNTIME_DIR"),
+                         qEnvironmentVariable("WAYLAND_DISPLAY"), qEnvironmentVariable("DISPLAY"));
+}
+
+QString SingleInstance::serverNameFor(uint uid, const QString& runtimeDir,
+                                      const QString& waylandDisplay, const QString& x11Display)
+{
+    // One instance per desktop session: the session is the display the window would open
+    // on. Anything but plain characters is replaced, so the name stays one path component.
+    QString session = !waylandDisplay.isEmpty() ? QStringLiteral("wayland-") + waylandDisplay
+                      : !x11Display.isEmpty()   ? QStringLiteral("x11-") + x11Display
+                                                : QStringLiteral("nodisplay");
+    for (QChar& c : session) {
+        if (!c.isLetterOrNumber() && c != QLatin1Char('-') && c != QLatin1Char('.'))
+            c = QLatin1Char('_');
+    }
+    session.truncate(64);
+    const QString name = QStringLiteral("polymetra-%1-%2").arg(uid).arg(session);
+    // The runtime folder is the user's own and per login; /tmp is the fallback without it.
+    if (runtimeDir.startsWith(QLatin1Char('/')) && QFileInfo(runtimeDir).isDir())
+        return runtimeDir + QLatin1Char('/') + name;
+    return name;
 }
 
 bool SingleInstance::handOverOrListen(const QStringList& paths)

@@ -5,8 +5,9 @@
 
 class QLocalServer;
 
-// Keeps one running Polymetra per user: a second launch hands its files to the first
-// and exits, so two windows never overwrite each other's tapes.
+// Keeps one running Polymetra per user and desktop session: a second launch on the same
+// display hands its files to the first and exits; a launch on another display (a second
+// X session, a remote desktop) opens its own window there.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -19,6 +20,10 @@ public:
     bool handOverOrListen(const QStringList& paths);
 
     static QString defaultServerName();
+    // The socket's name for a user on a display: a path in the runtime folder when there
+    // is one, else a name the system places in its temporary folder.
+    static QString serverNameFor(uint uid, const QString& runtimeDir, const QString& waylandDisplay,
+                                 const QString& x11Display);
 
 signals:
     void filesReceived(const QStringList& paths);

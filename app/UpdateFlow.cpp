@@ -27,6 +27,7 @@ void UpdateFlow::updateAvailability()
     QAction* check = m_window->action(MainWindow::Action::CheckForUpdates);
     check->setEnabled(available);
     check->setToolTip(why);
+    check->setStatusTip(why);
     m_autoCheckSwitch->setEnabled(available);
     m_autoCheckSwitch->setToolTip(why);
 }

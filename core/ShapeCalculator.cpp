@@ -6,6 +6,7 @@
 #include "core/NotificationHub.h"
 #include "core/NumberFormatter.h"
 #include "core/NumberReader.h"
+#include "core/QuantityKind.h"
 #include "core/TapeFiles.h"
 #include "core/TapeView.h"
 #include "core/TapeWriter.h"
@@ -75,6 +76,7 @@ ShapeCalculator::ShapeCalculator(const char* shapeName, Dimension dimension,
         field->setObjectName(QString::fromLatin1(declared.outlet));
         field->setTag(declared.tag);
         field->setOutputOnly(declared.role == FieldRole::OutputOnly);
+        describeField(field, declared);
         m_fields.push_back(field);
     }
     m_clearingOrder.resize(m_fields.size());
@@ -82,6 +84,10 @@ ShapeCalculator::ShapeCalculator(const char* shapeName, Dimension dimension,
 
     m_calculateButton->setObjectName(QStringLiteral("calculateButton"));
     m_clearButton->setObjectName(QStringLiteral("clearButton"));
+    m_calculateButton->setToolTip(
+        localized("Calculates the other values from those you typed (Return)."));
+    m_clearButton->setToolTip(localized(
+        "Clears the values (Return once calculated).\nShift-click keeps the values you gave."));
     connect(m_calculateButton, &QPushButton::clicked, this, &ShapeCalculator::calculate);
     connect(m_clearButton, &QPushButton::clicked, this, &ShapeCalculator::clear);
 
@@ -95,6 +101,16 @@ ShapeCalculator::ShapeCalculator(const char* shapeName, Dimension dimension,
 }
 
 ShapeCalculator::~ShapeCalculator() = default;
+
+void ShapeCalculator::describeField(TextField* field, const FieldSpec& declared)
+{
+    const QString name = fieldName(declared.formLabel);
+    const QString kind = localized(
+        QuantityKinds::descriptionKey(QuantityKinds::ofOutlet(QLatin1String(declared.outlet))));
+    field->setAccessibleLabel(name);
+    field->setAccessibleDescription(kind);
+    field->setToolTip(name + QLatin1Char('\n') + kind);
+}
 
 TextField* ShapeCalculator::fieldByOutlet(const QString& outlet) const
 {
@@ -121,6 +137,43 @@ void ShapeCalculator::awakeFromNib()
         first->setFocus();
         first->selectAll();
     }
+}
+
+QWidget* ShapeCalculator::preferredFocus() const
+{
+    if (m_returnClears)
+        return m_clearButton;
+    TextField* firstInput = nullptr;
+    for (QWidget* widget : m_tabChain) {
+        auto* field = qobject_cast<TextField*>(widget);
+        if (!field || field->isOutputOnly() || !field->isEditable())
+            continue;
+        if (field->text().isEmpty())
+            return field;
+        if (!firstInput)
+            firstInput = field;
+    }
+    return firstInput ? static_cast<QWidget*>(firstInput) : m_calculateButton;
+}
+
+void ShapeCalculator::focusPreferredField()
+{
+    // Queued: a pane that is being shown takes the focus only once it is visible.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            return;
+        QWidget* target = preferredFocus();
+        target->setFocus(Qt::OtherFocusReason);
+        if (auto* field = qobject_cast<TextField*>(target))
+            field->selectAll();
+    });
+}
+
+void ShapeCalculator::setTabChain(std::vector<QWidget*> chain)
+{
+    m_tabChain = std::move(chain);
+    for (size_t i = 1; i < m_tabChain.size(); ++i)
+        setTabOrder(m_tabChain[i - 1], m_tabChain[i]);
 }
 
 std::vector<double> ShapeCalculator::readValues() const
@@ -207,6 +260,7 @@ void ShapeCalculator::setFields(const std::vector<double>& values)
     TapeFiles::ensureHolding(shape, m_tapeTextView);
     TapeWriter::writeDateTime(m_tapeTextView);
     writeFields(values);
+    m_tapeTextView->scrollToEnd();
     TapeFiles::writeTapeToFile(shape, m_tapeTextView);
     scheduleEndOfEditing();
     m_calculateButton->setEnabled(false);
@@ -261,11 +315,13 @@ void ShapeCalculator::clearFields(bool keepEntered)
         if (keepEntered && !toSelect && field->doubleValue() != 0.0)
             toSelect = field;
     }
-    if (!keepEntered && !m_clearingOrder.empty())
-        toSelect = m_fields.at(size_t(m_clearingOrder.front()));
+    if (!keepEntered) {
+        m_returnClears = false;
+        toSelect = qobject_cast<TextField*>(preferredFocus());
+    }
+    enterEntryPhase();
     if (toSelect)
         scheduleSelection(toSelect);
-    enterEntryPhase();
     postFigureNotification();
 }
 
@@ -339,15 +395,9 @@ void ShapeCalculator::buildStandardPane(QWidget* diagram)
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
 
-    // Tab order follows the clearing order, the order a person fills the fields in.
-    QWidget* previous = nullptr;
-    for (int index : m_clearingOrder) {
-        if (previous)
-            setTabOrder(previous, field(index));
-        previous = field(index);
-    }
-    if (previous) {
-        setTabOrder(previous, m_calculateButton);
-        setTabOrder(m_calculateButton, m_clearButton);
-    }
+    // Tab goes the way the eye reads the pane: down the fields, then Clear and Calculate.
+    std::vector<QWidget*> chain(m_fields.begin(), m_fields.end());
+    chain.push_back(m_clearButton);
+    chain.push_back(m_calculateButton);
+    setTabChain(std::move(chain));
 }

@@ -52,6 +52,13 @@ public:
     // Whitens the input fields and selects the first one.
     virtual void awakeFromNib();
 
+    // Where typing should go when the pane comes on show: the first empty input field in
+    // Tab order, or Clear once a result is shown.
+    QWidget* preferredFocus() const;
+    void focusPreferredField();
+    // The pane's widgets in Tab order, which is their visual order.
+    const std::vector<QWidget*>& tabChain() const { return m_tabChain; }
+
     std::vector<double> readValues() const;
     virtual SolveOutcome solve(const std::vector<double>& values) const = 0;
 
@@ -67,6 +74,7 @@ protected:
     // Lays out labels and fields beside the diagram with Clear and Calculate below.
     void buildStandardPane(QWidget* diagram);
     void setClearingOrder(std::vector<int> order) { m_clearingOrder = std::move(order); }
+    void setTabChain(std::vector<QWidget*> chain);
     const std::vector<int>& clearingOrder() const { return m_clearingOrder; }
     // The text a computed value is shown with.
     static QString formatComputedValue(double value);
@@ -87,6 +95,7 @@ protected:
 private:
     // A field whose text cannot be calculated with, refused before any solver runs.
     bool refuseUnusableField();
+    static void describeField(TextField* field, const FieldSpec& declared);
     void enterEntryPhase();
     void scheduleSelection(TextField* field);
     void scheduleEndOfEditing();
@@ -97,6 +106,7 @@ private:
     std::vector<FieldSpec> m_specs;
     std::vector<TextField*> m_fields;
     std::vector<int> m_clearingOrder;
+    std::vector<QWidget*> m_tabChain;
     QPushButton* m_calculateButton;
     ClearButton* m_clearButton;
     TapeView* m_tapeTextView = nullptr;

@@ -30,6 +30,8 @@ public:
 
     // The program's own insertion at the end; the user never edits the tape.
     void append(const QString& text, const QTextCharFormat& format, bool separateFromPrevious);
+    // Moves to the end, so the newest entry is in sight.
+    void scrollToEnd();
     // The whole tape as RTF.
     QByteArray rtf();
 
@@ -37,7 +39,6 @@ public:
     static std::unique_ptr<QTextDocument> newDocument();
 
 private:
-    void scrollToEnd();
     QString asTapeLines(QString text) const;
 
     QString m_heldShape;

@@ -1,11 +1,14 @@
 #include "core/TextField.h"
 
 #include "core/Colours.h"
+#include "core/Localization.h"
 #include "core/NumberFormatter.h"
 #include "core/NumberReader.h"
 
 TextField::TextField(QWidget* parent) : QLineEdit(parent)
 {
+    // Room for a value with its decimals even in a narrow pane (which then scrolls).
+    setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('0')) * 9);
     updateBackground();
 }
 
@@ -18,6 +21,20 @@ void TextField::setGiven(bool given)
 {
     m_given = given;
     updateBackground();
+    updateAccessibleName();
+}
+
+void TextField::setAccessibleLabel(const QString& label)
+{
+    m_accessibleLabel = label;
+    updateAccessibleName();
+}
+
+void TextField::updateAccessibleName()
+{
+    if (m_accessibleLabel.isEmpty())
+        return;
+    setAccessibleName(m_given ? localized("%1, given").arg(m_accessibleLabel) : m_accessibleLabel);
 }
 
 void TextField::setOutputOnly(bool outputOnly)

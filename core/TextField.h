@@ -27,10 +27,15 @@ public:
     bool isOutputOnly() const { return m_outputOnly; }
     void setOutputOnly(bool outputOnly);
 
+    // The name screen readers announce, followed by "given" while the mark is set.
+    void setAccessibleLabel(const QString& label);
+
 private:
     void updateBackground();
+    void updateAccessibleName();
 
     int m_tag = 0;
     bool m_given = false;
     bool m_outputOnly = false;
+    QString m_accessibleLabel;
 };

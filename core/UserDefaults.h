@@ -29,6 +29,8 @@ inline const QString gridXYPlane = QStringLiteral("3DGridxyPlane");
 inline const QString gridXZPlane = QStringLiteral("3DGridxzPlane");
 inline const QString gridZYPlane = QStringLiteral("3DGridzyPlane");
 inline const QString gridXYZAxes = QStringLiteral("3DGridxyzAxes");
+// The main window's place, size and state (QWidget::saveGeometry, in base 64).
+inline const QString windowGeometry = QStringLiteral("MainWindowGeometry");
 } // namespace DefaultsKeys
 
 // Drawer states as stored: 1 open, 2 closed (0: missing, or the tape closed by its toggle).

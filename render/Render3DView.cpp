@@ -99,6 +99,9 @@ QCheckBox* Render3DView::createSwitch(const char* text, SwitchTag tag, const QSt
     auto* box = new QCheckBox(localized(text));
     box->setProperty("tag", int(tag));
     box->setObjectName(key);
+    box->setToolTip(tag == XYZAxesTag ? localized("Shows the x, y and z axes.")
+                                      : localized("Shows a grid in this plane, spaced as the "
+                                                  "scale label says."));
     connect(box, &QCheckBox::clicked, this, [this, tag] { draw3DGridPreferencesChanged(tag); });
     return box;
 }

@@ -223,7 +223,7 @@ void CalculatePolygon::buildPane()
     // The graphic fields stand around the pentagon they describe.
     auto* graphic = new QGridLayout;
     const auto place = [&](Field f, int row, int column) {
-        auto* cell = new QVBoxLayout;
+        auto* cell = new QHBoxLayout;
         auto* label = new QLabel(localized(fieldSpec(f).formLabel));
         label->setBuddy(field(f));
         cell->addWidget(label);
@@ -254,12 +254,14 @@ void CalculatePolygon::buildPane()
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
 
-    QWidget* previous = nullptr;
-    for (int index : clearingOrder()) {
-        if (previous)
-            setTabOrder(previous, field(index));
-        previous = field(index);
-    }
-    setTabOrder(previous, calculateButton());
-    setTabOrder(calculateButton(), clearButton());
+    // Tab reads the table down, then the graphic's fields row by row, then the buttons.
+    std::vector<QWidget*> chain;
+    for (Field f :
+         {Field::Sides, Field::TableSide, Field::TableRadiusA, Field::TableRadiusB,
+          Field::TableAngle, Field::TableArea, Field::TablePerimeter, Field::Name, Field::RadiusA,
+          Field::Side, Field::RadiusB, Field::Angle, Field::Area, Field::Perimeter})
+        chain.push_back(field(f));
+    chain.push_back(clearButton());
+    chain.push_back(calculateButton());
+    setTabChain(std::move(chain));
 }

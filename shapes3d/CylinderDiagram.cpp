@@ -4,6 +4,7 @@
 #include "shapes3d/SolidSketch.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 void CylinderDiagram::paintShape(QPainter& painter, const QRectF& box)
 {
@@ -16,8 +17,15 @@ void CylinderDiagram::paintShape(QPainter& painter, const QRectF& box)
     useShapeStyle(painter);
     const QPen outline = painter.pen();
     painter.setPen(Qt::NoPen);
-    painter.drawRect(QRectF(top.x() - r, top.y(), 2 * r, bottom.y() - top.y()));
-    painter.drawChord(bottomRim, 180 * 16, 180 * 16);
+    // The side is filled around the top face, not under it: a translucent fill laid twice
+    // would give the top two tones.
+    QPainterPath side;
+    side.addRect(QRectF(top.x() - r, top.y(), 2 * r, bottom.y() - top.y()));
+    QPainterPath base;
+    base.addEllipse(bottomRim);
+    QPainterPath topFace;
+    topFace.addEllipse(topRim);
+    painter.drawPath(side.united(base).subtracted(topFace));
     painter.setPen(outline);
     painter.drawLine(top + QPointF(-r, 0), bottom + QPointF(-r, 0));
     painter.drawLine(top + QPointF(r, 0), bottom + QPointF(r, 0));

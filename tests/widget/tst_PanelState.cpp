@@ -2,6 +2,7 @@
 
 #include "app/Controller.h"
 #include "app/MainWindow.h"
+#include "app/PanelState.h"
 #include "app/PreferencesDialog.h"
 #include "core/TapeView.h"
 #include "core/UserDefaults.h"
@@ -106,6 +107,8 @@ void PanelStateTest::storedSizesAreRestoredWithinTheScreen_data()
     // Panels on one edge share its depth, so the tape sits at the bottom with the graphics.
     QTest::newRow("usable sizes") << "Bottom" << 200 << 240;
     QTest::newRow("sizes out of range") << "Left" << 2147483647 << -5;
+    // Dragged down to slivers: each opens at its default size.
+    QTest::newRow("squeezed panels") << "Bottom" << 88 << 88;
 }
 
 void PanelStateTest::storedSizesAreRestoredWithinTheScreen()
@@ -125,9 +128,13 @@ void PanelStateTest::storedSizesAreRestoredWithinTheScreen()
     QVERIFY(defaults.integerForKey(DefaultsKeys::tapeDrawerWidth) <= screen.width());
     QVERIFY(defaults.integerForKey(DefaultsKeys::tapeDrawerHeight) <= screen.height());
     QWidget* graphics = window().graphicsDrawer()->widget();
+    const auto usable = [](int size, int fallback) {
+        return size < PanelState::minimumUsableSize ? fallback : size;
+    };
     if (infoWidth > 0) {
-        QTRY_COMPARE(graphics->height(), stored);
-        QTRY_COMPARE(window().infoDrawer()->widget()->width(), infoWidth);
+        QTRY_COMPARE(graphics->height(), usable(stored, PanelState::defaultGraphicsHeight));
+        QTRY_COMPARE(window().infoDrawer()->widget()->width(),
+                     usable(infoWidth, PanelState::defaultDrawerWidth));
     }
     for (QDockWidget* panel : {window().infoDrawer(), window().tapeDrawer()}) {
         if (window().dockWidgetArea(panel) == Qt::LeftDockWidgetArea)
@@ -136,8 +143,9 @@ void PanelStateTest::storedSizesAreRestoredWithinTheScreen()
     QVERIFY(graphics->height() > 0 && graphics->height() <= screen.height());
 
     // The user drags the panel smaller; the next launch restores that size.
-    window().resizeDocks({window().graphicsDrawer()}, {graphics->height() - 30}, Qt::Vertical);
-    QTRY_VERIFY(window().graphicsDrawer()->widget()->height() < stored);
+    const int before = graphics->height();
+    window().resizeDocks({window().graphicsDrawer()}, {before - 10}, Qt::Vertical);
+    QTRY_VERIFY(window().graphicsDrawer()->widget()->height() < before);
     const int resized = window().graphicsDrawer()->widget()->height();
     QVERIFY(relaunch());
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::graphicsDrawerHeight), resized);

@@ -1,5 +1,6 @@
 #include "ScenarioSession.h"
 
+#include "ScenarioKeyboard.h"
 #include "ScenarioSteps.h"
 #include "TemplateHome.h"
 #include "support/TapeRuns.h"
@@ -311,6 +312,9 @@ QJsonObject ScenarioSession::run()
     }
     if (Render3DView* view = solidView())
         report.insert(QStringLiteral("view3d"), view3d(*view));
+    const QJsonObject keyboard = ScenarioKeyboard::report(window(), currentCalculator());
+    for (auto it = keyboard.begin(); it != keyboard.end(); ++it)
+        report.insert(it.key(), it.value());
     if (!m_options.screenshot.isEmpty())
         screenshot().save(m_options.screenshot, "PNG");
     return report;

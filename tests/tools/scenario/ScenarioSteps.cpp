@@ -1,5 +1,6 @@
 #include "ScenarioSteps.h"
 
+#include "ScenarioKeyboard.h"
 #include "ScenarioSession.h"
 
 #include "app/AppInterface.h"
@@ -87,10 +88,15 @@ void pasteIntoField(ScenarioSession& session, const QString& argument)
     field->paste();
 }
 
-// Return typed into the shown calculator, as after a click into the main window.
+// Return and Escape typed into the shown calculator, as after a click into the main window;
+// any other sequence goes where the keyboard focus is, shortcuts included.
 void pressKey(ScenarioSession& session, const QString& key)
 {
     ShapeCalculator* calculator = session.currentCalculator();
+    if (key != QLatin1String("Return") && key != QLatin1String("Escape")) {
+        ScenarioKeyboard::typeSequence(session.window(), calculator, key);
+        return;
+    }
     if (!calculator)
         return;
     QWidget* target = calculator->focusWidget() ? calculator->focusWidget() : calculator->field(0);
@@ -150,8 +156,14 @@ const std::vector<ScenarioStep>& ScenarioSteps::all()
          QStringLiteral("relaunch"), QStringLiteral("quits and launches again on the same home")},
         {QStringLiteral("paste"), true, pasteIntoField, QStringLiteral("paste:OUTLET=TEXT"),
          QStringLiteral("pastes the text at the end of the field")},
-        {QStringLiteral("key"), true, pressKey, QStringLiteral("key:Return|Escape"),
-         QStringLiteral("types the key into the shown calculator")},
+        {QStringLiteral("key"), true, pressKey, QStringLiteral("key:SEQUENCE"),
+         QStringLiteral("types Return or Escape into the shown calculator, or any key sequence "
+                        "(Ctrl+PgDown, Alt+2, F1) where the focus is")},
+        {QStringLiteral("resize"), true,
+         [](ScenarioSession& session, const QString& size) {
+             ScenarioKeyboard::resize(session.window(), size);
+         },
+         QStringLiteral("resize:WxH"), QStringLiteral("resizes the main window")},
         {QStringLiteral("preferences"), true, preferences,
          QStringLiteral("preferences:open|ok|cancel"),
          QStringLiteral("opens the preferences, or clicks OK or Cancel")},
@@ -189,8 +201,9 @@ const ScenarioStep* ScenarioSteps::find(const QString& text, QString& argument)
             return nullptr;
         if (name == QLatin1String("paste") && argument.indexOf(QLatin1Char('=')) <= 0)
             return nullptr;
-        if (name == QLatin1String("key") && argument != QLatin1String("Return") &&
-            argument != QLatin1String("Escape"))
+        if (name == QLatin1String("key") && !ScenarioKeyboard::isKnownSequence(argument))
+            return nullptr;
+        if (name == QLatin1String("resize") && !ScenarioKeyboard::isSize(argument))
             return nullptr;
         if (name == QLatin1String("preferences") &&
             !QStringList{QStringLiteral("open"), QStringLiteral("ok"), QStringLiteral("cancel")}
