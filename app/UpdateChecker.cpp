@@ -13,7 +13,7 @@ Q_LOGGING_CATEGORY(lcUpdate, "polymetra.update")
 }
 
 UpdateChecker::UpdateChecker(QObject* parent)
-    : QObject(parent), m_network(new QNetworkAccessManager(this)), m_deadline(new QTimer(this)),
+    : QObject(parent), m_deadline(new QTimer(this)),
       m_server(configuredServer())
 {
     m_deadline->setSingleShot(true);
@@ -99,6 +99,9 @@ void UpdateChecker::fetch(Completion done)
                          QNetworkRequest::NoLessSafeRedirectPolicy);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
                          QNetworkRequest::AlwaysNetwork);
+    // Made on the first check: a launch that never checks sets up no network access.
+    if (!m_network)
+        m_network = new QNetworkAccessManager(this);
     QNetworkReply* reply = m_network->get(request);
     m_reply = reply;
     // A list is a few hundred bytes; anything past the limit is not one.

@@ -52,7 +52,7 @@ private:
     QUrl resolved(const QString& path) const;
     void finish(QNetworkReply* reply);
 
-    QNetworkAccessManager* m_network;
+    QNetworkAccessManager* m_network = nullptr;
     QTimer* m_deadline;
     QPointer<QNetworkReply> m_reply;
     Completion m_done;

@@ -2,6 +2,7 @@
 #include "app/Controller.h"
 #include "app/MainWindow.h"
 #include "app/SingleInstance.h"
+#include "app/StartupTrace.h"
 #include "core/Localization.h"
 
 #include <QApplication>
@@ -57,6 +58,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication application(argc, argv);
+    StartupTrace::installIfAsked();
     QApplication::setDesktopFileName(QStringLiteral("org.polymetra.Polymetra"));
     const QStringList paths = filesToOpen(application);
 

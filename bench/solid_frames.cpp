@@ -65,20 +65,30 @@ void disableSmoothing()
     glDisable(GL_POLYGON_SMOOTH);
 }
 
-void frameTime(benchmark::State& state, Solid solid, int width, int height, bool spinning,
+// Spinning: one frame. At rest: the first frame after a change (what shows at once), or the
+// whole anti-aliased frame (the draws that finish it).
+enum class Rest { Spinning, FirstFrame, Finished };
+
+void frameTime(benchmark::State& state, Solid solid, int width, int height, Rest rest,
                bool smoothing)
 {
     QOpenGLFramebufferObject target(width, height, QOpenGLFramebufferObject::CombinedDepthStencil);
     target.bind();
     SolidRenderer renderer;
     SolidMotion motion;
-    motion.setSpin(solid.kind, spinning ? 0.5f : 0.0f);
+    motion.setSpin(solid.kind, rest == Rest::Spinning ? 0.5f : 0.0f);
     const SolidFrame frame = frameFor(solid, width, height);
     renderer.drawRect(frame, motion, target.handle());
     if (!smoothing)
         disableSmoothing();
+    int turn = 0;
     for (auto _ : state) {
+        // At rest each frame is a new one (turned a little), as after a calculation.
+        if (rest != Rest::Spinning)
+            motion.setAngle(solid.kind, float(++turn % 360));
         renderer.drawRect(frame, motion, target.handle());
+        while (rest == Rest::Finished && renderer.refining())
+            renderer.drawRect(frame, motion, target.handle());
         glFinish();
     }
     state.counters["passes"] = renderer.lastScenePasses();
@@ -99,8 +109,11 @@ void reportSmoothingEffect(const Solid& solid, int width, int height)
         renderer.drawRect(frame, motion, target.handle());
         if (!smoothing)
             disableSmoothing();
-        // The same second frame in both runs, so only the smoothing differs.
-        renderer.drawRect(frame, motion, target.handle());
+        // The same finished frame in both runs, so only the smoothing differs.
+        motion.setAngle(solid.kind, 1);
+        do
+            renderer.drawRect(frame, motion, target.handle());
+        while (renderer.refining());
         glFinish();
         frames[smoothing ? 0 : 1] = target.toImage();
         renderer.releaseResources();
@@ -144,14 +157,15 @@ int main(int argc, char** argv)
         reportSmoothingEffect(solid, 400, 300);
     for (const Solid& solid : solids) {
         for (const auto& [width, height] : {std::pair{400, 300}, std::pair{800, 600}}) {
-            for (const bool spinning : {true, false}) {
+            for (const auto& [rest, label] : {std::pair{Rest::Spinning, "/spinning"},
+                                              std::pair{Rest::FirstFrame, "/first frame"},
+                                              std::pair{Rest::Finished, "/at rest"}}) {
                 for (const bool smoothing : {true, false}) {
                     const std::string name = std::string(solid.name) + "/" + std::to_string(width) +
-                                             "x" + std::to_string(height) +
-                                             (spinning ? "/spinning" : "/at rest") +
+                                             "x" + std::to_string(height) + label +
                                              (smoothing ? "" : "/no smoothing");
                     benchmark::RegisterBenchmark(name.c_str(), frameTime, solid, width, height,
-                                                 spinning, smoothing)
+                                                 rest, smoothing)
                         ->Unit(benchmark::kMillisecond)
                         ->UseRealTime();
                 }

@@ -91,7 +91,7 @@ Render3DView::Render3DView(QWidget* parent)
 Render3DView::~Render3DView()
 {
     // The canvas frees its GL objects through the renderer, which must outlive it.
-    delete m_canvas;
+    delete m_canvasHolder;
 }
 
 QCheckBox* Render3DView::createSwitch(const char* text, SwitchTag tag, const QString& key)
@@ -218,8 +218,11 @@ void Render3DView::createSurface()
 {
     if (openGLAvailable()) {
         m_canvas = new Render3DCanvas(this);
-        m_sceneStack->addWidget(m_canvas);
-        m_sceneStack->setCurrentWidget(m_canvas);
+        m_canvasHolder = QWidget::createWindowContainer(m_canvas, m_sceneArea);
+        m_canvasHolder->setObjectName(QStringLiteral("render3DCanvasHolder"));
+        m_canvasHolder->setFocusPolicy(Qt::NoFocus);
+        m_sceneStack->addWidget(m_canvasHolder);
+        m_sceneStack->setCurrentWidget(m_canvasHolder);
         resetCursorRects();
         return;
     }

@@ -73,6 +73,8 @@ public:
     bool mouseDidDrag() const { return m_mouseDidDrag; }
     // The drawing surface, or nullptr while none was made (or none could be).
     Render3DCanvas* canvas() const { return m_canvas; }
+    // The widget that holds the canvas's window in the view's layout.
+    QWidget* canvasHolder() const { return m_canvasHolder; }
     // The note shown instead of the drawing when OpenGL is not available.
     QLabel* unavailableNote() const { return m_note; }
     QWidget* sceneArea() const { return m_sceneArea; }
@@ -104,7 +106,8 @@ private:
     const Solid* m_solid = nullptr; // the solid on display ("3DBottomTab")
     QWidget* m_sceneArea;
     QStackedLayout* m_sceneStack;
-    Render3DCanvas* m_canvas = nullptr;
+    Render3DCanvas* m_canvas = nullptr; // owned by its holder
+    QWidget* m_canvasHolder = nullptr;
     QLabel* m_note = nullptr;
     QWidget* m_watchedWindow = nullptr;
 

@@ -16,4 +16,5 @@ struct SolidFrame {
     float width = 0; // openGLViewSceneBounds, pixels
     float height = 0;
     bool mouseDidDrag = false;
+    bool operator==(const SolidFrame&) const = default;
 };

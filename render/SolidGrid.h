@@ -18,6 +18,7 @@ public:
         bool zyPlane = true;
         bool axes = true;
         bool fade = false; // upright planes fade as they turn edge-on
+        bool operator==(const Switches&) const = default;
     };
 
     struct Lines {

@@ -8,6 +8,7 @@
 struct ScenePoint {
     float x = 0;
     float y = 0;
+    bool operator==(const ScenePoint&) const = default;
 };
 
 // The solved solid as the view reads it from the calculator's fields (single precision,
@@ -51,4 +52,6 @@ struct SolidLayout {
     // last layout, or a default one) supplies what a cross-section that fits no case keeps.
     static SolidLayout compute(SolidKind kind, const SolidDimensions& dimensions, float aspect,
                                const SolidLayout& previous);
+
+    bool operator==(const SolidLayout&) const = default;
 };

@@ -350,27 +350,43 @@ void SolidRenderer::addTexture(unsigned texture, float weight)
 void SolidRenderer::drawAntiAliased(const SolidFrame& frame, SolidMotion& motion, unsigned target)
 {
     QOpenGLFunctions* gl = QOpenGLContext::currentContext()->functions();
+    const float angle = motion.angle(*frame.kind);
+    const bool sameFrame = m_refined > 0 && frame == m_refinedFrame && angle == m_refinedAngle;
+    if (sameFrame && m_refined == jitterPasses) {
+        // Finished earlier (an expose, a repaint): shown again as it is.
+        m_scenePasses = jitterPasses;
+        gl->glBindFramebuffer(GL_FRAMEBUFFER, target);
+        addTexture(m_accumulation->texture(), 1.0f);
+        return;
+    }
     const int width = int(frame.width);
     const int height = int(frame.height);
     ensureAccumulation(width, height);
-    GLfloat clear[4];
-    glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-
-    m_accumulation->bind();
-    glClearColor(0, 0, 0, 0); // the accumulation buffer's clear value
-    glClear(GL_COLOR_BUFFER_BIT);
-    glClearColor(clear[0], clear[1], clear[2], clear[3]);
-    for (const Jitter& jitter : j4) {
-        m_pass->bind();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        accumulatePerspective(frame, frame.layout.fov, frame.width / frame.height, nearPlane,
-                              float(farPlane), jitter.x, jitter.y);
-        drawSmoothScene(frame, motion);
+    if (!sameFrame) {
+        GLfloat clear[4];
+        glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
         m_accumulation->bind();
-        addTexture(m_pass->texture(), 0.25f);
+        glClearColor(0, 0, 0, 0); // the accumulation buffer's clear value
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(clear[0], clear[1], clear[2], clear[3]);
+        m_refinedFrame = frame;
+        m_refinedAngle = angle;
+        m_refined = 0;
     }
+    // One jittered rendering per draw, so that the first frame shows at once and input is
+    // handled between the renderings; until the last, the rendering itself is shown.
+    const Jitter& jitter = j4[size_t(m_refined)];
+    m_pass->bind();
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    accumulatePerspective(frame, frame.layout.fov, frame.width / frame.height, nearPlane,
+                          float(farPlane), jitter.x, jitter.y);
+    drawSmoothScene(frame, motion);
+    m_accumulation->bind();
+    addTexture(m_pass->texture(), 1.0f / float(jitterPasses));
+    ++m_refined;
+    m_scenePasses = m_refined;
     gl->glBindFramebuffer(GL_FRAMEBUFFER, target);
-    addTexture(m_accumulation->texture(), 1.0f);
+    addTexture(m_refined == jitterPasses ? m_accumulation->texture() : m_pass->texture(), 1.0f);
 }
 
 void SolidRenderer::releaseResources()
@@ -381,6 +397,7 @@ void SolidRenderer::releaseResources()
     m_listCount = 0;
     m_accumulation.reset();
     m_pass.reset();
+    m_refined = 0;
     displayListsSet = false;
     isGLInitialised = false;
 }

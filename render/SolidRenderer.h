@@ -31,13 +31,20 @@ public:
     bool isGLInitialised = false;
     bool displayListsSet = false;
 
-    // One draw pass into `targetFramebuffer`, turning the solid by its spin.
+    // One draw pass into `targetFramebuffer`, turning the solid by its spin. A resting
+    // smooth solid is anti-aliased over four draws, one jittered rendering each: the first
+    // shows at once as a plain frame, the fourth shows the finished one (see refining()).
     void drawRect(const SolidFrame& frame, SolidMotion& motion, unsigned targetFramebuffer);
-    // Whether the pass for this frame renders the scene four times.
+    // Whether this frame is anti-aliased from four renderings of the scene.
     static bool antiAliased(const SolidFrame& frame, const SolidMotion& motion);
+    // True while an anti-aliased frame still needs draws to be finished.
+    bool refining() const { return m_refined > 0 && m_refined < jitterPasses; }
 
-    // How many times the last pass rendered the scene (1, or 4 when anti-aliased).
+    // How many renderings of the scene the frame shown holds (1, or up to 4 when
+    // anti-aliased).
     int lastScenePasses() const { return m_scenePasses; }
+
+    static constexpr int jitterPasses = 4;
 
     // Frees the GL objects; the context must be current.
     void releaseResources();
@@ -60,6 +67,10 @@ private:
     unsigned m_lists = 0; // first of the current display lists
     int m_listCount = 0;
     int m_scenePasses = 0;
+    // The anti-aliased frame being accumulated, and how many renderings it holds.
+    SolidFrame m_refinedFrame;
+    float m_refinedAngle = 0;
+    int m_refined = 0;
     std::unique_ptr<QOpenGLFramebufferObject> m_accumulation; // RGBA16, the 64-bit buffer
     std::unique_ptr<QOpenGLFramebufferObject> m_pass;         // one jittered rendering
 };

@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
 
 ScenarioSession::ScenarioSession(const ScenarioOptions& options, const TemplateHome* seed)
@@ -157,9 +158,13 @@ QImage ScenarioSession::screenshot()
     // A widget grab leaves OpenGL surfaces out: paint the solid's frame in its place.
     Render3DView* view = window().findChild<Render3DView*>();
     if (view && view->canvas() && view->canvas()->isVisible()) {
-        const QImage frame = view->canvas()->grabFramebuffer();
+        if (!QTest::qWaitFor([view] { return view->canvas()->isValid(); }, 2000))
+            return image;
+        QImage frame = view->canvas()->drawnFrame();
+        for (int draws = 1; view->renderer().refining() && draws < 8; ++draws)
+            frame = view->canvas()->drawnFrame();
         QPainter painter(&image);
-        const QPoint at = view->canvas()->mapTo(&window(), QPoint(0, 0));
+        const QPoint at = view->canvasHolder()->mapTo(&window(), QPoint(0, 0));
         painter.drawImage(QRect(at, view->canvas()->size()), frame);
     }
     return image;
