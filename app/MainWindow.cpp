@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/DrawingCommands.h"
 #include "app/GraphicsPanel.h"
 #include "app/MyTabView.h"
 #include "app/NavigationState.h"
@@ -200,6 +201,10 @@ void MainWindow::createMenus()
     addAction(file, Action::Preferences, localized("&Preferences…"), QKeySequence::Preferences)
         ->setMenuRole(QAction::PreferencesRole);
     file->addSeparator();
+    addAction(file, Action::ExportDrawing, localized("&Export Drawing…"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    addAction(file, Action::PrintDrawing, localized("P&rint Drawing…"), QKeySequence::Print);
+    file->addSeparator();
     addAction(file, Action::Quit, localized("&Quit"), QKeySequence::Quit)
         ->setMenuRole(QAction::QuitRole);
 
@@ -261,6 +266,8 @@ void MainWindow::awakeFromNib()
         view->awakeFromNib();
     if (m_render2DView)
         m_render2DView->awakeFromNib();
+    m_drawingCommands =
+        new DrawingCommands(*this, action(Action::ExportDrawing), action(Action::PrintDrawing));
 }
 
 MyTabView* MainWindow::tabViewFor(ShapeCalculator::Dimension dimension) const

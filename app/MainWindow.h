@@ -17,6 +17,7 @@ class Render2DView;
 class TapePanel;
 class TapeView;
 struct FigureFields;
+class DrawingCommands;
 struct ShapeEntry;
 class TypingFilterDelegate;
 
@@ -31,6 +32,8 @@ public:
         ToggleTape,
         ToggleGraphics,
         Preferences,
+        ExportDrawing,
+        PrintDrawing,
         ClearTape,
         ClearAllTapes,
         CheckForUpdates,
@@ -64,6 +67,9 @@ public:
     QDockWidget* graphicsDrawer() const { return m_graphicsDrawer; }
     QLabel* changeLabelText() const { return m_titleLabel; }
     QAction* action(Action which) const;
+    // The fields a shape's figure view reads, found by the outlets its table row names.
+    FigureFields figureFields(const ShapeEntry& entry) const;
+    DrawingCommands* drawingCommands() const { return m_drawingCommands; }
     QAction* clearAllTapesAction() const { return action(Action::ClearAllTapes); }
 
     // The figure views the graphics panel swaps between.
@@ -83,8 +89,6 @@ protected:
 private:
     QWidget* createShapePage(const struct ShapeEntry& entry);
     void createDrawers();
-    // The fields a shape's figure view reads, found by the outlets its table row names.
-    FigureFields figureFields(const ShapeEntry& entry) const;
     void createNoticeLine();
     void createMenus();
     // The plane-figure view with its scale label beside it, wired to the plane calculators.
@@ -105,6 +109,7 @@ private:
     QDockWidget* m_graphicsDrawer = nullptr;
     Render2DView* m_render2DView = nullptr;
     QLabel* m_scaleStringTextField = nullptr;
+    DrawingCommands* m_drawingCommands = nullptr;
     TypingFilterDelegate* m_typingFilter;
     std::vector<ShapeCalculator*> m_calculators;
     std::vector<std::pair<Action, QAction*>> m_actions;

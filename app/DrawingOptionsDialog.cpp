@@ -1,0 +1,45 @@
+#include "app/DrawingOptionsDialog.h"
+
+#include "core/Localization.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+
+DrawingOptionsDialog::DrawingOptionsDialog(bool forPrinting, const DrawingOptions& initial,
+                                           QWidget* parent)
+    : QDialog(parent), m_unit(new QComboBox), m_scale(new QComboBox)
+{
+    setObjectName(QStringLiteral("drawingOptionsDialog"));
+    setWindowTitle(forPrinting ? localized("Print Drawing") : localized("Export Drawing"));
+    auto* form = new QFormLayout(this);
+    for (DrawingUnit unit : DrawingUnits::all)
+        m_unit->addItem(DrawingUnits::symbol(unit), int(unit));
+    m_unit->setCurrentIndex(m_unit->findData(int(initial.unit)));
+    form->addRow(localized("One unit of length is:"), m_unit);
+    m_scale->addItem(localized("True size (1:1)"), false);
+    m_scale->addItem(localized("Fit the paper (1:10, 1:100, 10:1, …)"), true);
+    m_scale->setCurrentIndex(initial.fitPaper ? 1 : 0);
+    form->addRow(localized("Scale:"), m_scale);
+    if (forPrinting) {
+        m_paper = new QComboBox;
+        m_paper->addItem(localized("A4"), int(QPageSize::A4));
+        m_paper->addItem(localized("Letter"), int(QPageSize::Letter));
+        m_paper->setCurrentIndex(initial.paper == QPageSize::Letter ? 1 : 0);
+        form->addRow(localized("Paper:"), m_paper);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form->addRow(buttons);
+}
+
+DrawingOptions DrawingOptionsDialog::options() const
+{
+    DrawingOptions chosen;
+    chosen.unit = DrawingUnit(m_unit->currentData().toInt());
+    chosen.fitPaper = m_scale->currentData().toBool();
+    if (m_paper)
+        chosen.paper = QPageSize::PageSizeId(m_paper->currentData().toInt());
+    return chosen;
+}

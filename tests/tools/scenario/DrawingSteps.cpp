@@ -1,0 +1,87 @@
+#include "DrawingSteps.h"
+
+#include "ScenarioSession.h"
+
+#include "app/DrawingCommands.h"
+#include "app/MainWindow.h"
+#include "core/Notices.h"
+#include "support/ExportedSize.h"
+
+#include <QJsonObject>
+
+namespace {
+
+struct Arguments {
+    DrawingExport::Format format;
+    DrawingUnit unit;
+    QString path;
+};
+
+std::optional<Arguments> parse(const QString& argument)
+{
+    // The path comes last and may hold colons of its own.
+    const QStringList parts = argument.split(QLatin1Char(':'));
+    if (parts.size() < 3)
+        return std::nullopt;
+    const auto format = DrawingExport::formatNamed(parts[0]);
+    const auto unit = DrawingUnits::parse(parts[1]);
+    const QString path = argument.section(QLatin1Char(':'), 2);
+    if (!format || !unit || path.isEmpty())
+        return std::nullopt;
+    return Arguments{*format, *unit, path};
+}
+
+void exportDrawing(ScenarioSession& session, const QString& step, const QString& argument,
+                   DrawingCommands::Subject subject)
+{
+    const std::optional<Arguments> args = parse(argument);
+    DrawingCommands* commands = session.window().drawingCommands();
+    if (!args || !commands)
+        return;
+    DrawingOptions options;
+    options.unit = args->unit;
+    const qsizetype noticesBefore = Notices::instance().history().size();
+    const bool written = commands->exportTo(args->path, subject, args->format, options);
+    QJsonObject entry{{QStringLiteral("step"), step},
+                      {QStringLiteral("path"), args->path},
+                      {QStringLiteral("written"), written}};
+    if (const std::optional<QSizeF> size =
+            written ? ExportedSize::ofFile(args->path) : std::nullopt) {
+        entry.insert(QStringLiteral("widthMm"), size->width());
+        entry.insert(QStringLiteral("heightMm"), size->height());
+    }
+    if (!written && Notices::instance().history().size() > noticesBefore)
+        entry.insert(QStringLiteral("notice"), Notices::instance().history().last());
+    session.recordExport(entry);
+}
+
+} // namespace
+
+std::vector<ScenarioStep> DrawingSteps::appendedTo(std::vector<ScenarioStep> steps)
+{
+    std::vector<ScenarioStep> drawing = {
+        {QStringLiteral("export-drawing"), true,
+         [](ScenarioSession& session, const QString& argument) {
+             exportDrawing(session, QStringLiteral("export-drawing"), argument,
+                           DrawingCommands::Subject::PlaneFigure);
+         },
+         QStringLiteral("export-drawing:svg|pdf|png:mm|cm|m|in:PATH"),
+         QStringLiteral("exports the plane figure at true size; the report gives its size in mm")},
+        {QStringLiteral("export-net"), true,
+         [](ScenarioSession& session, const QString& argument) {
+             exportDrawing(session, QStringLiteral("export-net"), argument,
+                           DrawingCommands::Subject::Net);
+         },
+         QStringLiteral("export-net:svg|pdf|png:mm|cm|m|in:PATH"),
+         QStringLiteral("exports the solid's net at true size; the report gives its size in mm")},
+    };
+    steps.insert(steps.end(), drawing.begin(), drawing.end());
+    return steps;
+}
+
+bool DrawingSteps::accepts(const QString& name, const QString& argument)
+{
+    if (name != QLatin1String("export-drawing") && name != QLatin1String("export-net"))
+        return true;
+    return parse(argument).has_value();
+}
