@@ -7,7 +7,9 @@
 #include "core/Notices.h"
 #include "support/ExportedSize.h"
 
+#include <QFile>
 #include <QJsonObject>
+#include <QPrinter>
 
 namespace {
 
@@ -55,6 +57,43 @@ void exportDrawing(ScenarioSession& session, const QString& step, const QString&
     session.recordExport(entry);
 }
 
+// Prints to a PDF file as a printer would print on paper: the report gives the pages
+// printed and the paper's size in millimetres.
+void printDrawing(ScenarioSession& session, const QString& argument)
+{
+    const QString paper = argument.section(QLatin1Char(':'), 0, 0);
+    const std::optional<DrawingUnit> unit =
+        DrawingUnits::parse(argument.section(QLatin1Char(':'), 1, 1));
+    const QString path = argument.section(QLatin1Char(':'), 2);
+    DrawingCommands* commands = session.window().drawingCommands();
+    if (!unit || path.isEmpty() || !commands)
+        return;
+    DrawingOptions options;
+    options.unit = *unit;
+    options.paper = paper == QLatin1String("Letter") ? QPageSize::Letter : QPageSize::A4;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(options.paper));
+    const qsizetype noticesBefore = Notices::instance().history().size();
+    const bool printed = commands->printTo(printer, options);
+    QJsonObject entry{{QStringLiteral("step"), QStringLiteral("print-drawing")},
+                      {QStringLiteral("path"), path},
+                      {QStringLiteral("written"), printed}};
+    QFile file(path);
+    if (printed && file.open(QIODevice::ReadOnly)) {
+        const QByteArray pdf = file.read(64 << 20);
+        entry.insert(QStringLiteral("pages"), int(pdf.count("/Type /Page\n")));
+        if (const std::optional<QSizeF> size = ExportedSize::ofPdf(pdf)) {
+            entry.insert(QStringLiteral("widthMm"), size->width());
+            entry.insert(QStringLiteral("heightMm"), size->height());
+        }
+    }
+    if (!printed && Notices::instance().history().size() > noticesBefore)
+        entry.insert(QStringLiteral("notice"), Notices::instance().history().last());
+    session.recordExport(entry);
+}
+
 } // namespace
 
 std::vector<ScenarioStep> DrawingSteps::appendedTo(std::vector<ScenarioStep> steps)
@@ -74,6 +113,9 @@ std::vector<ScenarioStep> DrawingSteps::appendedTo(std::vector<ScenarioStep> ste
          },
          QStringLiteral("export-net:svg|pdf|png:mm|cm|m|in:PATH"),
          QStringLiteral("exports the solid's net at true size; the report gives its size in mm")},
+        {QStringLiteral("print-drawing"), true, printDrawing,
+         QStringLiteral("print-drawing:A4|Letter:mm|cm|m|in:PATH"),
+         QStringLiteral("prints the drawing or net to a PDF file; the report gives its pages")},
     };
     steps.insert(steps.end(), drawing.begin(), drawing.end());
     return steps;
@@ -81,6 +123,11 @@ std::vector<ScenarioStep> DrawingSteps::appendedTo(std::vector<ScenarioStep> ste
 
 bool DrawingSteps::accepts(const QString& name, const QString& argument)
 {
+    if (name == QLatin1String("print-drawing"))
+        return QStringList{QStringLiteral("A4"), QStringLiteral("Letter")}.contains(
+                   argument.section(QLatin1Char(':'), 0, 0)) &&
+               DrawingUnits::parse(argument.section(QLatin1Char(':'), 1, 1)) &&
+               !argument.section(QLatin1Char(':'), 2).isEmpty();
     if (name != QLatin1String("export-drawing") && name != QLatin1String("export-net"))
         return true;
     return parse(argument).has_value();

@@ -5,8 +5,8 @@
 #include <vector>
 
 // export-drawing:FORMAT:UNIT:PATH and export-net:FORMAT:UNIT:PATH: the shape on show
-// exported at true size; the report lists each export with the physical size the file
-// states, in millimetres.
+// exported at true size; print-drawing:PAPER:UNIT:PATH prints it to a PDF file. The
+// report lists each under "exports" with the physical size the file states, in mm.
 namespace DrawingSteps {
 
 // The other steps followed by these.
