@@ -9,7 +9,9 @@
 #include "drawing/DrawingPrinter.h"
 #include "drawing/PlaneFigureDrawing.h"
 #include "drawing/SolidNet.h"
+#include "drawing/SolidWireframe.h"
 #include "render/FigureFields.h"
+#include "render/Render3DView.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -55,11 +57,17 @@ DrawingCommands::DrawingCommands(MainWindow& window, QAction* exportAction, QAct
     refreshActions();
 }
 
-DrawingCommands::Subject DrawingCommands::subjectOnShow() const
+bool DrawingCommands::solidOnShow() const
 {
     const ShapeEntry* entry = ShapeCatalog::find(m_window.selectedShape());
-    return entry && entry->dimension == ShapeCalculator::Dimension::Solid ? Subject::Net
-                                                                          : Subject::PlaneFigure;
+    return entry && entry->dimension == ShapeCalculator::Dimension::Solid;
+}
+
+DrawingCommands::Subject DrawingCommands::subjectOnShow() const
+{
+    if (!solidOnShow())
+        return Subject::PlaneFigure;
+    return m_options.wireframe ? Subject::Wireframe : Subject::Net;
 }
 
 std::optional<FigureDrawing> DrawingCommands::drawing(Subject subject, QString* why) const
@@ -79,11 +87,21 @@ std::optional<FigureDrawing> DrawingCommands::drawing(Subject subject, QString* 
         return fail(localized("Only a plane figure can be drawn; a solid is drawn as its net."));
     if (subject == Subject::Net && (!solid || !SolidNet::exists(*solid)))
         return fail(localized("The shape on show has no net."));
+    if (subject == Subject::Wireframe && !solid)
+        return fail(localized("Only a solid has a wireframe."));
     if (fields.unsolved())
         return fail(localized("Calculate the shape first: a drawing needs a solved shape."));
-    FigureDrawing result =
-        figure ? PlaneFigureDrawing::build(*figure, fields.readings(), textsOf(fields))
-               : SolidNet::drawing(*solid, valuesOf(fields), textsOf(fields));
+    FigureDrawing result;
+    if (figure) {
+        result = PlaneFigureDrawing::build(*figure, fields.readings(), textsOf(fields));
+    } else if (subject == Subject::Net) {
+        result = SolidNet::drawing(*solid, valuesOf(fields), textsOf(fields));
+    } else {
+        // Seen from where the solid view has turned it.
+        Render3DView* view = m_window.findChild<Render3DView*>();
+        const double yaw = view ? view->motion().angle(*solid) : 0;
+        result = SolidWireframe::drawing(*solid, valuesOf(fields), textsOf(fields), yaw);
+    }
     if (result.isEmpty())
         return fail(localized("The solved values make no figure that can be drawn."));
     return result;
@@ -154,7 +172,9 @@ bool DrawingCommands::printTo(QPrinter& printer, const DrawingOptions& options)
 void DrawingCommands::refreshActions()
 {
     QString why;
-    const bool ready = drawing(subjectOnShow(), &why).has_value();
+    // A solid without a net (the sphere) still has its wireframe.
+    const bool ready = drawing(subjectOnShow(), &why).has_value() ||
+                       (solidOnShow() && drawing(Subject::Wireframe, nullptr).has_value());
     for (QAction* action : {m_export, m_print}) {
         action->setEnabled(ready);
         action->setToolTip(ready ? QString() : why);
@@ -166,7 +186,7 @@ void DrawingCommands::exportDrawing()
     refreshActions();
     if (!m_export->isEnabled())
         return;
-    DrawingOptionsDialog dialog(false, m_options, &m_window);
+    DrawingOptionsDialog dialog(false, solidOnShow(), m_options, &m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_options = dialog.options();
@@ -194,7 +214,7 @@ void DrawingCommands::printDrawing()
     refreshActions();
     if (!m_print->isEnabled())
         return;
-    DrawingOptionsDialog dialog(true, m_options, &m_window);
+    DrawingOptionsDialog dialog(true, solidOnShow(), m_options, &m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_options = dialog.options();

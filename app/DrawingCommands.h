@@ -14,12 +14,13 @@ class QAction;
 class QPrinter;
 
 // File ▸ Export Drawing… and File ▸ Print Drawing…: the solved shape on show drawn at its
-// true size, a plane figure as it is, a solid as its net. The actions stay disabled, with
-// a tooltip saying why, while there is nothing to draw. Failures go to the notice line.
+// true size, a plane figure as it is, a solid as its net or as the wireframe of its view. The
+// actions stay disabled, with a tooltip saying why, while there is nothing to draw. Failures go to
+// the notice line.
 class DrawingCommands : public QObject {
     Q_OBJECT
 public:
-    enum class Subject { PlaneFigure, Net };
+    enum class Subject { PlaneFigure, Net, Wireframe };
 
     DrawingCommands(MainWindow& window, QAction* exportAction, QAction* printAction);
 
@@ -44,8 +45,10 @@ public:
     void printDrawing();
 
 private:
-    // The plane figure when a plane shape is on show, else the solid's net.
+    // The plane figure when a plane shape is on show, else the solid's net or its view's
+    // wireframe, as chosen.
     Subject subjectOnShow() const;
+    bool solidOnShow() const;
     void report(const QString& message) const;
 
     MainWindow& m_window;

@@ -6,13 +6,20 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 
-DrawingOptionsDialog::DrawingOptionsDialog(bool forPrinting, const DrawingOptions& initial,
-                                           QWidget* parent)
+DrawingOptionsDialog::DrawingOptionsDialog(bool forPrinting, bool forSolid,
+                                           const DrawingOptions& initial, QWidget* parent)
     : QDialog(parent), m_unit(new QComboBox), m_scale(new QComboBox)
 {
     setObjectName(QStringLiteral("drawingOptionsDialog"));
     setWindowTitle(forPrinting ? localized("Print Drawing") : localized("Export Drawing"));
     auto* form = new QFormLayout(this);
+    if (forSolid) {
+        m_kind = new QComboBox;
+        m_kind->addItem(localized("Net, to cut out and fold"), false);
+        m_kind->addItem(localized("Wireframe of the view"), true);
+        m_kind->setCurrentIndex(initial.wireframe ? 1 : 0);
+        form->addRow(localized("Drawing:"), m_kind);
+    }
     for (DrawingUnit unit : DrawingUnits::all)
         m_unit->addItem(DrawingUnits::symbol(unit), int(unit));
     m_unit->setCurrentIndex(m_unit->findData(int(initial.unit)));
@@ -39,6 +46,8 @@ DrawingOptions DrawingOptionsDialog::options() const
     DrawingOptions chosen;
     chosen.unit = DrawingUnit(m_unit->currentData().toInt());
     chosen.fitPaper = m_scale->currentData().toBool();
+    if (m_kind)
+        chosen.wireframe = m_kind->currentData().toBool();
     if (m_paper)
         chosen.paper = QPageSize::PageSizeId(m_paper->currentData().toInt());
     return chosen;

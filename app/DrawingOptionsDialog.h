@@ -13,13 +13,14 @@ struct DrawingOptions {
     DrawingUnit unit = DrawingUnit::Centimetre;
     bool fitPaper = false;
     QPageSize::PageSizeId paper = QPageSize::A4;
+    bool wireframe = false; // a solid's view rather than its net
 };
 
 class DrawingOptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // `forPrinting` adds the paper choice.
-    DrawingOptionsDialog(bool forPrinting, const DrawingOptions& initial,
+    // `forPrinting` adds the paper choice, `forSolid` the choice of net or wireframe.
+    DrawingOptionsDialog(bool forPrinting, bool forSolid, const DrawingOptions& initial,
                          QWidget* parent = nullptr);
 
     DrawingOptions options() const;
@@ -30,4 +31,5 @@ private:
     QComboBox* m_unit;
     QComboBox* m_scale;
     QComboBox* m_paper = nullptr;
+    QComboBox* m_kind = nullptr;
 };

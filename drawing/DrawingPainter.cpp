@@ -63,6 +63,10 @@ void DrawingPainter::paint(QPainter& painter, const FigureDrawing& drawing,
     for (const QPainterPath& outline : drawing.outlines)
         PlaneFigurePainter::paintOutline(painter, toDevice.map(outline), lineWidthMm * k);
 
+    painter.setPen(QPen(Qt::black, lineWidthMm * k, Qt::SolidLine, Qt::RoundCap));
+    for (const QLineF& edge : drawing.edges)
+        painter.drawLine(toDevice.map(edge));
+
     QPen guidePen(Qt::darkGray, lineWidthMm * k * 0.7, Qt::DashLine);
     painter.setPen(guidePen);
     for (const QLineF& guide : drawing.guides)

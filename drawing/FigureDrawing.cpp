@@ -5,9 +5,11 @@ QRectF FigureDrawing::bounds() const
     QRectF box;
     for (const QPainterPath& path : outlines)
         box = box.isNull() ? path.boundingRect() : box.united(path.boundingRect());
-    for (const QLineF& guide : guides) {
-        const QRectF span = QRectF(guide.p1(), guide.p2()).normalized();
-        box = box.isNull() ? span : box.united(span);
+    for (const std::vector<QLineF>* lines : {&edges, &guides}) {
+        for (const QLineF& line : *lines) {
+            const QRectF span = QRectF(line.p1(), line.p2()).normalized();
+            box = box.isNull() ? span : box.united(span);
+        }
     }
     return box;
 }

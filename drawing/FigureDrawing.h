@@ -27,13 +27,14 @@ struct FigureDrawing {
     };
 
     std::vector<QPainterPath> outlines;
+    std::vector<QLineF> edges; // a wireframe's: solid lines, nothing filled
     std::vector<QLineF> guides;
     std::vector<Dimension> dimensions;
     std::vector<Vertex> vertices;
 
-    // The outlines' and guides' bounding box; empty when there is nothing to draw.
+    // The outlines', edges' and guides' bounding box; empty when there is nothing to draw.
     QRectF bounds() const;
-    bool isEmpty() const { return outlines.empty(); }
+    bool isEmpty() const { return outlines.empty() && edges.empty(); }
 
     // A closed polygon's outline.
     void addPolygon(const std::vector<QPointF>& points);

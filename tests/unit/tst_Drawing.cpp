@@ -3,6 +3,7 @@
 #include "drawing/DrawingSheet.h"
 #include "drawing/PrintTiling.h"
 #include "drawing/SolidNet.h"
+#include "drawing/SolidWireframe.h"
 #include "shapes3d/ConeSolver.h"
 #include "shapes3d/CylinderSolver.h"
 #include "shapes3d/PyramidSolver.h"
@@ -14,6 +15,7 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 Q_DECLARE_METATYPE(SolidKind)
 
@@ -95,6 +97,44 @@ private slots:
         QFETCH(QList<double>, values);
         QVERIFY(SolidNet::faces(kind, {values.begin(), values.end()}).empty());
         QVERIFY(SolidNet::drawing(kind, {values.begin(), values.end()}, {}).isEmpty());
+    }
+
+    void wireframeSpansTheSolidsProjection_data()
+    {
+        QTest::addColumn<SolidKind>("kind");
+        QTest::addColumn<QList<double>>("values");
+        QTest::addColumn<double>("yaw");
+        QTest::addColumn<double>("pitch");
+        QTest::addColumn<QSizeF>("extent");
+        const double s = std::sin(20 * std::numbers::pi / 180),
+                     c = std::cos(20 * std::numbers::pi / 180);
+        using S = SolidKind;
+        QTest::newRow("box, front")
+            << S::RectangularPrism << QList<double>{4, 1, 2} << 0.0 << 0.0 << QSizeF(4, 2);
+        QTest::newRow("box, side")
+            << S::RectangularPrism << QList<double>{4, 1, 2} << 90.0 << 0.0 << QSizeF(1, 2);
+        QTest::newRow("box from above")
+            << S::RectangularPrism << QList<double>{4, 1, 2} << 0.0 << 20.0 << QSizeF(4, 2 * c + s);
+        QTest::newRow("cylinder") << S::Cylinder << QList<double>{2, 3} << 33.0 << 20.0
+                                  << QSizeF(4, 3 * c + 4 * s);
+        QTest::newRow("cone") << S::Cone << QList<double>{2, 3} << 0.0 << 20.0
+                              << QSizeF(4, 3 * c + 2 * s);
+        QTest::newRow("sphere") << S::Sphere << QList<double>{1.5} << 10.0 << 20.0 << QSizeF(3, 3);
+        QTest::newRow("pyramid, front")
+            << S::Pyramid << QList<double>{4, 2, 3} << 0.0 << 0.0 << QSizeF(4, 3);
+    }
+    void wireframeSpansTheSolidsProjection()
+    {
+        QFETCH(SolidKind, kind);
+        QFETCH(QList<double>, values);
+        QFETCH(double, yaw);
+        QFETCH(double, pitch);
+        QFETCH(QSizeF, extent);
+        const QRectF box =
+            SolidWireframe::drawing(kind, {values.begin(), values.end()}, {}, yaw, pitch).bounds();
+        QVERIFY2(std::abs(box.width() - extent.width()) < 1e-6 &&
+                     std::abs(box.height() - extent.height()) < 1e-6,
+                 qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
     }
 
     void scaleIsThePowerOfTenThatFits_data()

@@ -113,6 +113,13 @@ std::vector<ScenarioStep> DrawingSteps::appendedTo(std::vector<ScenarioStep> ste
          },
          QStringLiteral("export-net:svg|pdf|png:mm|cm|m|in:PATH"),
          QStringLiteral("exports the solid's net at true size; the report gives its size in mm")},
+        {QStringLiteral("export-wireframe"), true,
+         [](ScenarioSession& session, const QString& argument) {
+             exportDrawing(session, QStringLiteral("export-wireframe"), argument,
+                           DrawingCommands::Subject::Wireframe);
+         },
+         QStringLiteral("export-wireframe:svg|pdf|png:mm|cm|m|in:PATH"),
+         QStringLiteral("exports the solid's wireframe as the view shows it")},
         {QStringLiteral("print-drawing"), true, printDrawing,
          QStringLiteral("print-drawing:A4|Letter:mm|cm|m|in:PATH"),
          QStringLiteral("prints the drawing or net to a PDF file; the report gives its pages")},
@@ -128,7 +135,8 @@ bool DrawingSteps::accepts(const QString& name, const QString& argument)
                    argument.section(QLatin1Char(':'), 0, 0)) &&
                DrawingUnits::parse(argument.section(QLatin1Char(':'), 1, 1)) &&
                !argument.section(QLatin1Char(':'), 2).isEmpty();
-    if (name != QLatin1String("export-drawing") && name != QLatin1String("export-net"))
+    if (name != QLatin1String("export-drawing") && name != QLatin1String("export-net") &&
+        name != QLatin1String("export-wireframe"))
         return true;
     return parse(argument).has_value();
 }
