@@ -5,6 +5,7 @@
 #include "core/Localization.h"
 #include "core/Notices.h"
 #include "core/NotificationHub.h"
+#include "core/TapeFiles.h"
 #include "core/TextField.h"
 #include "drawing/DrawingPrinter.h"
 #include "drawing/PlaneFigureDrawing.h"
@@ -12,8 +13,10 @@
 #include "drawing/SolidWireframe.h"
 #include "render/FigureFields.h"
 #include "render/Render3DView.h"
+#include "render/SolidViewPicture.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
@@ -67,7 +70,7 @@ DrawingCommands::Subject DrawingCommands::subjectOnShow() const
 {
     if (!solidOnShow())
         return Subject::PlaneFigure;
-    return m_options.wireframe ? Subject::Wireframe : Subject::Net;
+    return m_options.solid == DrawingOptions::Solid::Net ? Subject::Net : Subject::Wireframe;
 }
 
 std::optional<FigureDrawing> DrawingCommands::drawing(Subject subject, QString* why) const
@@ -169,6 +172,26 @@ bool DrawingCommands::printTo(QPrinter& printer, const DrawingOptions& options)
     return true;
 }
 
+bool DrawingCommands::exportViewPicture(const QString& path, int factor)
+{
+    QString why;
+    Render3DView* view = solidOnShow() ? m_window.findChild<Render3DView*>() : nullptr;
+    const QImage picture = view ? SolidViewPicture::render(*view, factor) : QImage();
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!view)
+        why = localized("no solid is on show");
+    else if (picture.isNull())
+        why = localized("the solid view has no OpenGL surface to draw with");
+    else if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+        why = localized("the picture could not be encoded");
+    if (!why.isEmpty() || !TapeFiles::writeFileAtomically(path, png, "image/png", &why)) {
+        report(localized("The picture could not be exported to %1: %2").arg(path, why));
+        return false;
+    }
+    return true;
+}
+
 void DrawingCommands::refreshActions()
 {
     QString why;
@@ -190,6 +213,16 @@ void DrawingCommands::exportDrawing()
     if (dialog.exec() != QDialog::Accepted)
         return;
     m_options = dialog.options();
+    if (solidOnShow() && m_options.solid == DrawingOptions::Solid::Picture) {
+        QString path = QFileDialog::getSaveFileName(&m_window, localized("Export Picture"),
+                                                    QString(), localized("PNG image (*.png)"));
+        if (path.isEmpty())
+            return;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".png");
+        exportViewPicture(path, m_options.pictureFactor);
+        return;
+    }
     const QString svg = localized("SVG drawing (*.svg)"), pdf = localized("PDF document (*.pdf)"),
                   png = localized("PNG image (*.png)");
     QString filter = pdf;

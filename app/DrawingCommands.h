@@ -36,6 +36,8 @@ public:
     bool exportTo(const QString& path, Subject subject, DrawingExport::Format format,
                   const DrawingOptions& options, DrawingSheet* written = nullptr);
     bool printTo(QPrinter& printer, const DrawingOptions& options);
+    // Writes a PNG picture of the solid view, `factor` times the window's resolution.
+    bool exportViewPicture(const QString& path, int factor);
 
     // Enables the actions when a solved figure or net is on show; the tooltip says why not.
     void refreshActions();

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QSpinBox>
 
 DrawingOptionsDialog::DrawingOptionsDialog(bool forPrinting, bool forSolid,
                                            const DrawingOptions& initial, QWidget* parent)
@@ -15,10 +16,17 @@ DrawingOptionsDialog::DrawingOptionsDialog(bool forPrinting, bool forSolid,
     auto* form = new QFormLayout(this);
     if (forSolid) {
         m_kind = new QComboBox;
-        m_kind->addItem(localized("Net, to cut out and fold"), false);
-        m_kind->addItem(localized("Wireframe of the view"), true);
-        m_kind->setCurrentIndex(initial.wireframe ? 1 : 0);
+        m_kind->addItem(localized("Net, to cut out and fold"), int(DrawingOptions::Solid::Net));
+        m_kind->addItem(localized("Wireframe of the view"), int(DrawingOptions::Solid::Wireframe));
+        m_kind->addItem(localized("Picture of the view (PNG)"),
+                        int(DrawingOptions::Solid::Picture));
+        m_kind->setCurrentIndex(m_kind->findData(int(initial.solid)));
         form->addRow(localized("Drawing:"), m_kind);
+        m_factor = new QSpinBox;
+        m_factor->setRange(1, 4);
+        m_factor->setSuffix(localized("× the window"));
+        m_factor->setValue(initial.pictureFactor);
+        form->addRow(localized("Picture resolution:"), m_factor);
     }
     for (DrawingUnit unit : DrawingUnits::all)
         m_unit->addItem(DrawingUnits::symbol(unit), int(unit));
@@ -47,7 +55,9 @@ DrawingOptions DrawingOptionsDialog::options() const
     chosen.unit = DrawingUnit(m_unit->currentData().toInt());
     chosen.fitPaper = m_scale->currentData().toBool();
     if (m_kind)
-        chosen.wireframe = m_kind->currentData().toBool();
+        chosen.solid = DrawingOptions::Solid(m_kind->currentData().toInt());
+    if (m_factor)
+        chosen.pictureFactor = m_factor->value();
     if (m_paper)
         chosen.paper = QPageSize::PageSizeId(m_paper->currentData().toInt());
     return chosen;

@@ -6,6 +6,7 @@
 #include <QPageSize>
 
 class QComboBox;
+class QSpinBox;
 
 // What a drawing is made with: the unit a length of one stands for, true size or the
 // power-of-ten scale that fits the paper, and (for printing) the paper.
@@ -13,7 +14,10 @@ struct DrawingOptions {
     DrawingUnit unit = DrawingUnit::Centimetre;
     bool fitPaper = false;
     QPageSize::PageSizeId paper = QPageSize::A4;
-    bool wireframe = false; // a solid's view rather than its net
+    // A solid as its net, as the wireframe of its view, or as a picture of the view.
+    enum class Solid { Net, Wireframe, Picture };
+    Solid solid = Solid::Net;
+    int pictureFactor = 2; // the picture's resolution, times the window's
 };
 
 class DrawingOptionsDialog : public QDialog {
@@ -32,4 +36,5 @@ private:
     QComboBox* m_scale;
     QComboBox* m_paper = nullptr;
     QComboBox* m_kind = nullptr;
+    QSpinBox* m_factor = nullptr;
 };

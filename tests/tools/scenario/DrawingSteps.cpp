@@ -8,6 +8,7 @@
 #include "support/ExportedSize.h"
 
 #include <QFile>
+#include <QImage>
 #include <QJsonObject>
 #include <QPrinter>
 
@@ -120,6 +121,20 @@ std::vector<ScenarioStep> DrawingSteps::appendedTo(std::vector<ScenarioStep> ste
          },
          QStringLiteral("export-wireframe:svg|pdf|png:mm|cm|m|in:PATH"),
          QStringLiteral("exports the solid's wireframe as the view shows it")},
+        {QStringLiteral("export-view"), true,
+         [](ScenarioSession& session, const QString& argument) {
+             const QString path = argument.section(QLatin1Char(':'), 1);
+             const bool written = session.window().drawingCommands()->exportViewPicture(
+                 path, argument.section(QLatin1Char(':'), 0, 0).toInt());
+             const QImage picture(written ? path : QString());
+             session.recordExport({{QStringLiteral("step"), QStringLiteral("export-view")},
+                                   {QStringLiteral("path"), path},
+                                   {QStringLiteral("written"), written},
+                                   {QStringLiteral("widthPixels"), picture.width()},
+                                   {QStringLiteral("heightPixels"), picture.height()}});
+         },
+         QStringLiteral("export-view:1|2|3|4:PATH"),
+         QStringLiteral("exports a picture of the solid view (OpenGL needed)")},
         {QStringLiteral("print-drawing"), true, printDrawing,
          QStringLiteral("print-drawing:A4|Letter:mm|cm|m|in:PATH"),
          QStringLiteral("prints the drawing or net to a PDF file; the report gives its pages")},
@@ -130,6 +145,11 @@ std::vector<ScenarioStep> DrawingSteps::appendedTo(std::vector<ScenarioStep> ste
 
 bool DrawingSteps::accepts(const QString& name, const QString& argument)
 {
+    if (name == QLatin1String("export-view"))
+        return QStringList{QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                           QStringLiteral("4")}
+                   .contains(argument.section(QLatin1Char(':'), 0, 0)) &&
+               !argument.section(QLatin1Char(':'), 1).isEmpty();
     if (name == QLatin1String("print-drawing"))
         return QStringList{QStringLiteral("A4"), QStringLiteral("Letter")}.contains(
                    argument.section(QLatin1Char(':'), 0, 0)) &&
