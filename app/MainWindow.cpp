@@ -198,6 +198,8 @@ QAction* MainWindow::addAction(QMenu* menu, Action which, const QString& text,
 void MainWindow::createMenus()
 {
     QMenu* file = menuBar()->addMenu(localized("&File"));
+    // A disabled drawing command says why in its tooltip.
+    file->setToolTipsVisible(true);
     addAction(file, Action::Preferences, localized("&Preferences…"), QKeySequence::Preferences)
         ->setMenuRole(QAction::PreferencesRole);
     file->addSeparator();

@@ -16,7 +16,7 @@ public:
 
     static constexpr int vectorDpi = 1200;
     static constexpr int imageDpi = 300;
-    static constexpr int largestImageSide = 8000; // pixels: coarser beyond it
+    static constexpr int largestImageSide = 4096; // pixels: coarser beyond it
 
     // "svg", "pdf", "png" (any case).
     static std::optional<Format> formatNamed(const QString& name);
