@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/ClearedTape.h"
+#include "app/DrawingCommands.h"
 #include "app/EditActions.h"
 #include "app/GraphicsPanel.h"
 #include "app/HelpWindow.h"
@@ -224,6 +225,8 @@ QAction* MainWindow::addAction(QMenu* menu, Action which, const QString& text,
 void MainWindow::createMenus()
 {
     QMenu* file = menuBar()->addMenu(localized("&File"));
+    // A disabled drawing command says why in its tooltip.
+    file->setToolTipsVisible(true);
     QAction* preferences = addAction(file, Action::Preferences, localized("&Preferences…"));
     // Ctrl+, everywhere, and the desktop's own key where it has another.
     QList<QKeySequence> preferenceKeys{QKeySequence(Qt::CTRL | Qt::Key_Comma)};
@@ -233,6 +236,10 @@ void MainWindow::createMenus()
     }
     preferences->setShortcuts(preferenceKeys);
     preferences->setMenuRole(QAction::PreferencesRole);
+    file->addSeparator();
+    addAction(file, Action::ExportDrawing, localized("&Export Drawing…"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    addAction(file, Action::PrintDrawing, localized("P&rint Drawing…"), QKeySequence::Print);
     file->addSeparator();
     addAction(file, Action::Quit, localized("&Quit"), QKeySequence::Quit)
         ->setMenuRole(QAction::QuitRole);
@@ -328,6 +335,8 @@ void MainWindow::awakeFromNib()
         view->awakeFromNib();
     if (m_render2DView)
         m_render2DView->awakeFromNib();
+    m_drawingCommands =
+        new DrawingCommands(*this, action(Action::ExportDrawing), action(Action::PrintDrawing));
 }
 
 MyTabView* MainWindow::tabViewFor(ShapeCalculator::Dimension dimension) const

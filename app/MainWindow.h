@@ -20,6 +20,7 @@ class Render2DView;
 class TapePanel;
 class TapeView;
 struct FigureFields;
+class DrawingCommands;
 struct ShapeEntry;
 class TypingFilterDelegate;
 
@@ -34,6 +35,8 @@ public:
         ToggleTape,
         ToggleGraphics,
         Preferences,
+        ExportDrawing,
+        PrintDrawing,
         ClearTape,
         ClearAllTapes,
         Help,
@@ -70,6 +73,9 @@ public:
     QDockWidget* graphicsDrawer() const { return m_graphicsDrawer; }
     QLabel* changeLabelText() const { return m_titleLabel; }
     QAction* action(Action which) const;
+    // The fields a shape's figure view reads, found by the outlets its table row names.
+    FigureFields figureFields(const ShapeEntry& entry) const;
+    DrawingCommands* drawingCommands() const { return m_drawingCommands; }
     QAction* clearAllTapesAction() const { return action(Action::ClearAllTapes); }
     EditActions* editActions() const { return m_editActions; }
     ClearedTape* clearedTape() const { return m_clearedTape; }
@@ -93,8 +99,6 @@ protected:
 private:
     QWidget* createShapePage(const struct ShapeEntry& entry);
     void createDrawers();
-    // The fields a shape's figure view reads, found by the outlets its table row names.
-    FigureFields figureFields(const ShapeEntry& entry) const;
     void createNoticeLine();
     void createMenus();
     void syncPanelItems();
@@ -117,6 +121,7 @@ private:
     QDockWidget* m_graphicsDrawer = nullptr;
     Render2DView* m_render2DView = nullptr;
     QLabel* m_scaleStringTextField = nullptr;
+    DrawingCommands* m_drawingCommands = nullptr;
     TypingFilterDelegate* m_typingFilter;
     std::vector<ShapeCalculator*> m_calculators;
     std::vector<std::pair<Action, QAction*>> m_actions;

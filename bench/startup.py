@@ -2,7 +2,10 @@
 """Times start-up: Polymetra on a plane figure and on a solid, beside the two floors (a Qt
 window with a line edit, and one with an OpenGL widget), interleaved, after a warm-up.
 
-    xvfb-run -a -s "-screen 0 1600x1000x24" python3 bench/startup.py BUILD_DIR [RUNS]
+    xvfb-run -a -s "-screen 0 1600x1000x24" python3 bench/startup.py [--runs N] BUILD_DIR...
+
+With several build folders (say, before and after a change) each is timed in the same
+interleaved rounds; the floors come from the first.
 
 Each program prints "startup mapped KIB", "startup painted KIB" and, with OpenGL,
 "startup painted-gl KIB" (POLYMETRA_STARTUP_TRACE); this script times the lines as they
@@ -47,19 +50,31 @@ def seeded_home(app, top_tab):
 
 
 def main():
-    build, runs = sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 7
-    app = os.path.join(build, "app", "polymetra")
-    floors = os.path.join(build, "bench")
-    plane_home, solid_home = seeded_home(app, "2D"), seeded_home(app, "3D")
+    arguments = sys.argv[1:]
+    runs = 7
+    if arguments[:1] == ["--runs"]:
+        runs, arguments = int(arguments[1]), arguments[2:]
+    builds = arguments
+    floors = os.path.join(builds[0], "bench")
     empty_home = tempfile.mkdtemp(prefix="polymetra-floor-")
-    subjects = [
-        ("Qt 6 window with a line edit (floor)", [os.path.join(floors, "polymetra-floor-lineedit")],
-         empty_home, "quit-plane", "painted"),
-        ("Polymetra on a plane figure", [app], plane_home, "quit-plane", "painted"),
-        ("Qt 6 window with an OpenGL widget (floor)",
-         [os.path.join(floors, "polymetra-floor-glwidget")], empty_home, "quit-solid", "painted-gl"),
-        ("Polymetra on a solid", [app], solid_home, "quit-solid", "painted-gl"),
-    ]
+    homes = [empty_home]
+    subjects = [("Qt 6 window with a line edit (floor)",
+                 [os.path.join(floors, "polymetra-floor-lineedit")], empty_home, "quit-plane",
+                 "painted")]
+    for build in builds:
+        app = os.path.join(build, "app", "polymetra")
+        label = f" ({build})" if len(builds) > 1 else ""
+        plane_home, solid_home = seeded_home(app, "2D"), seeded_home(app, "3D")
+        homes += [plane_home, solid_home]
+        subjects.append((f"Polymetra on a plane figure{label}", [app], plane_home, "quit-plane",
+                         "painted"))
+    subjects.append(("Qt 6 window with an OpenGL widget (floor)",
+                     [os.path.join(floors, "polymetra-floor-glwidget")], empty_home, "quit-solid",
+                     "painted-gl"))
+    for build, home in zip(builds, homes[2::2]):
+        label = f" ({build})" if len(builds) > 1 else ""
+        subjects.append((f"Polymetra on a solid{label}", [os.path.join(build, "app", "polymetra")],
+                         home, "quit-solid", "painted-gl"))
     results = {name: [] for name, *_ in subjects}
     for run in range(runs + 1):  # the first round warms the caches and is not counted
         for name, command, home, quit_after, painted in subjects:
@@ -68,15 +83,15 @@ def main():
                 results[name].append((seen["mapped"][0], seen[painted][0], seen[painted][1]))
     load = os.getloadavg()[0]
     print(f"{runs} runs after a warm-up, medians; load average {load:.1f}")
-    print(f"| | window mapped | first paint | memory (RSS) |")
-    print(f"|---|---|---|---|")
+    print("| | window mapped | first paint | memory (RSS) |")
+    print("|---|---|---|---|")
     for name, rows in results.items():
         if not rows:
             print(f"| {name} | no result | | |")
             continue
         mapped, painted, rss = (statistics.median(column) for column in zip(*rows))
         print(f"| {name} | {mapped:.3f} s | {painted:.3f} s | {rss:.1f} MiB |")
-    for home in (plane_home, solid_home, empty_home):
+    for home in homes:
         shutil.rmtree(home, ignore_errors=True)
 
 

@@ -61,11 +61,16 @@ void PlaneFigurePainter::paint(QPainter& painter, int deviceHeight, const PlaneL
         painter.drawLine(line.line);
     }
 
-    const QPainterPath path = outlinePath(layout);
-    painter.setPen(QPen(Qt::black, 1.0));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(path);
-    // Painted over the outline, the fill covers the line's inner half.
-    painter.fillPath(path, figureFill());
+    paintOutline(painter, outlinePath(layout), 1.0);
     painter.restore();
+}
+
+void PlaneFigurePainter::paintOutline(QPainter& painter, const QPainterPath& outline,
+                                      double lineWidth)
+{
+    painter.setPen(QPen(Qt::black, lineWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(outline);
+    // Painted over the outline, the fill covers the line's inner half.
+    painter.fillPath(outline, figureFill());
 }

@@ -22,6 +22,11 @@ public:
     // Paints the device white and nothing else: no figure on display.
     static void paintBlank(QPainter& painter, const QRectF& deviceRect);
 
+    // A figure's outline as every drawing of it shows it: the line in black, then the
+    // translucent fill over the line's inner half. The view and the exported drawings
+    // both paint through it.
+    static void paintOutline(QPainter& painter, const QPainterPath& outline, double lineWidth);
+
     // The outline, with the half-unit shift that puts one-unit lines on pixel centres.
     static QPainterPath outlinePath(const PlaneLayout& layout);
 };

@@ -266,7 +266,7 @@ void Render3DView::resetCursorRects()
         m_canvas->setCursor(Qt::OpenHandCursor);
 }
 
-void Render3DView::drawRect(unsigned framebuffer, float devicePixelRatio)
+SolidFrame Render3DView::frameOf(const QSizeF& pixels) const
 {
     SolidFrame frame;
     frame.kind = m_drawerOpen ? m_kind : std::nullopt;
@@ -274,10 +274,17 @@ void Render3DView::drawRect(unsigned framebuffer, float devicePixelRatio)
     frame.layout = m_layout;
     frame.gridSquares = m_scale.gridScalingFactor;
     frame.switches = m_switches;
-    frame.width = float(m_canvas->width()) * devicePixelRatio;
-    frame.height = float(m_canvas->height()) * devicePixelRatio;
+    frame.width = float(pixels.width());
+    frame.height = float(pixels.height());
     frame.mouseDidDrag = m_mouseDidDrag;
-    m_renderer.drawRect(frame, m_motion, framebuffer);
+    return frame;
+}
+
+void Render3DView::drawRect(unsigned framebuffer, float devicePixelRatio)
+{
+    m_renderer.drawRect(frameOf(QSizeF(float(m_canvas->width()) * devicePixelRatio,
+                                       float(m_canvas->height()) * devicePixelRatio)),
+                        m_motion, framebuffer);
 }
 
 void Render3DView::mouseDown(double x)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/FigureFields.h"
+#include "render/SolidFrame.h"
 #include "render/SolidGrid.h"
 #include "render/SolidKind.h"
 #include "render/SolidLayout.h"
@@ -63,6 +64,8 @@ public:
 
     // Draws one pass into the canvas's framebuffer (called with its context current).
     void drawRect(unsigned framebuffer, float devicePixelRatio);
+    // What a pass draws, for a framebuffer of `pixels`.
+    SolidFrame frameOf(const QSizeF& pixels) const;
     void contextCreated();
     SolidRenderer& renderer() { return m_renderer; }
 

@@ -9,6 +9,7 @@
 #include "core/UserDefaults.h"
 #include "render/Render3DCanvas.h"
 #include "render/Render3DView.h"
+#include "render/SolidViewPicture.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -26,6 +27,7 @@ private slots:
     void anUnsolvedSolidIsWhite();
     void prismFacesAreTranslucentLightBlueWithBlackEdges();
     void aRestingSmoothSolidIsAntiAliasedAndAMovingOneDrawnOnce();
+    void aPictureOfTheViewIsDrawnOffScreenAtUpToFourTimesItsSize();
 
 private:
     void show(const QString& shape, const QStringList& entries, bool calculate = true);
@@ -175,6 +177,22 @@ void SolidViewGLTest::aRestingSmoothSolidIsAntiAliasedAndAMovingOneDrawnOnce()
     frame();
     QCOMPARE(m_view->renderer().lastScenePasses(), 1);
     QVERIFY(m_view->motion().angle(SolidKind::Sphere) != before);
+}
+
+void SolidViewGLTest::aPictureOfTheViewIsDrawnOffScreenAtUpToFourTimesItsSize()
+{
+    show(QStringLiteral("Sphere"), {"1"});
+    const QImage rest = finishedFrame();
+    const float angle = m_view->motion().angle(SolidKind::Sphere);
+    // At the window's size the picture is the resting view itself, smoothed the same way.
+    const QImage picture = SolidViewPicture::render(*m_view, 1);
+    QCOMPARE(picture, rest);
+    QCOMPARE(m_view->renderer().lastScenePasses(), 4);
+    QCOMPARE(SolidViewPicture::render(*m_view, 3).size(), QSize(600, 450));
+    QCOMPARE(SolidViewPicture::render(*m_view, 9).size(), QSize(800, 600));
+    QCOMPARE(m_view->motion().angle(SolidKind::Sphere), angle);
+    // The view still draws itself as before.
+    QCOMPARE(finishedFrame(), rest);
 }
 
 QTEST_MAIN(SolidViewGLTest)

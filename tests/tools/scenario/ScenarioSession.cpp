@@ -299,6 +299,8 @@ QJsonObject ScenarioSession::run()
         {QStringLiteral("tape"), TapeRuns::of(*window().tapeTextView()->document())},
         {QStringLiteral("tapeShape"), window().tapeTextView()->heldShape()},
         {QStringLiteral("messages"), QJsonArray::fromStringList(Notices::instance().history())}};
+    if (!m_exports.isEmpty())
+        report.insert(QStringLiteral("exports"), m_exports);
     if (ShapeCalculator* calculator = currentCalculator()) {
         QJsonObject fields;
         for (int i = 0; i < calculator->fieldCount(); ++i) {

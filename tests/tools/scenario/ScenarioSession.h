@@ -5,6 +5,7 @@
 #include "support/RecordingAlertPresenter.h"
 
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QStringList>
 
@@ -38,6 +39,8 @@ public:
     static void settle();
     // Quits as the user would and starts again on the same home, settings and tapes.
     void relaunch();
+    // An export a step made, listed in the report under "exports".
+    void recordExport(const QJsonObject& entry) { m_exports.append(entry); }
 
 private:
     void prepareHome();
@@ -62,4 +65,5 @@ private:
     RecordingAlertPresenter m_alerts;
     std::unique_ptr<AppInterface> m_interface;
     QStringList m_openedUrls; // pages the program asked the browser to show
+    QJsonArray m_exports;
 };

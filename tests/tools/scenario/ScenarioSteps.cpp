@@ -1,5 +1,6 @@
 #include "ScenarioSteps.h"
 
+#include "DrawingSteps.h"
 #include "ScenarioKeyboard.h"
 #include "ScenarioSession.h"
 
@@ -127,7 +128,7 @@ void clearAllTapes(ScenarioSession& session, const QString& answer)
 
 const std::vector<ScenarioStep>& ScenarioSteps::all()
 {
-    static const std::vector<ScenarioStep> steps = {
+    static const std::vector<ScenarioStep> steps = DrawingSteps::appendedTo({
         {QStringLiteral("calculate"), false, clickCalculate, QStringLiteral("calculate"),
          QStringLiteral("clicks Calculate")},
         {QStringLiteral("clear"), false,
@@ -179,7 +180,7 @@ const std::vector<ScenarioStep>& ScenarioSteps::all()
              session.interface().controller().openFile(path);
          },
          QStringLiteral("open:PATH"), QStringLiteral("hands a file to the program")},
-    };
+    });
     return steps;
 }
 
@@ -193,6 +194,8 @@ const ScenarioStep* ScenarioSteps::find(const QString& text, QString& argument)
             continue;
         if (name == QLatin1String("clear-all-tapes") && argument != QLatin1String("ok") &&
             argument != QLatin1String("cancel"))
+            return nullptr;
+        if (!DrawingSteps::accepts(name, argument))
             return nullptr;
         if (name == QLatin1String("select") && !ShapeCatalog::find(argument))
             return nullptr;
