@@ -38,7 +38,6 @@ public:
 
 private:
     void scrollToEnd();
-    QString asTapeLines(QString text) const;
 
     QString m_heldShape;
     bool m_canSave = false;

@@ -18,48 +18,8 @@
 
 using Field = RegularPolygonSolver::Field;
 
-namespace {
-
-constexpr const char* sideLabel = QT_TRANSLATE_NOOP("Polymetra", "Side:");
-constexpr const char* radiusALabel = QT_TRANSLATE_NOOP("Polymetra", "Radius a:");
-constexpr const char* radiusBLabel = QT_TRANSLATE_NOOP("Polymetra", "Radius b:");
-constexpr const char* angleLabel = QT_TRANSLATE_NOOP("Polymetra", "Angle:");
-constexpr const char* areaLabel = QT_TRANSLATE_NOOP("Polymetra", "Area:");
-constexpr const char* perimeterLabel = QT_TRANSLATE_NOOP("Polymetra", "Perimeter:");
-
-constexpr const char* sideTape = QT_TRANSLATE_NOOP("Polymetra", "\nSide: ");
-constexpr const char* radiusATape = QT_TRANSLATE_NOOP("Polymetra", "\nRadius a: ");
-constexpr const char* radiusBTape = QT_TRANSLATE_NOOP("Polymetra", "\nRadius b: ");
-constexpr const char* angleTape = QT_TRANSLATE_NOOP("Polymetra", "\nAngle: ");
-constexpr const char* areaTape = QT_TRANSLATE_NOOP("Polymetra", "\nArea: ");
-constexpr const char* perimeterTape = QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: ");
-
-using Role = ShapeCalculator::FieldRole;
-
-} // namespace
-
 CalculatePolygon::CalculatePolygon(QWidget* parent)
-    : ShapeCalculator(QT_TRANSLATE_NOOP("Polymetra", "Regular Polygon"), Dimension::Plane,
-                      {
-                          {"xsidesNTextField", QT_TRANSLATE_NOOP("Polymetra", "Number of sides:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nNumber of Sides: "), Role::Input,
-                           TypingFilter::wholeNumberTag},
-                          {"xsideTextField", sideLabel, sideTape},
-                          {"xradiusATextField", radiusALabel, radiusATape},
-                          {"xradiusBTextField", radiusBLabel, radiusBTape},
-                          {"xangleTextField", angleLabel, angleTape, Role::OutputOnly},
-                          {"xareaTextField", areaLabel, areaTape},
-                          {"xcircumferenceTextField", perimeterLabel, perimeterTape},
-                          {"xnameTextField", QT_TRANSLATE_NOOP("Polymetra", "Name:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nName: "), Role::OutputOnly},
-                          {"sideTextField", sideLabel, sideTape},
-                          {"radiusATextField", radiusALabel, radiusATape},
-                          {"radiusBTextField", radiusBLabel, radiusBTape},
-                          {"angleTextField", angleLabel, angleTape, Role::OutputOnly},
-                          {"areaTextField", areaLabel, areaTape},
-                          {"circumferenceTextField", perimeterLabel, perimeterTape},
-                      },
-                      parent)
+    : ShapeCalculator(RegularPolygonSolver::fieldTable(), parent)
 {
     // The angles and the name are output-only: they are emptied but never kept or selected.
     setClearingOrder({Field::Sides, Field::TableSide, Field::TableRadiusA, Field::TableRadiusB,
@@ -138,11 +98,6 @@ TextField* CalculatePolygon::areaTextField() const
 TextField* CalculatePolygon::circumferenceTextField() const
 {
     return field(Field::Perimeter);
-}
-
-SolveOutcome CalculatePolygon::solve(const std::vector<double>& values) const
-{
-    return RegularPolygonSolver::solve(values);
 }
 
 bool CalculatePolygon::enteredInGraphic() const
