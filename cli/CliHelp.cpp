@@ -3,6 +3,35 @@
 #include "core/CalculationChecks.h"
 #include "core/Localization.h"
 
+#include <QHash>
+
+namespace {
+
+// One case of each shape that solves.
+QString example(const QString& shape)
+{
+    static const QHash<QString, QString> examples{
+        {QStringLiteral("circle"), QStringLiteral("r=3")},
+        {QStringLiteral("square"), QStringLiteral("area=16")},
+        {QStringLiteral("rectangle"), QStringLiteral("a=3 b=4")},
+        {QStringLiteral("ellipse"), QStringLiteral("a=3 b=2")},
+        {QStringLiteral("triangle"), QStringLiteral("a=3 b=4 c=5")},
+        {QStringLiteral("trapezium"), QStringLiteral("a=6 c=3 h=2 A=60")},
+        {QStringLiteral("parallelogram"), QStringLiteral("a=5 b=3 A=60")},
+        {QStringLiteral("regular-polygon"), QStringLiteral("n=6 side=1")},
+        {QStringLiteral("rectangular-prism"), QStringLiteral("a=1 b=2 h=3")},
+        {QStringLiteral("cylinder"), QStringLiteral("r=1 h=2")},
+        {QStringLiteral("cone"), QStringLiteral("r=3 h=4")},
+        {QStringLiteral("pyramid"), QStringLiteral("a=1 b=2 h=3")},
+        {QStringLiteral("sphere"), QStringLiteral("volume=100")},
+        {QStringLiteral("triangular-prism"), QStringLiteral("a=3 b=4 c=5 h=2")},
+        {QStringLiteral("trapezoidal-prism"), QStringLiteral("a=6 b=4 c=3 B=60 h=2")},
+    };
+    return examples.value(shape);
+}
+
+} // namespace
+
 QString CliHelp::usage()
 {
     return localized(
@@ -52,7 +81,6 @@ QString CliHelp::shape(const CliShapes::Shape& shape)
 {
     QString out = localized("%1 (polymetra-cli %2 NAME=VALUE...)\n\nQuantities:\n")
                       .arg(localized(shape.table->shapeName), shape.name);
-    QString example;
     for (size_t i = 0; i < shape.quantityNames.size(); ++i) {
         const FieldSpec& field = shape.table->fields[i];
         QString names = shape.quantityNames[i];
@@ -68,7 +96,6 @@ QString CliHelp::shape(const CliShapes::Shape& shape)
         out += localized("\nAlso called: %1\n").arg(shape.aliases.join(QStringLiteral(", ")));
     out += localized("\nGive enough quantities for one case; any others are calculated. With more\n"
                      "than one case given, the window's order of cases decides which is used.\n");
-    const QString first = shape.quantityNames.front();
-    out += localized("\nExample:\n  polymetra-cli %1 %2=2\n").arg(shape.name, first);
+    out += localized("\nExample:\n  polymetra-cli %1 %2\n").arg(shape.name, example(shape.name));
     return out;
 }

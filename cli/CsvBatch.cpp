@@ -123,11 +123,13 @@ CsvBatch::Outcome CsvBatch::run(std::FILE* input, std::FILE* output)
         out += "\r\n";
         refused = refused || !problem.isEmpty();
         if (out.size() > flushThreshold) {
-            std::fwrite(out.constData(), 1, size_t(out.size()), output);
+            if (output)
+                std::fwrite(out.constData(), 1, size_t(out.size()), output);
             out.clear();
         }
     }
-    std::fwrite(out.constData(), 1, size_t(out.size()), output);
+    if (output)
+        std::fwrite(out.constData(), 1, size_t(out.size()), output);
     if (reader.readFailed()) {
         m_error = localized("standard input could not be read to its end");
         return Outcome::ReadFailed;

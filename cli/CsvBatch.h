@@ -20,6 +20,7 @@ public:
     {
     }
 
+    // `output` may be null: the rows are solved and only the outcome counts.
     Outcome run(std::FILE* input, std::FILE* output);
     // Why the header was refused or reading failed.
     QString error() const { return m_error; }

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -108,10 +109,7 @@ int solveOne(const CliShapes::Shape& shape, const CliOptions& options,
 int runBatch(const CliShapes::Shape& shape, const NumberFormatter& formatter, bool quiet)
 {
     CsvBatch batch(shape, formatter);
-    std::FILE* sink = quiet ? std::fopen("/dev/null", "w") : stdout;
-    const CsvBatch::Outcome outcome = batch.run(stdin, sink ? sink : stdout);
-    if (sink && sink != stdout)
-        std::fclose(sink);
+    const CsvBatch::Outcome outcome = batch.run(stdin, quiet ? nullptr : stdout);
     switch (outcome) {
     case CsvBatch::Outcome::AllSolved:
         return Solved;
@@ -126,15 +124,8 @@ int runBatch(const CliShapes::Shape& shape, const NumberFormatter& formatter, bo
     return usageError(batch.error());
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int run(const QCoreApplication& application)
 {
-    QCoreApplication::setOrganizationName(QStringLiteral("Polymetra"));
-    QCoreApplication::setApplicationName(QStringLiteral("Polymetra"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(POLYMETRA_VERSION));
-    const QCoreApplication application(argc, argv);
-
     const CliOptions::Parsed parsed = CliOptions::parse(application.arguments().mid(1));
     if (!parsed.error.isEmpty())
         return usageError(parsed.error);
@@ -166,4 +157,21 @@ int main(int argc, char* argv[])
     if (options.action == CliOptions::Action::Batch)
         return runBatch(*shape, formatter, options.quiet);
     return solveOne(*shape, options, formatter);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Polymetra"));
+    QCoreApplication::setApplicationName(QStringLiteral("Polymetra"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(POLYMETRA_VERSION));
+    const QCoreApplication application(argc, argv);
+    const int status = run(application);
+    // Output that never arrived (a full disk, a closed pipe) is a failure, not a result.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        printError(localized("the output could not be written: %1").arg(qt_error_string(errno)));
+        return status == Solved ? Refused : status;
+    }
+    return status;
 }

@@ -154,9 +154,7 @@ if len(out) == 6:
     check(out[3][4].startswith("The value of Radius"), f"csv refusal: {out[3]}")
     check(out[4][0] == "2" and out[5][4] != "", f"csv rows after refusal: {out[4:]}")
 for separator in (".", ","):
-    source = "a,b,c\n3,4,5\n5;5;8\n2,2,3.5\n".replace(";", ",")
-    if separator == ",":
-        source = 'a,b,c\n3,4,5\n5,5,8\n2,2,"3,5"\n'
+    source = 'a,b,c\n3,4,5\n5,5,8\n2,2,"3{}5"\n'.format(separator)
     first = cli("--csv", "triangle", "--separator", separator, stdin=source)
     second = cli("--csv", "triangle", "--separator", separator, stdin=first.stdout)
     check(first.returncode == 0 and second.stdout == first.stdout,
@@ -193,6 +191,15 @@ run = cli("circle", "r=1", "--tape", env=tape_env)
 with open(circle_tape, "rb") as kept:
     check(run.returncode == 1 and kept.read() == b"not a tape" and "Circle Tape" in run.stderr,
           f"unreadable tape: {run.returncode} {run.stderr}")
+
+# Every shape's help shows an example that solves.
+for line in cli("--list").stdout.splitlines():
+    example = cli(line.split()[0], "--help").stdout.split("polymetra-cli ")[-1].split()
+    check(cli(*example).returncode == 0, f"the help's example {example} does not solve")
+
+with open("/dev/full", "w") as full:
+    run = subprocess.run([CLI, "circle", "r=1"], stdout=full, stderr=subprocess.PIPE, env=ENV)
+check(run.returncode == 1 and run.stderr, f"output lost on a full disk: {run.returncode}")
 
 # The program runs on the model alone.
 linked = subprocess.run(["ldd", CLI], capture_output=True, text=True).stdout
