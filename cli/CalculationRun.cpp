@@ -2,51 +2,8 @@
 
 #include "core/CalculationChecks.h"
 #include "core/NumberFormatter.h"
-#include "shapes2d/RegularPolygonNames.h"
+#include "shapes2d/RegularPolygonEntry.h"
 #include "shapes2d/RegularPolygonSolver.h"
-
-namespace {
-
-using Result = CalculationRun::Result;
-using Polygon = RegularPolygonSolver;
-
-void writeStandard(const ShapeFieldTable& table, Result& result)
-{
-    for (size_t i = 0; i < table.fields.size(); ++i)
-        result.lines.push_back({int(i), result.texts[i], result.given[i]});
-}
-
-// The regular polygon writes as its calculator does: the count as the whole number used,
-// a measure whose twin in the other set was given shows the twin's text, only the set
-// entered in is logged, and the polygon's name ends the entry.
-void writePolygon(Result& result, const std::vector<QString>& entries)
-{
-    const quint64 sides = quint64(result.values[Polygon::Sides]);
-    result.texts[Polygon::Sides] = QString::number(sides);
-    result.lines.push_back({Polygon::Sides, result.texts[Polygon::Sides], true});
-    bool graphic = false;
-    for (Polygon::Field f : Polygon::graphicMeasures)
-        graphic = graphic || result.given[f];
-    for (int m = 0; m < Polygon::measureCount; ++m) {
-        const int table = Polygon::tableMeasures[m];
-        const int pentagon = Polygon::graphicMeasures[m];
-        if (result.given[size_t(table)])
-            result.texts[size_t(pentagon)] = entries[size_t(table)].trimmed();
-        if (result.given[size_t(pentagon)])
-            result.texts[size_t(table)] = entries[size_t(pentagon)].trimmed();
-    }
-    for (int m = 0; m < Polygon::measureCount; ++m) {
-        const int own = graphic ? Polygon::graphicMeasures[m] : Polygon::tableMeasures[m];
-        const int twin = graphic ? Polygon::tableMeasures[m] : Polygon::graphicMeasures[m];
-        if (result.given[size_t(own)] || !result.given[size_t(twin)])
-            result.lines.push_back({own, result.texts[size_t(own)], result.given[size_t(own)]});
-    }
-    result.texts[Polygon::Name] = RegularPolygonNames::name(sides);
-    if (!result.texts[Polygon::Name].isEmpty())
-        result.lines.push_back({Polygon::Name, result.texts[Polygon::Name], false});
-}
-
-} // namespace
 
 QString CalculationRun::oneLine(QString message)
 {
@@ -94,9 +51,13 @@ CalculationRun::Result CalculationRun::run(const ShapeFieldTable& table,
                                    ? entries[i].trimmed()
                                    : formatter.correctlyFormatTheString(result.values[i]));
     }
-    if (&table == &Polygon::fieldTable())
-        writePolygon(result, entries);
-    else
-        writeStandard(table, result);
+    if (&table == &RegularPolygonSolver::fieldTable()) {
+        for (const RegularPolygonEntry::Line& line :
+             RegularPolygonEntry::write(result.texts, result.given, result.values))
+            result.lines.push_back({line.field, result.texts[size_t(line.field)], line.given});
+        return result;
+    }
+    for (size_t i = 0; i < count; ++i)
+        result.lines.push_back({int(i), result.texts[i], result.given[i]});
     return result;
 }

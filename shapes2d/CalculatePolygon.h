@@ -45,6 +45,5 @@ protected:
     void writeFields(const std::vector<double>& values) override;
 
 private:
-    void writeMeasure(int own, int twin, double value, bool logged);
     void buildPane();
 };
