@@ -66,17 +66,17 @@ std::optional<std::vector<QString>> entriesFrom(const CliShapes::Shape& shape,
             return std::nullopt;
         }
         const size_t field = size_t(found.field);
-        if (shape.table->fields[field].role == FieldRole::OutputOnly) {
-            *error =
-                localized("%1 is only calculated, never given").arg(shape.quantityNames[field]);
-            return std::nullopt;
-        }
         if (seen[field]) {
             *error = localized("%1 is given twice").arg(shape.quantityNames[field]);
             return std::nullopt;
         }
         seen[field] = true;
-        entries[field] = text;
+        // The window never reads what is typed into a field it only calculates.
+        if (shape.table->fields[field].role == FieldRole::OutputOnly)
+            printError(localized("%1 is only calculated; the value given is not used")
+                           .arg(shape.quantityNames[field]));
+        else
+            entries[field] = text;
     }
     return entries;
 }

@@ -114,7 +114,7 @@ for args, status, stream in [
     (("hexagon", "r=1"), 2, "stderr"),
     (("circle", "x=1"), 2, "stderr"),
     (("circle", "r=1", "r=2"), 2, "stderr"),
-    (("triangle", "height=2"), 2, "stderr"),
+    (("triangle", "a=3", "b=4", "c=5", "height=9"), 0, "stderr"),
     (("parallelogram", "ANGLE=60"), 2, "stderr"),
     (("circle", "r"), 2, "stderr"),
     (("circle", "r=1", "--decimals", "12"), 2, "stderr"),
@@ -128,6 +128,8 @@ for args, status, stream in [
                                         stream and printed[stream]),
           f"{args}: exit {run.returncode}, out {run.stdout!r}, err {run.stderr!r}")
     check(run.returncode == 0 or not run.stdout, f"{args}: failure printed to stdout")
+check('"4"' in cli("triangle", "a=3", "b=4", "c=5", "height=9", "--json").stdout,
+      "a value given for a calculated quantity is not used")
 
 # The configured decimals and the locale's separator are the defaults.
 os.makedirs(HOME + "/.config/Polymetra", exist_ok=True)
