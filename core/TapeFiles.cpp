@@ -37,6 +37,19 @@ QString systemError(int error)
     return RegularFiles::systemError(error);
 }
 
+// What tells that another program (polymetra-cli --tape) replaced a tape file since the
+// view read or wrote it: the file's identity, size and modification time.
+QByteArray fileStamp(const QString& path)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return QByteArrayLiteral("none");
+    return QByteArray::number(qulonglong(status.st_ino)) + ':' +
+           QByteArray::number(qlonglong(status.st_size)) + ':' +
+           QByteArray::number(qlonglong(status.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(qlonglong(status.st_mtim.tv_nsec));
+}
+
 } // namespace
 
 std::optional<QByteArray> TapeFiles::readRegularFile(const QString& path, qint64 maxBytes,
@@ -69,11 +82,14 @@ void TapeFiles::setTapeTextViewToFile(const QString& shape, TapeView* tapeTextVi
     if (!tapeTextView)
         return;
     const QString path = tapePath(shape);
+    // Taken before the read: a change while reading shows as a change at the next entry.
+    const QByteArray stamp = fileStamp(path);
     QString reason;
     bool missing = false;
     std::optional<QByteArray> bytes = readRegularFile(path, maxTapeFileSize, &reason, &missing);
     if (missing) {
         tapeTextView->holdEmptyTape(shape);
+        tapeTextView->setFileStamp(stamp);
         return;
     }
     if (bytes && bytes->isEmpty())
@@ -85,6 +101,7 @@ void TapeFiles::setTapeTextViewToFile(const QString& shape, TapeView* tapeTextVi
         std::unique_ptr<QTextDocument> document = TapeView::newDocument();
         RtfReader::readTape(*bytes, *document);
         tapeTextView->holdTape(shape, std::move(document));
+        tapeTextView->setFileStamp(stamp);
         return;
     }
 
@@ -103,12 +120,32 @@ void TapeFiles::setTapeTextViewToFile(const QString& shape, TapeView* tapeTextVi
                             "as it is, and this tape will not be saved.")
                       .arg(shapeTitle(shape), reason, moveError, path));
     tapeTextView->holdEmptyTape(shape, false);
+    tapeTextView->setFileStamp(stamp);
 }
 
 void TapeFiles::ensureHolding(const QString& shape, TapeView* tapeTextView)
 {
-    if (tapeTextView && tapeTextView->heldShape() != shape)
+    if (!tapeTextView)
+        return;
+    if (tapeTextView->heldShape() != shape) {
         setTapeTextViewToFile(shape, tapeTextView);
+        return;
+    }
+    // Entries another program added since are kept: the tape is read again before this
+    // entry joins it, so saving never writes over them. A file that cannot be read now is
+    // left to the save, which refuses or reports it as before.
+    const QString path = tapePath(shape);
+    const QByteArray stamp = fileStamp(path);
+    if (!tapeTextView->canSave() || stamp == tapeTextView->fileStamp())
+        return;
+    QString reason;
+    const std::optional<QByteArray> bytes = readRegularFile(path, maxTapeFileSize, &reason);
+    if (!bytes || !RtfReader::looksLikeRtf(*bytes))
+        return;
+    std::unique_ptr<QTextDocument> document = TapeView::newDocument();
+    RtfReader::readTape(*bytes, *document);
+    tapeTextView->holdTape(shape, std::move(document));
+    tapeTextView->setFileStamp(stamp);
 }
 
 void TapeFiles::writeTapeToFile(const QString& shape, TapeView* tapeTextView)
@@ -128,8 +165,10 @@ bool TapeFiles::saveTape(const QString& shape, TapeView* tapeTextView)
         reason = localized("the tape view holds another tape");
     else if (!tapeTextView->canSave())
         reason = localized("its unreadable file is still in place");
-    else if (writeFileAtomically(path, tapeTextView->rtf(), tapeMimeType, &reason))
+    else if (writeFileAtomically(path, tapeTextView->rtf(), tapeMimeType, &reason)) {
+        tapeTextView->setFileStamp(fileStamp(path));
         return true;
+    }
     Notices::instance().report(lcTape(), localized("The %1 tape could not be saved to %2: %3.")
                                              .arg(shapeTitle(shape), path, reason));
     return false;
