@@ -19,6 +19,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 
 // Short names by the field's label. A short name that two quantities of one shape would
