@@ -1,11 +1,11 @@
 #include "widget/ShellTest.h"
 
 #include "app/Controller.h"
-#include "cli/CalculationRun.h"
-#include "cli/TapeAppender.h"
 #include "app/GraphicsPanel.h"
 #include "app/MainWindow.h"
 #include "app/MyTabView.h"
+#include "cli/CalculationRun.h"
+#include "cli/TapeAppender.h"
 #include "core/Notices.h"
 #include "core/NumberFormatter.h"
 #include "core/SupportPaths.h"
@@ -269,10 +269,11 @@ void TapeIntegrityTest::entriesAddedFromTheCommandLineAreKept()
     startOverOnNewHome();
     QVERIFY(launch());
     calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
-    const CalculationRun::Result fromScript = CalculationRun::run(
-        CircleSolver::fieldTable(), {"5", "", "", ""}, NumberFormatter());
+    const CalculationRun::Result fromScript =
+        CalculationRun::run(CircleSolver::fieldTable(), {"5", "", "", ""}, NumberFormatter());
     QString error;
-    QVERIFY2(TapeAppender::append(CircleSolver::fieldTable(), fromScript, &error), qPrintable(error));
+    QVERIFY2(TapeAppender::append(CircleSolver::fieldTable(), fromScript, &error),
+             qPrintable(error));
     calculate(QStringLiteral("Circle"), {"radiusTextField=3"});
 
     const QString text = window().tapeTextView()->toPlainText();
