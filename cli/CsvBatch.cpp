@@ -18,6 +18,17 @@ struct Header {
     QString error;
 };
 
+// A name from the input as a message may show it: no control characters, and short.
+QString shown(const QString& name)
+{
+    QString text = name.left(40);
+    for (QChar& c : text) {
+        if (!c.isPrint())
+            c = QChar::ReplacementCharacter;
+    }
+    return name.size() > text.size() ? text + QStringLiteral("...") : text;
+}
+
 Header readHeader(const CliShapes::Shape& shape, const QStringList& names)
 {
     Header header;
@@ -29,14 +40,15 @@ Header readHeader(const CliShapes::Shape& shape, const QStringList& names)
         }
         const CliShapes::Lookup found = CliShapes::findQuantity(shape, name);
         if (found.field < 0) {
-            header.error = found.matches.isEmpty()
-                               ? localized("the %1 has no quantity \"%2\"").arg(shape.name, name)
-                               : localized("\"%1\" could be %2")
-                                     .arg(name, found.matches.join(QLatin1String(", ")));
+            header.error =
+                found.matches.isEmpty()
+                    ? localized("the %1 has no quantity \"%2\"").arg(shape.name, shown(name))
+                    : localized("\"%1\" could be %2")
+                          .arg(shown(name), found.matches.join(QLatin1String(", ")));
             return header;
         }
         if (seen[size_t(found.field)]) {
-            header.error = localized("the column %1 appears twice").arg(name);
+            header.error = localized("the column %1 appears twice").arg(shown(name));
             return header;
         }
         seen[size_t(found.field)] = true;

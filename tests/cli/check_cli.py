@@ -164,6 +164,9 @@ for separator in (".", ","):
     check(separator == "." or '"1,76"' in first.stdout or '"3,5"' in first.stdout,
           f"csv quoting with ',': {first.stdout!r}")
 check(cli("--csv", "circle", stdin="radius,volume\n1\n").returncode == 2, "csv bad header")
+run = cli("--csv", "circle", stdin="\x1b]0;owned\x07" + "x" * 5000 + "\n1\n")
+check(run.returncode == 2 and "\x1b" not in run.stderr and len(run.stderr) < 300,
+      f"a hostile header shown as it is: {run.stderr!r}")
 check(cli("--csv", "circle", stdin="radius\n" + "1" * 70000 + "\n2\n").returncode == 1,
       "csv over-long row")
 
