@@ -41,13 +41,16 @@ CsvReader::Status CsvReader::next(QStringList& fields)
         return Status::Malformed;
     };
     for (;;) {
-        int c = get();
         if (m_atStart) {
             m_atStart = false;
             // A byte-order mark before the header is not part of its first name.
-            if (c == 0xEF && get() == 0xBB && get() == 0xBF)
-                c = get();
+            const int first = get();
+            if (first != EOF)
+                --m_position;
+            if (m_filled - m_position >= 3 && m_buffer.sliced(m_position, 3) == "\xEF\xBB\xBF")
+                m_position += 3;
         }
+        int c = get();
         if (c == EOF) {
             if (quoted)
                 return malformed(localized("a quoted field is not closed"), false);

@@ -146,7 +146,7 @@ os.remove(HOME + "/.config/Polymetra/Polymetra.conf")
 
 # CSV: refused rows carry their reason and the batch goes on; the output reads back to
 # itself with either separator.
-rows = "radius,diameter\r\n3,\r\n,7\r\n-1,\r\n\r\n\"2\",0\r\n1,2,3\r\n"
+rows = "\ufeffradius,diameter\r\n3,\r\n,7\r\n-1,\r\n\r\n\"2\",0\r\n1,2,3\r\n"
 run = cli("--csv", "circle", stdin=rows)
 out = list(csv.reader(io.StringIO(run.stdout)))
 check(run.returncode == 1 and out[0] == ["radius", "diameter", "area", "circumference", "error"]
