@@ -104,15 +104,6 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
     return Refusal{};
 }
 
-namespace {
-
-SolveOutcome solveFields(const std::vector<double>& values)
-{
-    return ParallelogramSolver::solve(values);
-}
-
-} // namespace
-
 const ShapeFieldTable& ParallelogramSolver::fieldTable()
 {
     static const ShapeFieldTable table{
@@ -134,7 +125,7 @@ const ShapeFieldTable& ParallelogramSolver::fieldTable()
             {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
              QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: ")},
         },
-        &solveFields,
+        &ParallelogramSolver::solve,
     };
     return table;
 }

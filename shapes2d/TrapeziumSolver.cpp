@@ -245,15 +245,6 @@ SolveOutcome TrapeziumSolver::solve(const std::vector<double>& in)
     return Refusal{};
 }
 
-namespace {
-
-SolveOutcome solveFields(const std::vector<double>& values)
-{
-    return TrapeziumSolver::solve(values);
-}
-
-} // namespace
-
 const ShapeFieldTable& TrapeziumSolver::fieldTable()
 {
     using Role = FieldRole;
@@ -284,7 +275,7 @@ const ShapeFieldTable& TrapeziumSolver::fieldTable()
             {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
              QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: "), Role::OutputOnly},
         },
-        &solveFields,
+        &TrapeziumSolver::solve,
     };
     return table;
 }

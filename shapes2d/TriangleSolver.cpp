@@ -270,15 +270,6 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
     return Refusal{};
 }
 
-namespace {
-
-SolveOutcome solveFields(const std::vector<double>& values)
-{
-    return TriangleSolver::solve(values);
-}
-
-} // namespace
-
 const ShapeFieldTable& TriangleSolver::fieldTable()
 {
     using Role = FieldRole;
@@ -305,7 +296,7 @@ const ShapeFieldTable& TriangleSolver::fieldTable()
             {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
              QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: "), Role::OutputOnly},
         },
-        &solveFields,
+        &TriangleSolver::solve,
     };
     return table;
 }
