@@ -63,7 +63,7 @@ ShapeCalculator::~ShapeCalculator() = default;
 
 void ShapeCalculator::describeField(TextField* field, const FieldSpec& declared)
 {
-    const QString name = fieldName(declared.formLabel);
+    const QString name = CalculationChecks::fieldName(declared.formLabel);
     const QString kind = localized(
         QuantityKinds::descriptionKey(QuantityKinds::ofOutlet(QLatin1String(declared.outlet))));
     field->setAccessibleLabel(name);
