@@ -33,27 +33,33 @@ void StartupTrace::installIfAsked()
 {
     if (qEnvironmentVariableIsEmpty("POLYMETRA_STARTUP_TRACE") || !QCoreApplication::instance())
         return;
-    QCoreApplication::instance()->installEventFilter(new StartupTrace(QCoreApplication::instance()));
+    QCoreApplication::instance()->installEventFilter(
+        new StartupTrace(QCoreApplication::instance()));
 }
 
 bool StartupTrace::eventFilter(QObject* watched, QEvent* event)
 {
     if (!m_mapped && event->type() == QEvent::Expose) {
-        if (const auto* window = qobject_cast<QWindow*>(watched); window && window->isExposed()) {
+        if (const auto* exposed = qobject_cast<QWindow*>(watched);
+            exposed && exposed->isExposed()) {
             m_mapped = true;
             report("mapped");
         }
-    } else if (event->type() == QEvent::Paint && watched->isWidgetType()) {
-        // By class name: the floor programs that share this file link no OpenGL widgets.
-        const bool gl = watched->inherits("QOpenGLWidget");
-        if (gl && !m_paintedGL) {
-            m_paintedGL = true;
-            // The frame is drawn inside this event; reported once it has been.
-            QTimer::singleShot(0, this, [this] { report("painted-gl"); });
-        } else if (!gl && !m_painted) {
-            m_painted = true;
-            QTimer::singleShot(0, this, [this] { report("painted"); });
-        }
+    }
+    // A GL window draws on expose and on update requests; a GL widget in its paint event.
+    const auto* window = qobject_cast<QWindow*>(watched);
+    const bool glWindow = window && watched->inherits("QOpenGLWindow") &&
+                          (event->type() == QEvent::UpdateRequest ||
+                           (event->type() == QEvent::Expose && window->isExposed()));
+    const bool glWidget = event->type() == QEvent::Paint && watched->inherits("QOpenGLWidget");
+    if ((glWindow || glWidget) && !m_paintedGL) {
+        m_paintedGL = true;
+        // The frame is drawn while this event is handled; reported once it has been.
+        QTimer::singleShot(0, this, [this] { report("painted-gl"); });
+    } else if (event->type() == QEvent::Paint && watched->isWidgetType() && !glWidget &&
+               !m_painted) {
+        m_painted = true;
+        QTimer::singleShot(0, this, [this] { report("painted"); });
     }
     return QObject::eventFilter(watched, event);
 }

@@ -17,6 +17,7 @@ import statistics
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 
@@ -29,11 +30,15 @@ def launch(command, home, quit_after):
     process = subprocess.Popen(command, env=env, stderr=subprocess.PIPE, stdout=subprocess.DEVNULL,
                                text=True)
     seen = {}
+    # A program that never reports is stopped rather than waited for.
+    watchdog = threading.Timer(20, process.kill)
+    watchdog.start()
     for line in process.stderr:
         words = line.split()
         if len(words) == 3 and words[0] == "startup":
             seen[words[1]] = (time.perf_counter() - started, int(words[2]) / 1024)
-    process.wait(timeout=30)
+    process.wait()
+    watchdog.cancel()
     return seen
 
 
