@@ -98,12 +98,14 @@ void Controller::applicationDidFinishLaunching()
 
     m_panels->prepareStoredSizes();
     WindowPlacement::restore(m_mainWindow);
+    // The stored shape is on show before the window first paints: no other shape flashes
+    // up first, and a solid's OpenGL surface is made with the window rather than after it.
+    emit NotificationHub::instance().changeTab();
     m_mainWindow->show();
     m_panels->restore();
 
     if (defaults.boolForKey(DefaultsKeys::autoCheck))
         autoCheckForUpdates();
-    emit NotificationHub::instance().changeTab();
 }
 
 void Controller::applicationWillTerminate()

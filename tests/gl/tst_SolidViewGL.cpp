@@ -13,6 +13,7 @@
 
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include <memory>
 #include <set>
@@ -24,6 +25,7 @@ private slots:
     void init();
     void cleanup();
 
+    void theWindowIsNotRecreatedForASolid();
     void anUnsolvedSolidIsWhite();
     void prismFacesAreTranslucentLightBlueWithBlackEdges();
     void aRestingSmoothSolidIsAntiAliasedAndAMovingOneDrawnOnce();
@@ -92,6 +94,17 @@ QImage SolidViewGLTest::finishedFrame()
     for (int draws = 1; m_view->renderer().refining() && draws < 8; ++draws)
         image = frame();
     return image;
+}
+
+// The solid's OpenGL surface is a window of its own: the main window keeps its native
+// window (no flicker, no OpenGL composition of the rest).
+void SolidViewGLTest::theWindowIsNotRecreatedForASolid()
+{
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const WId before = m_window->winId();
+    show(QStringLiteral("Cone"), {"1", "2"});
+    QCOMPARE(m_window->winId(), before);
+    QCOMPARE(m_window->windowHandle()->surfaceType(), QSurface::RasterSurface);
 }
 
 void SolidViewGLTest::anUnsolvedSolidIsWhite()
