@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -20,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <malloc.h>
 #include <memory>
 
 namespace {
@@ -52,6 +54,12 @@ void writeTape(qint64 bytes)
                                    TapeFiles::tapeMimeType);
 }
 
+// Heap in use, in MiB: what holding a tape costs, whatever the allocator kept from before.
+double heapInUseMiB()
+{
+    return double(mallinfo2().uordblks) / (1024 * 1024);
+}
+
 // The tape drawer's view at a usual size, on screen.
 std::unique_ptr<TapeView> shownView()
 {
@@ -66,6 +74,7 @@ void loadTape(benchmark::State& state)
 {
     writeTape(state.range(0) * 1024 * 1024);
     const std::unique_ptr<TapeView> view = shownView();
+    const double before = heapInUseMiB();
     for (auto _ : state) {
         view->holdEmptyTape(QStringLiteral("Square")); // another shape was on show
         TapeFiles::setTapeTextViewToFile(shape, view.get());
@@ -73,6 +82,10 @@ void loadTape(benchmark::State& state)
         benchmark::DoNotOptimize(view->document()->blockCount());
     }
     state.counters["entries"] = double(view->document()->blockCount());
+    // What the shown tape holds in memory, against the size of its file.
+    state.counters["heldMiB"] = heapInUseMiB() - before;
+    state.counters["fileMiB"] =
+        double(QFileInfo(SupportPaths::tapeFilePath(shape)).size()) / (1024 * 1024);
 }
 
 void appendEntry(benchmark::State& state)
