@@ -1,6 +1,7 @@
 #include "ScenarioSteps.h"
 
 #include "DrawingSteps.h"
+#include "TapeSteps.h"
 #include "ScenarioKeyboard.h"
 #include "ScenarioSession.h"
 
@@ -128,7 +129,7 @@ void clearAllTapes(ScenarioSession& session, const QString& answer)
 
 const std::vector<ScenarioStep>& ScenarioSteps::all()
 {
-    static const std::vector<ScenarioStep> steps = DrawingSteps::appendedTo({
+    static const std::vector<ScenarioStep> steps = TapeSteps::appendedTo(DrawingSteps::appendedTo({
         {QStringLiteral("calculate"), false, clickCalculate, QStringLiteral("calculate"),
          QStringLiteral("clicks Calculate")},
         {QStringLiteral("clear"), false,
@@ -180,7 +181,7 @@ const std::vector<ScenarioStep>& ScenarioSteps::all()
              session.interface().controller().openFile(path);
          },
          QStringLiteral("open:PATH"), QStringLiteral("hands a file to the program")},
-    });
+    }));
     return steps;
 }
 
@@ -195,7 +196,7 @@ const ScenarioStep* ScenarioSteps::find(const QString& text, QString& argument)
         if (name == QLatin1String("clear-all-tapes") && argument != QLatin1String("ok") &&
             argument != QLatin1String("cancel"))
             return nullptr;
-        if (!DrawingSteps::accepts(name, argument))
+        if (!DrawingSteps::accepts(name, argument) || !TapeSteps::accepts(name, argument))
             return nullptr;
         if (name == QLatin1String("select") && !ShapeCatalog::find(argument))
             return nullptr;
