@@ -30,6 +30,8 @@ TapeEntryMenu::TapeEntryMenu(MainWindow& window)
     m_tape->viewport()->installEventFilter(this);
 }
 
+TapeEntryMenu::~TapeEntryMenu() = default;
+
 void TapeEntryMenu::report(const QString& message) const
 {
     Notices::instance().report(lcEntries(), message);

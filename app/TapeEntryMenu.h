@@ -17,6 +17,7 @@ class TapeEntryMenu : public QObject {
     Q_OBJECT
 public:
     explicit TapeEntryMenu(MainWindow& window);
+    ~TapeEntryMenu() override;
 
     int entryCount() const;
     // The entry under a point of the tape's viewport; -1 where there is none.

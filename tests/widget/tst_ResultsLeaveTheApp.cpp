@@ -96,7 +96,7 @@ private slots:
         // An older entry, so that the one used is not simply the newest.
         const std::vector<TapeEntry> before = tapeEntries();
         QVERIFY(!before.empty());
-        m_app->calculate(shape, {entries.first()});
+        m_app->calculate(shape, entries);
         TapeEntryMenu* menu = m_app->window().tapeEntryMenu();
         QVERIFY(menu->useEntry(int(before.size()) - 1));
         for (int i = 0; i < calculator->fieldCount(); ++i) {
@@ -169,6 +169,7 @@ private slots:
         m_app->calculate("Circle", {"radiusTextField=2"});
         const QString path = m_dir->filePath("Circle Tape");
         QVERIFY(m_app->window().tapeCommands()->exportTo(path, TapeExport::Format::Rtf));
+        m_app->show("Square");
         m_app->calculate("Square", {"sideATextField=1"});
         m_app->controller().openFile(path);
         ForeignTapeWindow* shown = nullptr;
