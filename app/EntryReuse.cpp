@@ -40,9 +40,8 @@ bool EntryReuse::apply(const TapeEntry& entry, ShapeCalculator& calculator, QStr
         if (!target || target->isOutputOnly())
             return fail(localized("The entry's value \"%1\" matches no field of the %2.")
                             .arg(line.label, localized(calculator.shapeName()).toLower()));
-        values.emplace_back(target,
-                            TapeExport::withSeparator(line.text,
-                                                      NumberFormatter::shared().separator()));
+        values.emplace_back(
+            target, TapeExport::withSeparator(line.text, NumberFormatter::shared().separator()));
     }
     if (values.empty())
         return fail(localized("The entry has no given values to use."));

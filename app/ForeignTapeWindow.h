@@ -15,8 +15,8 @@ class ForeignTapeWindow : public QWidget {
     Q_OBJECT
 public:
     // Reads the file; nothing, with `why` saying so, when it is not a readable tape.
-    static ForeignTapeWindow* open(const QString& path, TapeCommands* commands,
-                                   QWidget* parent, QString* why);
+    static ForeignTapeWindow* open(const QString& path, TapeCommands* commands, QWidget* parent,
+                                   QString* why);
     ~ForeignTapeWindow() override;
 
     QString path() const { return m_path; }

@@ -46,8 +46,8 @@ bool TapeCommands::copyResults()
                                    field->isGiven()});
     }
     if (entry.lines.empty()) {
-        Notices::instance().report(lcExport(),
-                                   localized("There are no results to copy: the fields are empty."));
+        Notices::instance().report(
+            lcExport(), localized("There are no results to copy: the fields are empty."));
         return false;
     }
     const QChar separator = NumberFormatter::shared().separator();
@@ -62,8 +62,8 @@ bool TapeCommands::exportTo(const QString& path, TapeExport::Format format,
                             const QTextDocument* tape)
 {
     QString why;
-    const QByteArray bytes = TapeExport::encode(format, tapeOrShown(tape),
-                                                NumberFormatter::shared().separator(), &why);
+    const QByteArray bytes =
+        TapeExport::encode(format, tapeOrShown(tape), NumberFormatter::shared().separator(), &why);
     if (bytes.isEmpty() && why.isEmpty())
         why = localized("there is nothing to write");
     if (!why.isEmpty() ||

@@ -15,8 +15,7 @@ class QTextDocument;
 class TapeCommands : public QObject {
     Q_OBJECT
 public:
-    TapeCommands(MainWindow& window, QAction* copyResults, QAction* exportTape,
-                 QAction* printTape);
+    TapeCommands(MainWindow& window, QAction* copyResults, QAction* exportTape, QAction* printTape);
 
     // Puts the shape on show's quantities on the clipboard; false when there are none.
     bool copyResults();

@@ -126,8 +126,7 @@ bool TapeEntryMenu::removeEntry(int index)
     else if (first.previous().isValid())
         start = first.previous().position() + first.previous().length() - 1;
     // The separating line break before this paragraph mark goes with the last entry.
-    if (!last.next().isValid() && start > 0 &&
-        RtfReader::isBreak(after->characterAt(start - 1)))
+    if (!last.next().isValid() && start > 0 && RtfReader::isBreak(after->characterAt(start - 1)))
         --start;
     cursor.setPosition(start);
     cursor.setPosition(end, QTextCursor::KeepAnchor);

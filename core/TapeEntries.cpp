@@ -26,8 +26,7 @@ bool isGivenColour(const QTextCharFormat& format)
     return colour.blue() > 160 && colour.blue() - colour.red() > 80;
 }
 
-void finishLine(LineBuilder& line, TapeEntry& entry, std::vector<TapeEntry>& entries,
-                int block)
+void finishLine(LineBuilder& line, TapeEntry& entry, std::vector<TapeEntry>& entries, int block)
 {
     const QString text = line.text.trimmed();
     const bool given = line.given;

@@ -35,9 +35,9 @@ QString tableHtml(const TapeEntry& entry, QChar separator)
         const QString value = TapeExport::withSeparator(line.text, separator).toHtmlEscaped();
         html += QStringLiteral("<tr><td>%1</td><td>%2</td></tr>\n")
                     .arg(line.label.toHtmlEscaped(),
-                         line.given ? QStringLiteral("<b>%1</b>%2")
-                                          .arg(value, givenMark().toHtmlEscaped())
-                                    : value);
+                         line.given
+                             ? QStringLiteral("<b>%1</b>%2").arg(value, givenMark().toHtmlEscaped())
+                             : value);
     }
     return html + QStringLiteral("</table>\n");
 }

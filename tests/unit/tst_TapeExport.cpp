@@ -88,13 +88,16 @@ void TapeExportTest::formats_data()
                        "07/12/2026 10:00;2,5;5;19,63;;;;Radius",
                        "07/12/2026 10:01;1,5;3;7,07;;;;Diameter",
                        "07/12/2026 10:02;;;1,2e+21;6;2;Hexagon;Number of Sides + Side", ""};
-    QTest::newRow("text, comma")
-        << text << QChar(',')
-        << QStringList{"07/12/2026 10:00", "Radius: 2,5 (given)", "Diameter: 5", "Area: 19,63",
-                       "", "07/12/2026 10:01"};
+    QTest::newRow("text, comma") << text << QChar(',') << QStringList{"07/12/2026 10:00",
+                                                                      "Radius: 2,5 (given)",
+                                                                      "Diameter: 5",
+                                                                      "Area: 19,63",
+                                                                      "",
+                                                                      "07/12/2026 10:01"};
     QTest::newRow("html, point") << html << QChar('.')
                                  << QStringList{"<td>Radius</td><td><b>2.5</b> (given)</td>",
-                                                "<td>Area</td><td>7.07</td>", "<b>07/12/2026 10:02</b>"};
+                                                "<td>Area</td><td>7.07</td>",
+                                                "<b>07/12/2026 10:02</b>"};
 }
 
 void TapeExportTest::formats()

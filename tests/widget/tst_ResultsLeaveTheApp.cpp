@@ -43,10 +43,12 @@ private slots:
     {
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("text");
-        QTest::newRow("point") << "." << "Radius: 3.5 (given)\nDiameter: 7\nArea: 38.48\n"
-                                         "Circumference: 21.99\n";
-        QTest::newRow("comma") << "," << "Radius: 3,5 (given)\nDiameter: 7\nArea: 38,48\n"
-                                         "Circumference: 21,99\n";
+        QTest::newRow("point") << "."
+                               << "Radius: 3.5 (given)\nDiameter: 7\nArea: 38.48\n"
+                                  "Circumference: 21.99\n";
+        QTest::newRow("comma") << ","
+                               << "Radius: 3,5 (given)\nDiameter: 7\nArea: 38,48\n"
+                                  "Circumference: 21,99\n";
     }
     void copyResultsGivesLinesAndATable()
     {
