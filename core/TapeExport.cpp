@@ -10,17 +10,20 @@
 
 namespace {
 
-QString csvField(const QString& text, QChar delimiter)
+QString csvField(QString text, QChar delimiter)
 {
+    // A cell a spreadsheet would take for a formula (a label or date from a foreign tape
+    // file) is kept as text; the tape's own values never start so.
+    if (!text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()))
+        text.prepend(QLatin1Char('\''));
     // RFC 4180: a field holding the delimiter, a quote or a line break is quoted, its
     // quotes doubled.
     const bool quote = text.contains(delimiter) || text.contains(QLatin1Char('"')) ||
                        text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
     if (!quote)
         return text;
-    QString doubled = text;
-    doubled.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + doubled + QLatin1Char('"');
+    text.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
 QString givenMark()

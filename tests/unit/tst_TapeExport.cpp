@@ -16,6 +16,7 @@ private slots:
     void formats_data();
     void formats();
     void csvQuotesWhatItMust();
+    void pdfAndRtfKeepEveryEntry();
 };
 
 namespace {
@@ -94,6 +95,12 @@ void TapeExportTest::formats_data()
                                                                       "Area: 19,63",
                                                                       "",
                                                                       "07/12/2026 10:01"};
+    QTest::newRow("text, point") << text << QChar('.')
+                                 << QStringList{"07/12/2026 10:00", "Radius: 2.5 (given)",
+                                                "Diameter: 5", "Area: 19.63"};
+    QTest::newRow("html, comma") << html << QChar(',')
+                                 << QStringList{"<td>Radius</td><td><b>2,5</b> (given)</td>",
+                                                "<td>Area</td><td>1,2e+21</td>"};
     QTest::newRow("html, point") << html << QChar('.')
                                  << QStringList{"<td>Radius</td><td><b>2.5</b> (given)</td>",
                                                 "<td>Area</td><td>7.07</td>",
@@ -123,10 +130,27 @@ void TapeExportTest::formats()
 void TapeExportTest::csvQuotesWhatItMust()
 {
     QTextDocument document;
-    addEntry(document, "7.12.2026, 10:00", {"*Side \"a\": 1.5"});
+    addEntry(document, "7.12.2026, 10:00", {"*Side \"a\": 1.5", "=HYPERLINK(1): 2"});
     QCOMPARE(TapeExport::csv(TapeEntries::read(document), QLatin1Char('.')),
-             QStringLiteral("Date,\"Side \"\"a\"\"\",Given\r\n\"7.12.2026, 10:00\",1.5,\"Side "
-                            "\"\"a\"\"\"\r\n"));
+             QStringLiteral("Date,\"Side \"\"a\"\"\",'=HYPERLINK(1),Given\r\n"
+                            "\"7.12.2026, 10:00\",1.5,2,\"Side \"\"a\"\"\"\r\n"));
+}
+
+void TapeExportTest::pdfAndRtfKeepEveryEntry()
+{
+    QTextDocument document;
+    fillTape(document);
+    const QByteArray pdf = TapeExport::encode(TapeExport::Format::Pdf, document, QChar(','));
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QCOMPARE(pdf.count("/Type /Page\n"), 1);
+    QTextDocument reread;
+    QVERIFY(RtfReader::readTape(TapeExport::encode(TapeExport::Format::Rtf, document, QChar(',')),
+                                reread));
+    const std::vector<TapeEntry> before = TapeEntries::read(document),
+                                 after = TapeEntries::read(reread);
+    QCOMPARE(after.size(), before.size());
+    for (size_t i = 0; i < before.size(); ++i)
+        QCOMPARE(after[i].lines, before[i].lines);
 }
 
 QTEST_MAIN(TapeExportTest)

@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -164,6 +165,20 @@ private slots:
         QVERIFY(!m_app->window().tapeCommands()->exportTo(path, TapeExport::Format::Csv));
         QVERIFY(Notices::instance().history().last().contains(path));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+    }
+
+    void printingTheTapePrintsItsEntries()
+    {
+        m_app->calculate("Circle", {"radiusTextField=2"});
+        m_app->calculate("Circle", {"radiusTextField=3"});
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_dir->filePath("tape.pdf"));
+        QVERIFY(m_app->window().tapeCommands()->printTo(printer));
+        QFile pdf(m_dir->filePath("tape.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+        QCOMPARE(m_app->window().action(MainWindow::Action::PrintTape)->shortcut(),
+                 QKeySequence(QKeySequence::Print));
     }
 
     void aTapeFromElsewhereOpensReadOnly()
