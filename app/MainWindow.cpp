@@ -285,6 +285,7 @@ void MainWindow::createMenus()
     m_tapeCommands = new TapeCommands(*this, action(Action::CopyResults),
                                       action(Action::ExportTape), action(Action::PrintTape));
     m_tapeEntryMenu = new TapeEntryMenu(*this);
+    m_editActions->setEntryMenu(m_tapeEntryMenu);
 
     QMenu* help = menuBar()->addMenu(localized("&Help"));
     help->setToolTipsVisible(true); // says why an item is disabled

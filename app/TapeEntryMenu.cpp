@@ -141,6 +141,7 @@ bool TapeEntryMenu::removeEntry(int index)
     m_removedFrom = shape;
     m_afterRemoval = m_tape->document();
     m_revisionAfterRemoval = m_tape->document()->characterCount();
+    emit undoAvailabilityChanged();
     return true;
 }
 
@@ -155,9 +156,11 @@ bool TapeEntryMenu::undoRemove()
         report(localized("The tape has changed since the entry was removed, so it was not put "
                          "back."));
         m_beforeRemoval.reset();
+        emit undoAvailabilityChanged();
         return false;
     }
     m_tape->holdTape(m_removedFrom, std::move(m_beforeRemoval));
+    emit undoAvailabilityChanged();
     return TapeFiles::saveTape(m_removedFrom, m_tape);
 }
 
@@ -170,6 +173,11 @@ void TapeEntryMenu::showMenu(const QPoint& viewportPosition)
     QAction* remove = menu.addAction(localized("Remove Entry"));
     menu.addSeparator();
     QAction* undo = menu.addAction(localized("Undo Remove Entry"));
+    // The view's own commands, which its standard menu gave.
+    menu.addSeparator();
+    QAction* copySelection = menu.addAction(localized("&Copy"), m_tape, &QPlainTextEdit::copy);
+    copySelection->setEnabled(m_tape->textCursor().hasSelection());
+    menu.addAction(localized("Select &All"), m_tape, &QPlainTextEdit::selectAll);
     for (QAction* action : {use, copy, remove})
         action->setEnabled(index >= 0);
     undo->setEnabled(canUndoRemove());

@@ -30,6 +30,9 @@ public:
     bool canUndoRemove() const { return bool(m_beforeRemoval); }
     bool undoRemove();
 
+signals:
+    void undoAvailabilityChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -1,6 +1,7 @@
 #include "support/AppFixture.h"
 
 #include "app/Controller.h"
+#include "app/EditActions.h"
 #include "app/ForeignTapeWindow.h"
 #include "app/MainWindow.h"
 #include "app/TapeCommands.h"
@@ -146,7 +147,10 @@ private slots:
         QCOMPARE(tapeEntries().front().lines, all[1].lines);
         menu = m_app->window().tapeEntryMenu();
         QVERIFY(menu->removeEntry(0));
-        QVERIFY(menu->undoRemove());
+        QAction* undo = m_app->window().editActions()->undoAction();
+        QCOMPARE(undo->text(), QString("&Undo Remove Entry"));
+        undo->trigger();
+        QVERIFY(!menu->canUndoRemove());
         QCOMPARE(tapeEntries().front().lines, all[1].lines);
     }
 
