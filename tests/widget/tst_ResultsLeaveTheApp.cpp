@@ -21,6 +21,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTest>
 
 #include <memory>
@@ -116,6 +117,19 @@ private slots:
         const std::vector<TapeEntry> after = tapeEntries();
         QCOMPARE(after.size(), before.size() + 2);
         QCOMPARE(after.back().lines, before.back().lines);
+    }
+
+    void doubleClickingAnEntryUsesItAndItsMenuCopiesIt()
+    {
+        m_app->show("Circle");
+        ShapeCalculator* circle = m_app->calculate("Circle", {"radiusTextField=2"});
+        m_app->calculate("Circle", {"diameterTextField=3"});
+        TapeView* tape = m_app->window().tapeTextView();
+        QTextCursor first(tape->document()->firstBlock());
+        QTest::mouseDClick(tape->viewport(), Qt::LeftButton, {}, tape->cursorRect(first).center());
+        QCOMPARE(AppFixture::fieldTexts(circle), QStringList({"2", "", "", ""}));
+        QVERIFY(m_app->window().tapeEntryMenu()->copyEntry(1));
+        QVERIFY(QApplication::clipboard()->text().contains("Diameter: 3 (given)\n"));
     }
 
     void anEntryWhoseLabelsMatchNoFieldIsRefused()
