@@ -17,7 +17,7 @@ QString EntryReuse::tapeLabelOf(const ShapeCalculator& calculator, int field)
     return label.trimmed();
 }
 
-bool EntryReuse::apply(const TapeEntry& entry, ShapeCalculator& calculator, QString* why)
+bool EntryReuse::apply(const TapeRecord& entry, ShapeCalculator& calculator, QString* why)
 {
     const auto fail = [why](const QString& reason) {
         if (why)

@@ -3,7 +3,7 @@
 #include <QString>
 
 class ShapeCalculator;
-struct TapeEntry;
+struct TapeRecord;
 
 // Puts a tape entry's given values back into its calculator's fields, as Shift-Clear
 // would leave them after that calculation: the given values in their fields (in the
@@ -12,7 +12,7 @@ class EntryReuse {
 public:
     // False, with `why` saying so, when a given line's label matches no field of the
     // calculator (an entry from an older file or another shape) or the entry gave nothing.
-    static bool apply(const TapeEntry& entry, ShapeCalculator& calculator, QString* why);
+    static bool apply(const TapeRecord& entry, ShapeCalculator& calculator, QString* why);
 
     // A field's tape label as the tape shows it, without its line break and ": ".
     static QString tapeLabelOf(const ShapeCalculator& calculator, int field);

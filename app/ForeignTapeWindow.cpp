@@ -72,7 +72,7 @@ const QTextDocument& ForeignTapeWindow::tape() const
 
 void ForeignTapeWindow::copyAll()
 {
-    const std::vector<TapeEntry> entries = TapeEntries::read(tape());
+    const std::vector<TapeRecord> entries = TapeEntries::read(tape());
     const QChar separator = NumberFormatter::shared().separator();
     auto* mime = new QMimeData;
     mime->setText(TapeExport::text(entries, separator));

@@ -38,7 +38,7 @@ const QTextDocument& TapeCommands::tapeOrShown(const QTextDocument* tape) const
 bool TapeCommands::copyResults()
 {
     const ShapeCalculator* calculator = m_window.calculator(m_window.selectedShape());
-    TapeEntry entry;
+    TapeRecord entry;
     for (int i = 0; calculator && i < calculator->fieldCount(); ++i) {
         const TextField* field = calculator->field(i);
         if (!field->text().trimmed().isEmpty())

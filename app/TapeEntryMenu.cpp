@@ -45,7 +45,7 @@ int TapeEntryMenu::entryCount() const
 int TapeEntryMenu::entryAt(const QPoint& viewportPosition) const
 {
     const int block = m_tape->cursorForPosition(viewportPosition).blockNumber();
-    const std::vector<TapeEntry> entries = TapeEntries::read(*m_tape->document());
+    const std::vector<TapeRecord> entries = TapeEntries::read(*m_tape->document());
     for (size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].firstBlock <= block && block <= entries[i].lastBlock)
             return int(i);
@@ -53,9 +53,9 @@ int TapeEntryMenu::entryAt(const QPoint& viewportPosition) const
     return -1;
 }
 
-bool TapeEntryMenu::entry(int index, TapeEntry* found) const
+bool TapeEntryMenu::entry(int index, TapeRecord* found) const
 {
-    const std::vector<TapeEntry> entries = TapeEntries::read(*m_tape->document());
+    const std::vector<TapeRecord> entries = TapeEntries::read(*m_tape->document());
     if (index < 0 || size_t(index) >= entries.size()) {
         report(localized("There is no such entry on the tape."));
         return false;
@@ -66,7 +66,7 @@ bool TapeEntryMenu::entry(int index, TapeEntry* found) const
 
 bool TapeEntryMenu::useEntry(int index)
 {
-    TapeEntry found;
+    TapeRecord found;
     if (!entry(index, &found))
         return false;
     ShapeCalculator* calculator = m_window.calculator(m_tape->heldShape());
@@ -84,7 +84,7 @@ bool TapeEntryMenu::useEntry(int index)
 
 bool TapeEntryMenu::copyEntry(int index)
 {
-    TapeEntry found;
+    TapeRecord found;
     if (!entry(index, &found))
         return false;
     const QChar separator = NumberFormatter::shared().separator();
@@ -97,7 +97,7 @@ bool TapeEntryMenu::copyEntry(int index)
 
 bool TapeEntryMenu::removeEntry(int index)
 {
-    TapeEntry found;
+    TapeRecord found;
     if (!entry(index, &found))
         return false;
     const QString shape = m_tape->heldShape();

@@ -8,7 +8,7 @@ class MainWindow;
 class QPoint;
 class QTextDocument;
 class TapeView;
-struct TapeEntry;
+struct TapeRecord;
 
 // What the user can do with one entry of the tape on show: use its values again (a
 // double-click, or the context menu), copy it, or remove it, with one Undo Remove Entry
@@ -38,7 +38,7 @@ protected:
 
 private:
     void showMenu(const QPoint& viewportPosition);
-    bool entry(int index, TapeEntry* found) const;
+    bool entry(int index, TapeRecord* found) const;
     void report(const QString& message) const;
 
     MainWindow& m_window;

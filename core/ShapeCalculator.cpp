@@ -1,6 +1,7 @@
 #include "core/ShapeCalculator.h"
 
 #include "core/AlertPresenter.h"
+#include "core/CalculationChecks.h"
 #include "core/ClearButton.h"
 #include "core/Localization.h"
 #include "core/NotificationHub.h"
@@ -24,54 +25,12 @@
 #include <cmath>
 #include <numeric>
 
-namespace {
-
-constexpr const char* unusableFieldMessage = QT_TRANSLATE_NOOP(
-    "Polymetra", "The value of %1 is not a number of 0 or more.\rPlease correct it and try again.");
-constexpr const char* inexactCountMessage =
-    QT_TRANSLATE_NOOP("Polymetra", "The value of %1 is too large to be counted exactly.\rPlease "
-                                   "enter a whole number up to 9007199254740992.");
-constexpr const char* resultTooLargeMessage = QT_TRANSLATE_NOOP(
-    "Polymetra",
-    "The result is too large to be calculated.\rPlease try again with smaller values.");
-constexpr const char* noShapeMessage = QT_TRANSLATE_NOOP(
-    "Polymetra", "These values do not make a shape.\rPlease try again with different values.");
-
-// Whole numbers above 2^53 are not all held exactly by a double: such a count would be
-// calculated, and written back, as a neighbouring number.
-constexpr double largestExactWholeNumber = 9007199254740992.0;
-
-// A solution that cannot be shown: infinite or undefined values come from an overflow,
-// and no quantity of a shape is negative.
-const char* unshowableResult(const Solution& solution)
-{
-    for (const double value : solution.values) {
-        if (!std::isfinite(value))
-            return resultTooLargeMessage;
-        if (value < 0)
-            return noShapeMessage;
-    }
-    return nullptr;
-}
-
-// The field's label as a name in a sentence: "Radius:" becomes "Radius".
-QString fieldName(const char* formLabel)
-{
-    QString name = localized(formLabel).trimmed();
-    while (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    return name.trimmed();
-}
-
-} // namespace
-
-ShapeCalculator::ShapeCalculator(const char* shapeName, Dimension dimension,
-                                 std::vector<FieldSpec> fields, QWidget* parent)
-    : QWidget(parent), m_shapeName(shapeName), m_dimension(dimension), m_specs(std::move(fields)),
+ShapeCalculator::ShapeCalculator(const ShapeFieldTable& table, QWidget* parent)
+    : QWidget(parent), m_table(table),
       m_calculateButton(new QPushButton(localized("Calculate"), this)),
       m_clearButton(new ClearButton(localized("Clear"), this))
 {
-    for (const FieldSpec& declared : m_specs) {
+    for (const FieldSpec& declared : m_table.fields) {
         auto* field = new TextField(this);
         field->setObjectName(QString::fromLatin1(declared.outlet));
         field->setTag(declared.tag);
@@ -104,7 +63,7 @@ ShapeCalculator::~ShapeCalculator() = default;
 
 void ShapeCalculator::describeField(TextField* field, const FieldSpec& declared)
 {
-    const QString name = fieldName(declared.formLabel);
+    const QString name = CalculationChecks::fieldName(declared.formLabel);
     const QString kind = localized(
         QuantityKinds::descriptionKey(QuantityKinds::ofOutlet(QLatin1String(declared.outlet))));
     field->setAccessibleLabel(name);
@@ -195,8 +154,8 @@ void ShapeCalculator::calculate()
         return;
     }
     const Solution& solution = *solutionOf(outcome);
-    if (const char* problem = unshowableResult(solution)) {
-        refuse(Refusal{problem, std::nullopt});
+    if (const std::optional<Refusal> problem = CalculationChecks::unshowable(solution)) {
+        refuse(*problem);
         return;
     }
     for (size_t i = 0; i < m_fields.size(); ++i) {
@@ -213,14 +172,11 @@ bool ShapeCalculator::refuseUnusableField()
         const TextField* field = m_fields[i];
         if (field->isOutputOnly() || field->text().trimmed().isEmpty())
             continue;
-        const std::optional<double> value = NumberReader::readWholeText(field->text(), separator);
-        const char* problem = nullptr;
-        if (!value || !std::isfinite(*value) || *value < 0)
-            problem = unusableFieldMessage;
-        else if (field->tag() == TypingFilter::wholeNumberTag && *value > largestExactWholeNumber)
-            problem = inexactCountMessage;
-        if (problem) {
-            showRefusal(localized(problem).arg(fieldName(m_specs[i].formLabel)));
+        const CalculationChecks::Reading reading =
+            CalculationChecks::readEntry(field->text(), field->tag(), separator);
+        if (reading.problem) {
+            showRefusal(
+                CalculationChecks::entryRefusal(reading.problem, m_table.fields[i].formLabel));
             return true;
         }
     }
@@ -229,15 +185,7 @@ bool ShapeCalculator::refuseUnusableField()
 
 void ShapeCalculator::refuse(const Refusal& refusal)
 {
-    // A bound that overflowed would read "inf" in the message.
-    if (refusal.bound && !std::isfinite(*refusal.bound)) {
-        showRefusal(localized(resultTooLargeMessage));
-        return;
-    }
-    QString message = localized(refusal.messageKey);
-    if (refusal.bound)
-        message.replace(QLatin1String("%@"), NumberFormatter::shared().formatBound(*refusal.bound));
-    showRefusal(message);
+    showRefusal(CalculationChecks::message(refusal, NumberFormatter::shared()));
 }
 
 void ShapeCalculator::showRefusal(const QString& message)
@@ -255,7 +203,7 @@ QString ShapeCalculator::formatComputedValue(double value)
 
 void ShapeCalculator::setFields(const std::vector<double>& values)
 {
-    const QString shape = QString::fromLatin1(m_shapeName);
+    const QString shape = QString::fromLatin1(m_table.shapeName);
     // The entry goes on this shape's tape, whatever the view held before.
     TapeFiles::ensureHolding(shape, m_tapeTextView);
     TapeWriter::writeDateTime(m_tapeTextView);
@@ -282,8 +230,8 @@ void ShapeCalculator::writeFields(const std::vector<double>& values)
 
 void ShapeCalculator::logField(int index, bool given)
 {
-    TapeWriter::setTape(localized(m_specs.at(size_t(index)).tapeLabel), field(index)->text(), given,
-                        m_tapeTextView);
+    TapeWriter::setTape(localized(m_table.fields.at(size_t(index)).tapeLabel), field(index)->text(),
+                        given, m_tapeTextView);
 }
 
 void ShapeCalculator::finishWrittenField(TextField* field)
@@ -334,7 +282,7 @@ void ShapeCalculator::enterEntryPhase()
 void ShapeCalculator::postFigureNotification()
 {
     NotificationHub& hub = NotificationHub::instance();
-    if (m_dimension == Dimension::Plane)
+    if (m_table.dimension == Dimension::Plane)
         emit hub.calculateAndDraw2DFigures();
     else
         emit hub.calculateAndDraw3DFigures();
@@ -372,7 +320,7 @@ void ShapeCalculator::buildStandardPane(QWidget* diagram)
     auto* form = new QGridLayout;
     form->setColumnStretch(1, 1);
     for (int row = 0; row < fieldCount(); ++row) {
-        auto* label = new QLabel(localized(m_specs[size_t(row)].formLabel), this);
+        auto* label = new QLabel(localized(m_table.fields[size_t(row)].formLabel), this);
         label->setBuddy(field(row));
         form->addWidget(label, row, 0, Qt::AlignRight);
         form->addWidget(field(row), row, 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ShapeFieldTable.h"
 #include "core/SolveOutcome.h"
 
 #include <QWidget>
@@ -18,29 +19,22 @@ class TextField;
 class ShapeCalculator : public QWidget {
     Q_OBJECT
 public:
-    enum class Dimension { Plane, Solid };
-    enum class FieldRole { Input, OutputOnly };
+    using Dimension = ShapeDimension;
+    using FieldRole = ::FieldRole;
+    using FieldSpec = ::FieldSpec;
 
-    struct FieldSpec {
-        const char* outlet;    // the outlet name, e.g. "radiusTextField"
-        const char* formLabel; // English key of the label beside the field
-        const char* tapeLabel; // English key of the tape label, e.g. "\nRadius: "
-        FieldRole role = FieldRole::Input;
-        int tag = 0; // TypingFilter::wholeNumberTag for whole-number fields
-    };
-
-    ShapeCalculator(const char* shapeName, Dimension dimension, std::vector<FieldSpec> fields,
-                    QWidget* parent = nullptr);
+    // The table lives as long as the program (each solver keeps its own).
+    explicit ShapeCalculator(const ShapeFieldTable& table, QWidget* parent = nullptr);
     ~ShapeCalculator() override;
 
     // English key of the shape's name: tab identifier and tape name.
-    const char* shapeName() const { return m_shapeName; }
-    Dimension dimension() const { return m_dimension; }
+    const char* shapeName() const { return m_table.shapeName; }
+    Dimension dimension() const { return m_table.dimension; }
 
     int fieldCount() const { return int(m_fields.size()); }
     TextField* field(int index) const { return m_fields.at(size_t(index)); }
     TextField* fieldByOutlet(const QString& outlet) const;
-    const FieldSpec& fieldSpec(int index) const { return m_specs.at(size_t(index)); }
+    const FieldSpec& fieldSpec(int index) const { return m_table.fields.at(size_t(index)); }
     QPushButton* calculateButton() const { return m_calculateButton; }
     QPushButton* clearButton() const;
     // Result phase: Return triggers Clear instead of Calculate.
@@ -60,7 +54,7 @@ public:
     const std::vector<QWidget*>& tabChain() const { return m_tabChain; }
 
     std::vector<double> readValues() const;
-    virtual SolveOutcome solve(const std::vector<double>& values) const = 0;
+    SolveOutcome solve(const std::vector<double>& values) const { return m_table.solve(values); }
 
 public slots:
     void calculate();
@@ -101,9 +95,7 @@ private:
     void scheduleEndOfEditing();
     void handleReturn();
 
-    const char* m_shapeName;
-    Dimension m_dimension;
-    std::vector<FieldSpec> m_specs;
+    const ShapeFieldTable& m_table;
     std::vector<TextField*> m_fields;
     std::vector<int> m_clearingOrder;
     std::vector<QWidget*> m_tabChain;

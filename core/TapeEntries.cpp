@@ -26,7 +26,7 @@ bool isGivenColour(const QTextCharFormat& format)
     return colour.blue() > 160 && colour.blue() - colour.red() > 80;
 }
 
-void finishLine(LineBuilder& line, TapeEntry& entry, std::vector<TapeEntry>& entries, int block)
+void finishLine(LineBuilder& line, TapeRecord& entry, std::vector<TapeRecord>& entries, int block)
 {
     const QString text = line.text.trimmed();
     const bool given = line.given;
@@ -34,7 +34,7 @@ void finishLine(LineBuilder& line, TapeEntry& entry, std::vector<TapeEntry>& ent
     if (text.isEmpty()) {
         // An empty line ends the entry.
         if (!entry.date.isEmpty() || !entry.lines.empty())
-            entries.push_back(std::exchange(entry, TapeEntry{}));
+            entries.push_back(std::exchange(entry, TapeRecord{}));
         entry.firstBlock = block;
         return;
     }
@@ -57,10 +57,10 @@ void finishLine(LineBuilder& line, TapeEntry& entry, std::vector<TapeEntry>& ent
 
 } // namespace
 
-std::vector<TapeEntry> TapeEntries::read(const QTextDocument& document)
+std::vector<TapeRecord> TapeEntries::read(const QTextDocument& document)
 {
-    std::vector<TapeEntry> entries;
-    TapeEntry entry;
+    std::vector<TapeRecord> entries;
+    TapeRecord entry;
     LineBuilder line;
     int index = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next(), ++index) {
@@ -87,10 +87,10 @@ std::vector<TapeEntry> TapeEntries::read(const QTextDocument& document)
     return entries;
 }
 
-QStringList TapeEntries::labels(const std::vector<TapeEntry>& entries)
+QStringList TapeEntries::labels(const std::vector<TapeRecord>& entries)
 {
     QStringList labels;
-    for (const TapeEntry& entry : entries) {
+    for (const TapeRecord& entry : entries) {
         for (const TapeLine& line : entry.lines) {
             if (!labels.contains(line.label))
                 labels.append(line.label);

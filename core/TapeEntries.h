@@ -17,7 +17,7 @@ struct TapeLine {
     bool operator==(const TapeLine&) const = default;
 };
 
-struct TapeEntry {
+struct TapeRecord {
     QString date;
     std::vector<TapeLine> lines;
     int firstBlock = 0; // where the entry sits in the document
@@ -26,8 +26,8 @@ struct TapeEntry {
 
 class TapeEntries {
 public:
-    static std::vector<TapeEntry> read(const QTextDocument& document);
+    static std::vector<TapeRecord> read(const QTextDocument& document);
 
     // The labels of all entries, in the order they first appear.
-    static QStringList labels(const std::vector<TapeEntry>& entries);
+    static QStringList labels(const std::vector<TapeRecord>& entries);
 };

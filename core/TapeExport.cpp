@@ -31,7 +31,7 @@ QString givenMark()
     return localized(" (given)");
 }
 
-QString tableHtml(const TapeEntry& entry, QChar separator)
+QString tableHtml(const TapeRecord& entry, QChar separator)
 {
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
     for (const TapeLine& line : entry.lines) {
@@ -45,7 +45,7 @@ QString tableHtml(const TapeEntry& entry, QChar separator)
     return html + QStringLiteral("</table>\n");
 }
 
-QByteArray pdfOf(const std::vector<TapeEntry>& entries, QChar separator)
+QByteArray pdfOf(const std::vector<TapeRecord>& entries, QChar separator)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -136,7 +136,7 @@ QString TapeExport::withSeparator(const QString& value, QChar separator)
     return result;
 }
 
-QString TapeExport::entryText(const TapeEntry& entry, QChar separator)
+QString TapeExport::entryText(const TapeRecord& entry, QChar separator)
 {
     QStringList lines;
     if (!entry.date.isEmpty())
@@ -148,7 +148,7 @@ QString TapeExport::entryText(const TapeEntry& entry, QChar separator)
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-QString TapeExport::entryHtml(const TapeEntry& entry, QChar separator)
+QString TapeExport::entryHtml(const TapeRecord& entry, QChar separator)
 {
     QString html = QStringLiteral("<html><body>\n");
     if (!entry.date.isEmpty())
@@ -156,15 +156,15 @@ QString TapeExport::entryHtml(const TapeEntry& entry, QChar separator)
     return html + tableHtml(entry, separator) + QStringLiteral("</body></html>\n");
 }
 
-QString TapeExport::text(const std::vector<TapeEntry>& entries, QChar separator)
+QString TapeExport::text(const std::vector<TapeRecord>& entries, QChar separator)
 {
     QStringList parts;
-    for (const TapeEntry& entry : entries)
+    for (const TapeRecord& entry : entries)
         parts.append(entryText(entry, separator));
     return parts.join(QLatin1Char('\n'));
 }
 
-QString TapeExport::csv(const std::vector<TapeEntry>& entries, QChar separator)
+QString TapeExport::csv(const std::vector<TapeRecord>& entries, QChar separator)
 {
     const QChar delimiter = csvDelimiter(separator);
     const QStringList labels = TapeEntries::labels(entries);
@@ -182,7 +182,7 @@ QString TapeExport::csv(const std::vector<TapeEntry>& entries, QChar separator)
     header += labels;
     header.append(localized("Given"));
     row(header);
-    for (const TapeEntry& entry : entries) {
+    for (const TapeRecord& entry : entries) {
         QStringList fields(labels.size() + 2);
         fields[0] = entry.date;
         QStringList given;
@@ -200,12 +200,12 @@ QString TapeExport::csv(const std::vector<TapeEntry>& entries, QChar separator)
     return out;
 }
 
-QString TapeExport::html(const std::vector<TapeEntry>& entries, QChar separator)
+QString TapeExport::html(const std::vector<TapeRecord>& entries, QChar separator)
 {
     QString html = QStringLiteral("<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\"><title>%1"
                                   "</title></head><body>\n")
                        .arg(localized("Tape").toHtmlEscaped());
-    for (const TapeEntry& entry : entries) {
+    for (const TapeRecord& entry : entries) {
         html += QStringLiteral("<p><b>%1</b></p>\n").arg(entry.date.toHtmlEscaped());
         html += tableHtml(entry, separator);
     }
@@ -217,7 +217,7 @@ QByteArray TapeExport::encode(Format format, const QTextDocument& tape, QChar se
 {
     if (format == Format::Rtf)
         return RtfWriter::write(tape);
-    const std::vector<TapeEntry> entries = TapeEntries::read(tape);
+    const std::vector<TapeRecord> entries = TapeEntries::read(tape);
     switch (format) {
     case Format::Text:
         return text(entries, separator).toUtf8();

@@ -25,15 +25,15 @@ public:
     static QByteArray encode(Format format, const QTextDocument& tape, QChar separator,
                              QString* error = nullptr);
 
-    static QString text(const std::vector<TapeEntry>& entries, QChar separator);
+    static QString text(const std::vector<TapeRecord>& entries, QChar separator);
     // One row per entry: the date, one column per quantity, then the given quantities'
     // labels. With "," as the decimal separator the fields are separated by ";".
-    static QString csv(const std::vector<TapeEntry>& entries, QChar separator);
-    static QString html(const std::vector<TapeEntry>& entries, QChar separator);
+    static QString csv(const std::vector<TapeRecord>& entries, QChar separator);
+    static QString html(const std::vector<TapeRecord>& entries, QChar separator);
 
     // One entry as "Label: value" lines, given values marked, and as a two-column table.
-    static QString entryText(const TapeEntry& entry, QChar separator);
-    static QString entryHtml(const TapeEntry& entry, QChar separator);
+    static QString entryText(const TapeRecord& entry, QChar separator);
+    static QString entryHtml(const TapeRecord& entry, QChar separator);
 
     // A value's text with `separator` as its decimal separator.
     static QString withSeparator(const QString& value, QChar separator);

@@ -2,6 +2,7 @@
 
 #include "core/Localization.h"
 #include "core/Notices.h"
+#include "core/RegularFiles.h"
 #include "core/RtfReader.h"
 #include "core/SupportPaths.h"
 #include "core/TapeView.h"
@@ -33,98 +34,28 @@ QString shapeTitle(const QString& shape)
 
 QString systemError(int error)
 {
-    return qt_error_string(error);
+    return RegularFiles::systemError(error);
 }
 
-// True when nothing, or a regular file, is at `path`; a link, folder or device is never
-// replaced, since replacing a link would write wherever it points.
-bool replaceable(const QString& path, QString* error)
+// What tells that another program (polymetra-cli --tape) replaced a tape file since the
+// view read or wrote it: the file's identity, size and modification time.
+QByteArray fileStamp(const QString& path)
 {
     struct stat status {};
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
-        return errno == ENOENT;
-    if (S_ISREG(status.st_mode))
-        return true;
-    if (error)
-        *error = localized("it is not a regular file");
-    return false;
+        return QByteArrayLiteral("none");
+    return QByteArray::number(qulonglong(status.st_ino)) + ':' +
+           QByteArray::number(qlonglong(status.st_size)) + ':' +
+           QByteArray::number(qlonglong(status.st_mtim.tv_sec)) + '.' +
+           QByteArray::number(qlonglong(status.st_mtim.tv_nsec));
 }
-
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 } // namespace
 
 std::optional<QByteArray> TapeFiles::readRegularFile(const QString& path, qint64 maxBytes,
                                                      QString* error, bool* missing)
 {
-    if (missing)
-        *missing = false;
-    // No link is followed and a FIFO cannot block the open; the type is checked on the
-    // open file, so it cannot be swapped between a check and the read.
-    const FileDescriptor file(::open(QFile::encodeName(path).constData(),
-                                     O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    if (file.get() < 0) {
-        const int reason = errno;
-        if (missing)
-            *missing = reason == ENOENT;
-        *error = reason == ELOOP ? localized("it is not a regular file") : systemError(reason);
-        return std::nullopt;
-    }
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0) {
-        *error = systemError(errno);
-        return std::nullopt;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        *error = localized("it is not a regular file");
-        return std::nullopt;
-    }
-    const auto tooLarge = [&] {
-        *error = localized("it is larger than %1 MiB").arg(maxBytes / (1024 * 1024));
-        return std::nullopt;
-    };
-    if (status.st_size > maxBytes)
-        return tooLarge();
-
-    // The size may change while reading; never take more than one byte past the cap.
-    QByteArray bytes(qsizetype(status.st_size) + 1, Qt::Uninitialized);
-    qsizetype filled = 0;
-    for (;;) {
-        if (filled == bytes.size()) {
-            if (filled > maxBytes)
-                return tooLarge();
-            bytes.resize(std::min<qsizetype>(bytes.size() * 2, maxBytes + 1));
-        }
-        const ssize_t got =
-            ::read(file.get(), bytes.data() + filled, size_t(bytes.size() - filled));
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            *error = systemError(errno);
-            return std::nullopt;
-        }
-        if (got == 0)
-            break;
-        filled += got;
-    }
-    if (filled > maxBytes)
-        return tooLarge();
-    bytes.truncate(filled);
-    return bytes;
+    return RegularFiles::readRegularFile(path, maxBytes, error, missing);
 }
 
 std::optional<QString> TapeFiles::moveAside(const QString& path, QString* error)
@@ -151,11 +82,14 @@ void TapeFiles::setTapeTextViewToFile(const QString& shape, TapeView* tapeTextVi
     if (!tapeTextView)
         return;
     const QString path = tapePath(shape);
+    // Taken before the read: a change while reading shows as a change at the next entry.
+    const QByteArray stamp = fileStamp(path);
     QString reason;
     bool missing = false;
     std::optional<QByteArray> bytes = readRegularFile(path, maxTapeFileSize, &reason, &missing);
     if (missing) {
         tapeTextView->holdEmptyTape(shape);
+        tapeTextView->setFileStamp(stamp);
         return;
     }
     if (bytes && bytes->isEmpty())
@@ -167,6 +101,7 @@ void TapeFiles::setTapeTextViewToFile(const QString& shape, TapeView* tapeTextVi
         std::unique_ptr<QTextDocument> document = TapeView::newDocument();
         RtfReader::readTape(*bytes, *document);
         tapeTextView->holdTape(shape, std::move(document));
+        tapeTextView->setFileStamp(stamp);
         return;
     }
 
@@ -185,12 +120,32 @@ void TapeFiles::setTapeTextViewToFile(const QString& shape, TapeView* tapeTextVi
                             "as it is, and this tape will not be saved.")
                       .arg(shapeTitle(shape), reason, moveError, path));
     tapeTextView->holdEmptyTape(shape, false);
+    tapeTextView->setFileStamp(stamp);
 }
 
 void TapeFiles::ensureHolding(const QString& shape, TapeView* tapeTextView)
 {
-    if (tapeTextView && tapeTextView->heldShape() != shape)
+    if (!tapeTextView)
+        return;
+    if (tapeTextView->heldShape() != shape) {
         setTapeTextViewToFile(shape, tapeTextView);
+        return;
+    }
+    // Entries another program added since are kept: the tape is read again before this
+    // entry joins it, so saving never writes over them. A file that cannot be read now is
+    // left to the save, which refuses or reports it as before.
+    const QString path = tapePath(shape);
+    const QByteArray stamp = fileStamp(path);
+    if (!tapeTextView->canSave() || stamp == tapeTextView->fileStamp())
+        return;
+    QString reason;
+    const std::optional<QByteArray> bytes = readRegularFile(path, maxTapeFileSize, &reason);
+    if (!bytes || !RtfReader::looksLikeRtf(*bytes))
+        return;
+    std::unique_ptr<QTextDocument> document = TapeView::newDocument();
+    RtfReader::readTape(*bytes, *document);
+    tapeTextView->holdTape(shape, std::move(document));
+    tapeTextView->setFileStamp(stamp);
 }
 
 void TapeFiles::writeTapeToFile(const QString& shape, TapeView* tapeTextView)
@@ -210,8 +165,10 @@ bool TapeFiles::saveTape(const QString& shape, TapeView* tapeTextView)
         reason = localized("the tape view holds another tape");
     else if (!tapeTextView->canSave())
         reason = localized("its unreadable file is still in place");
-    else if (writeFileAtomically(path, tapeTextView->rtf(), tapeMimeType, &reason))
+    else if (writeFileAtomically(path, tapeTextView->rtf(), tapeMimeType, &reason)) {
+        tapeTextView->setFileStamp(fileStamp(path));
         return true;
+    }
     Notices::instance().report(lcTape(), localized("The %1 tape could not be saved to %2: %3.")
                                              .arg(shapeTitle(shape), path, reason));
     return false;
@@ -233,34 +190,5 @@ void TapeFiles::clearTape(const QString& shape, TapeView* tapeTextView)
 bool TapeFiles::writeFileAtomically(const QString& path, const QByteArray& bytes,
                                     const char* mimeType, QString* error)
 {
-    QString reason;
-    if (!replaceable(path, &reason)) {
-        if (error)
-            *error = reason;
-        return false;
-    }
-    QSaveFile file(path);
-    const auto fail = [&] {
-        const int code = errno;
-        // A failed flush leaves no message of its own: the system's reason is the one.
-        if (error)
-            *error = file.error() == QFileDevice::NoError || code == 0 ? file.errorString()
-                                                                       : systemError(code);
-        return false;
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail();
-    // A write that only reached the buffer is checked by the flush: commit() alone would
-    // report success after a failed flush and leave an empty file in place of the old.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const bool failed = fail();
-        file.cancelWriting();
-        return failed;
-    }
-    if (!file.commit())
-        return fail();
-    // Best effort: file systems without user attributes simply go without.
-    const QByteArray native = QFile::encodeName(path);
-    ::setxattr(native.constData(), "user.mime_type", mimeType, qstrlen(mimeType), 0);
-    return true;
+    return RegularFiles::writeFileAtomically(path, bytes, mimeType, error);
 }

@@ -1,6 +1,6 @@
 #include "core/TapeView.h"
 
-#include "core/RtfReader.h"
+#include "core/TapeEntry.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QTextCursor>
@@ -47,26 +47,8 @@ void TapeView::holdEmptyTape(const QString& shape, bool canSave)
 void TapeView::append(const QString& text, const QTextCharFormat& format, bool separateFromPrevious)
 {
     setReadOnly(false);
-    QTextCursor cursor(document());
-    cursor.movePosition(QTextCursor::End);
-    if (separateFromPrevious)
-        cursor.insertText(asTapeLines(QStringLiteral("\n\n")), QTextCharFormat());
-    cursor.insertText(asTapeLines(text), format);
+    TapeEntry::append(*document(), text, format, separateFromPrevious);
     setReadOnly(true);
-}
-
-QString TapeView::asTapeLines(QString text) const
-{
-    // Lines break as the tape reader reads a saved tape, so a tape shown after a restart
-    // is the tape that was written.
-    const int end = document()->characterCount() - 1;
-    bool afterBreak = end > 0 && RtfReader::isBreak(document()->characterAt(end - 1));
-    for (QChar& c : text) {
-        if (c == QLatin1Char('\n'))
-            c = RtfReader::tapeBreak(afterBreak);
-        afterBreak = RtfReader::isBreak(c);
-    }
-    return text;
 }
 
 QByteArray TapeView::rtf()

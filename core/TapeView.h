@@ -21,6 +21,10 @@ public:
     // The English name of the shape whose tape is shown; empty before any was loaded.
     QString heldShape() const { return m_heldShape; }
     bool canSave() const { return m_canSave; }
+    // How the tape's file looked when last read or written (kept by TapeFiles), so that a
+    // file changed by another program since is read again before the next entry.
+    QByteArray fileStamp() const { return m_fileStamp; }
+    void setFileStamp(const QByteArray& stamp) { m_fileStamp = stamp; }
 
     // Shows `document` (parsed off-screen; the view takes it) as the tape of `shape`.
     void holdTape(const QString& shape, std::unique_ptr<QTextDocument> document,
@@ -39,9 +43,8 @@ public:
     static std::unique_ptr<QTextDocument> newDocument();
 
 private:
-    QString asTapeLines(QString text) const;
-
     QString m_heldShape;
     bool m_canSave = false;
+    QByteArray m_fileStamp;
     RtfWriter m_writer;
 };

@@ -6,19 +6,7 @@
 #include <QtGlobal>
 
 CalculateCirlce::CalculateCirlce(QWidget* parent)
-    : ShapeCalculator(
-          QT_TRANSLATE_NOOP("Polymetra", "Circle"), Dimension::Plane,
-          {
-              {"radiusTextField", QT_TRANSLATE_NOOP("Polymetra", "Radius:"),
-               QT_TRANSLATE_NOOP("Polymetra", "\nRadius: ")},
-              {"diameterTextField", QT_TRANSLATE_NOOP("Polymetra", "Diameter:"),
-               QT_TRANSLATE_NOOP("Polymetra", "\nDiameter: ")},
-              {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
-               QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
-              {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Circumference:"),
-               QT_TRANSLATE_NOOP("Polymetra", "\nCircumference: ")},
-          },
-          parent)
+    : ShapeCalculator(CircleSolver::fieldTable(), parent)
 {
     buildStandardPane(new CircleDiagram);
 }
@@ -41,12 +29,6 @@ TextField* CalculateCirlce::areaTextField() const
 TextField* CalculateCirlce::circumferenceTextField() const
 {
     return field(CircleSolver::Circumference);
-}
-
-SolveOutcome CalculateCirlce::solve(const std::vector<double>& values) const
-{
-    return CircleSolver::solve(values[CircleSolver::Area], values[CircleSolver::Radius],
-                               values[CircleSolver::Diameter], values[CircleSolver::Circumference]);
 }
 
 void CalculateCirlce::setCircleFields(double area, double radius, double diameter,

@@ -15,8 +15,6 @@ public:
     TextField* areaTextField() const;
     TextField* circumferenceTextField() const;
 
-    SolveOutcome solve(const std::vector<double>& values) const override;
-
 public slots:
     void calculateCircle() { calculate(); }
     void clearCircleFields() { clear(); }

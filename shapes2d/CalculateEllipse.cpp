@@ -6,19 +6,7 @@
 #include <QtGlobal>
 
 CalculateEllipse::CalculateEllipse(QWidget* parent)
-    : ShapeCalculator(
-          QT_TRANSLATE_NOOP("Polymetra", "Ellipse"), Dimension::Plane,
-          {
-              {"RadiusATextField", QT_TRANSLATE_NOOP("Polymetra", "Radius a:"),
-               QT_TRANSLATE_NOOP("Polymetra", "\nRadius a: ")},
-              {"RadiusBTextField", QT_TRANSLATE_NOOP("Polymetra", "Radius b:"),
-               QT_TRANSLATE_NOOP("Polymetra", "\nRadius b: ")},
-              {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
-               QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
-              {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Circumference:"),
-               QT_TRANSLATE_NOOP("Polymetra", "\nCircumference: "), FieldRole::OutputOnly},
-          },
-          parent)
+    : ShapeCalculator(EllipseSolver::fieldTable(), parent)
 {
     buildStandardPane(new EllipseDiagram);
 }
@@ -41,12 +29,6 @@ TextField* CalculateEllipse::areaTextField() const
 TextField* CalculateEllipse::circumferenceTextField() const
 {
     return field(EllipseSolver::Circumference);
-}
-
-SolveOutcome CalculateEllipse::solve(const std::vector<double>& values) const
-{
-    return EllipseSolver::solve(values[EllipseSolver::Area], values[EllipseSolver::RadiusA],
-                                values[EllipseSolver::RadiusB]);
 }
 
 void CalculateEllipse::setEllipseFields(double area, double radiusA, double radiusB,

@@ -9,24 +9,7 @@
 using Field = ParallelogramSolver::Field;
 
 CalculateParallelogram::CalculateParallelogram(QWidget* parent)
-    : ShapeCalculator(QT_TRANSLATE_NOOP("Polymetra", "Parallelogram"), Dimension::Plane,
-                      {
-                          {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
-                          {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
-                          {"angleATextField", QT_TRANSLATE_NOOP("Polymetra", "Angle A:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nAngle a: ")},
-                          {"angleBTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle B:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nAngle b: ")},
-                          {"yHeightTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nHeight: ")},
-                          {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
-                          {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: ")},
-                      },
-                      parent)
+    : ShapeCalculator(ParallelogramSolver::fieldTable(), parent)
 {
     clearButtonWidget()->setObjectName(QStringLiteral("clearTextFieldsButton"));
     buildStandardPane(new ParallelogramDiagram);
@@ -65,11 +48,6 @@ TextField* CalculateParallelogram::areaTextField() const
 TextField* CalculateParallelogram::circumferenceTextField() const
 {
     return field(Field::Perimeter);
-}
-
-SolveOutcome CalculateParallelogram::solve(const std::vector<double>& values) const
-{
-    return ParallelogramSolver::solve(values);
 }
 
 void CalculateParallelogram::setParallelogramFields(double area, double sideA, double sideB,

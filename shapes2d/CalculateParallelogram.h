@@ -17,8 +17,6 @@ public:
     TextField* areaTextField() const;
     TextField* circumferenceTextField() const;
 
-    SolveOutcome solve(const std::vector<double>& values) const override;
-
 public slots:
     void calculateParallelogram() { calculate(); }
     void clearParallelogramFields() { clear(); }

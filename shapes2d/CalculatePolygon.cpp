@@ -5,7 +5,7 @@
 #include "core/TextField.h"
 #include "core/TypingFilter.h"
 #include "shapes2d/RegularPolygonDiagram.h"
-#include "shapes2d/RegularPolygonNames.h"
+#include "shapes2d/RegularPolygonEntry.h"
 #include "shapes2d/RegularPolygonSolver.h"
 
 #include <QFormLayout>
@@ -18,48 +18,8 @@
 
 using Field = RegularPolygonSolver::Field;
 
-namespace {
-
-constexpr const char* sideLabel = QT_TRANSLATE_NOOP("Polymetra", "Side:");
-constexpr const char* radiusALabel = QT_TRANSLATE_NOOP("Polymetra", "Radius a:");
-constexpr const char* radiusBLabel = QT_TRANSLATE_NOOP("Polymetra", "Radius b:");
-constexpr const char* angleLabel = QT_TRANSLATE_NOOP("Polymetra", "Angle:");
-constexpr const char* areaLabel = QT_TRANSLATE_NOOP("Polymetra", "Area:");
-constexpr const char* perimeterLabel = QT_TRANSLATE_NOOP("Polymetra", "Perimeter:");
-
-constexpr const char* sideTape = QT_TRANSLATE_NOOP("Polymetra", "\nSide: ");
-constexpr const char* radiusATape = QT_TRANSLATE_NOOP("Polymetra", "\nRadius a: ");
-constexpr const char* radiusBTape = QT_TRANSLATE_NOOP("Polymetra", "\nRadius b: ");
-constexpr const char* angleTape = QT_TRANSLATE_NOOP("Polymetra", "\nAngle: ");
-constexpr const char* areaTape = QT_TRANSLATE_NOOP("Polymetra", "\nArea: ");
-constexpr const char* perimeterTape = QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: ");
-
-using Role = ShapeCalculator::FieldRole;
-
-} // namespace
-
 CalculatePolygon::CalculatePolygon(QWidget* parent)
-    : ShapeCalculator(QT_TRANSLATE_NOOP("Polymetra", "Regular Polygon"), Dimension::Plane,
-                      {
-                          {"xsidesNTextField", QT_TRANSLATE_NOOP("Polymetra", "Number of sides:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nNumber of Sides: "), Role::Input,
-                           TypingFilter::wholeNumberTag},
-                          {"xsideTextField", sideLabel, sideTape},
-                          {"xradiusATextField", radiusALabel, radiusATape},
-                          {"xradiusBTextField", radiusBLabel, radiusBTape},
-                          {"xangleTextField", angleLabel, angleTape, Role::OutputOnly},
-                          {"xareaTextField", areaLabel, areaTape},
-                          {"xcircumferenceTextField", perimeterLabel, perimeterTape},
-                          {"xnameTextField", QT_TRANSLATE_NOOP("Polymetra", "Name:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nName: "), Role::OutputOnly},
-                          {"sideTextField", sideLabel, sideTape},
-                          {"radiusATextField", radiusALabel, radiusATape},
-                          {"radiusBTextField", radiusBLabel, radiusBTape},
-                          {"angleTextField", angleLabel, angleTape, Role::OutputOnly},
-                          {"areaTextField", areaLabel, areaTape},
-                          {"circumferenceTextField", perimeterLabel, perimeterTape},
-                      },
-                      parent)
+    : ShapeCalculator(RegularPolygonSolver::fieldTable(), parent)
 {
     // The angles and the name are output-only: they are emptied but never kept or selected.
     setClearingOrder({Field::Sides, Field::TableSide, Field::TableRadiusA, Field::TableRadiusB,
@@ -140,11 +100,6 @@ TextField* CalculatePolygon::circumferenceTextField() const
     return field(Field::Perimeter);
 }
 
-SolveOutcome CalculatePolygon::solve(const std::vector<double>& values) const
-{
-    return RegularPolygonSolver::solve(values);
-}
-
 bool CalculatePolygon::enteredInGraphic() const
 {
     for (Field f : RegularPolygonSolver::graphicMeasures) {
@@ -166,49 +121,22 @@ void CalculatePolygon::setPolygonFields(quint64 sides, double side, double radiu
 
 void CalculatePolygon::writeFields(const std::vector<double>& values)
 {
-    const bool graphic = enteredInGraphic();
-
-    // The count is always rewritten as the whole number used, never through the result
-    // formatting, and always logged as entered.
-    const quint64 sides = quint64(values[Field::Sides]);
-    TextField* sidesField = field(Field::Sides);
-    sidesField->setText(QString::number(sides));
-    logField(Field::Sides, true);
-    finishWrittenField(sidesField);
-
-    for (int m = 0; m < RegularPolygonSolver::measureCount; ++m) {
-        const Field own = RegularPolygonSolver::tableMeasures[m];
-        writeMeasure(own, RegularPolygonSolver::graphicMeasures[m], values[own], !graphic);
+    std::vector<QString> texts;
+    std::vector<bool> given;
+    for (int f = 0; f < fieldCount(); ++f) {
+        given.push_back(field(f)->isGiven());
+        texts.push_back(given.back() ? field(f)->text() : formatComputedValue(values[size_t(f)]));
     }
-    for (int m = 0; m < RegularPolygonSolver::measureCount; ++m) {
-        const Field own = RegularPolygonSolver::graphicMeasures[m];
-        writeMeasure(own, RegularPolygonSolver::tableMeasures[m], values[own], graphic);
+    const std::vector<RegularPolygonEntry::Line> lines =
+        RegularPolygonEntry::write(texts, given, values);
+    for (int f = 0; f < fieldCount(); ++f) {
+        if (field(f)->text() != texts[size_t(f)])
+            field(f)->setText(texts[size_t(f)]);
     }
-
-    const QString name = RegularPolygonNames::name(sides);
-    TextField* nameField = field(Field::Name);
-    nameField->setText(name);
-    if (!name.isEmpty())
-        logField(Field::Name, false);
-    finishWrittenField(nameField);
-}
-
-// One field of a set: a given value keeps its text and shows it in the other set too; a
-// field whose twin was given waits for the twin to fill it.
-void CalculatePolygon::writeMeasure(int own, int twin, double value, bool logged)
-{
-    TextField* ownField = field(own);
-    TextField* twinField = field(twin);
-    if (ownField->isGiven()) {
-        if (logged)
-            logField(own, true);
-        twinField->setText(ownField->text());
-    } else if (!twinField->isGiven()) {
-        ownField->setText(formatComputedValue(value));
-        if (logged)
-            logField(own, false);
-    }
-    finishWrittenField(ownField);
+    for (const RegularPolygonEntry::Line& line : lines)
+        logField(line.field, line.given);
+    for (int f = 0; f < fieldCount(); ++f)
+        finishWrittenField(field(f));
 }
 
 void CalculatePolygon::buildPane()

@@ -29,8 +29,6 @@ public:
     TextField* areaTextField() const;
     TextField* circumferenceTextField() const;
 
-    SolveOutcome solve(const std::vector<double>& values) const override;
-
     // Whether the calculation being written was solved from the graphic fields: exactly
     // then a graphic field carries the given-value mark.
     bool enteredInGraphic() const;
@@ -47,6 +45,5 @@ protected:
     void writeFields(const std::vector<double>& values) override;
 
 private:
-    void writeMeasure(int own, int twin, double value, bool logged);
     void buildPane();
 };

@@ -6,18 +6,7 @@
 #include <QtGlobal>
 
 CalculateRectangle::CalculateRectangle(QWidget* parent)
-    : ShapeCalculator(QT_TRANSLATE_NOOP("Polymetra", "Rectangle"), Dimension::Plane,
-                      {
-                          {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
-                          {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
-                          {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
-                          {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: ")},
-                      },
-                      parent)
+    : ShapeCalculator(RectangleSolver::fieldTable(), parent)
 {
     buildStandardPane(new RectangleDiagram);
 }
@@ -40,13 +29,6 @@ TextField* CalculateRectangle::areaTextField() const
 TextField* CalculateRectangle::circumferenceTextField() const
 {
     return field(RectangleSolver::Perimeter);
-}
-
-SolveOutcome CalculateRectangle::solve(const std::vector<double>& values) const
-{
-    return RectangleSolver::solve(values[RectangleSolver::Area], values[RectangleSolver::SideA],
-                                  values[RectangleSolver::SideB],
-                                  values[RectangleSolver::Perimeter]);
 }
 
 void CalculateRectangle::setRectangleFields(double area, double sideA, double sideB,

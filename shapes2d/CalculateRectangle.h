@@ -14,8 +14,6 @@ public:
     TextField* areaTextField() const;
     TextField* circumferenceTextField() const;
 
-    SolveOutcome solve(const std::vector<double>& values) const override;
-
 public slots:
     void calculateRectangle() { calculate(); }
     void clearRectangleFields() { clear(); }

@@ -6,16 +6,7 @@
 #include <QtGlobal>
 
 CalculateSquare::CalculateSquare(QWidget* parent)
-    : ShapeCalculator(QT_TRANSLATE_NOOP("Polymetra", "Square"), Dimension::Plane,
-                      {
-                          {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide: ")},
-                          {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
-                          {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: ")},
-                      },
-                      parent)
+    : ShapeCalculator(SquareSolver::fieldTable(), parent)
 {
     buildStandardPane(new SquareDiagram);
 }
@@ -33,12 +24,6 @@ TextField* CalculateSquare::areaTextField() const
 TextField* CalculateSquare::circumferenceTextField() const
 {
     return field(SquareSolver::Perimeter);
-}
-
-SolveOutcome CalculateSquare::solve(const std::vector<double>& values) const
-{
-    return SquareSolver::solve(values[SquareSolver::Area], values[SquareSolver::Side],
-                               values[SquareSolver::Perimeter]);
 }
 
 void CalculateSquare::setSquareFields(double area, double side, double perimeter)

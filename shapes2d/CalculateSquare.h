@@ -13,8 +13,6 @@ public:
     TextField* areaTextField() const;
     TextField* circumferenceTextField() const;
 
-    SolveOutcome solve(const std::vector<double>& values) const override;
-
 public slots:
     void calculateSquare() { calculate(); }
     void clearSquareTextFields() { clear(); }

@@ -8,32 +8,7 @@
 using Field = TrapeziumSolver::Field;
 
 CalculateTrapezoid::CalculateTrapezoid(QWidget* parent)
-    : ShapeCalculator(QT_TRANSLATE_NOOP("Polymetra", "Trapezium"), Dimension::Plane,
-                      {
-                          {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
-                          {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
-                          {"sideCTextField", QT_TRANSLATE_NOOP("Polymetra", "Side c:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide c: ")},
-                          {"sideDTextField", QT_TRANSLATE_NOOP("Polymetra", "Side d:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide d: ")},
-                          {"angleATextField", QT_TRANSLATE_NOOP("Polymetra", "Angle A:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nAngle a: ")},
-                          {"angleBTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle B:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nAngle b: ")},
-                          {"angleCTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle C:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nAngle c: ")},
-                          {"angleDTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle D:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nAngle d: ")},
-                          {"heightHTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nHeight: ")},
-                          {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nArea: "), FieldRole::OutputOnly},
-                          {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: "), FieldRole::OutputOnly},
-                      },
-                      parent)
+    : ShapeCalculator(TrapeziumSolver::fieldTable(), parent)
 {
     buildStandardPane(new TrapeziumDiagram);
 }
@@ -91,11 +66,6 @@ TextField* CalculateTrapezoid::areaTextField() const
 TextField* CalculateTrapezoid::circumferenceTextField() const
 {
     return field(Field::Perimeter);
-}
-
-SolveOutcome CalculateTrapezoid::solve(const std::vector<double>& values) const
-{
-    return TrapeziumSolver::solve(values);
 }
 
 void CalculateTrapezoid::setTrapezoidFields(double sideA, double sideB, double sideC, double sideD,

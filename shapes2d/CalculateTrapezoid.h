@@ -22,8 +22,6 @@ public:
     TextField* areaTextField() const;
     TextField* circumferenceTextField() const;
 
-    SolveOutcome solve(const std::vector<double>& values) const override;
-
 public slots:
     void calculateTrapezoid() { calculate(); }
     void clearTrapezoidTextFields() { clear(); }

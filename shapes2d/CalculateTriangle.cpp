@@ -8,28 +8,7 @@
 using Field = TriangleSolver::Field;
 
 CalculateTriangle::CalculateTriangle(QWidget* parent)
-    : ShapeCalculator(QT_TRANSLATE_NOOP("Polymetra", "Triangle"), Dimension::Plane,
-                      {
-                          {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
-                          {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
-                          {"sideCTextField", QT_TRANSLATE_NOOP("Polymetra", "Side c:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nSide c: ")},
-                          {"angleATextField", QT_TRANSLATE_NOOP("Polymetra", "Angle A:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nAngle a: ")},
-                          {"angleBTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle B:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nAngle b: ")},
-                          {"angleCTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle C:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nAngle c: ")},
-                          {"yHeightTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nHeight: "), FieldRole::OutputOnly},
-                          {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
-                          {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
-                           QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: "), FieldRole::OutputOnly},
-                      },
-                      parent)
+    : ShapeCalculator(TriangleSolver::fieldTable(), parent)
 {
     // The area is an input (with side a and an angle), cleared and kept like the others.
     setClearingOrder({Field::SideA, Field::SideB, Field::SideC, Field::AngleA, Field::AngleB,
@@ -80,11 +59,6 @@ TextField* CalculateTriangle::areaTextField() const
 TextField* CalculateTriangle::circumferenceTextField() const
 {
     return field(Field::Perimeter);
-}
-
-SolveOutcome CalculateTriangle::solve(const std::vector<double>& values) const
-{
-    return TriangleSolver::solve(values);
 }
 
 void CalculateTriangle::setTriangleFields(double area, double sideA, double sideB, double sideC,

@@ -19,8 +19,6 @@ public:
     TextField* areaTextField() const;
     TextField* circumferenceTextField() const;
 
-    SolveOutcome solve(const std::vector<double>& values) const override;
-
 public slots:
     void calculateTriangle() { calculate(); }
     void clearTriangleTextFields() { clear(); }

@@ -40,3 +40,33 @@ SolveOutcome CircleSolver::solve(double area, double radius, double diameter, do
     }
     return Refusal{};
 }
+
+namespace {
+
+SolveOutcome solveFields(const std::vector<double>& values)
+{
+    return CircleSolver::solve(values[CircleSolver::Area], values[CircleSolver::Radius],
+                               values[CircleSolver::Diameter], values[CircleSolver::Circumference]);
+}
+
+} // namespace
+
+const ShapeFieldTable& CircleSolver::fieldTable()
+{
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Circle"),
+        ShapeDimension::Plane,
+        {
+            {"radiusTextField", QT_TRANSLATE_NOOP("Polymetra", "Radius:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nRadius: ")},
+            {"diameterTextField", QT_TRANSLATE_NOOP("Polymetra", "Diameter:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nDiameter: ")},
+            {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
+            {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Circumference:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nCircumference: ")},
+        },
+        &solveFields,
+    };
+    return table;
+}

@@ -41,3 +41,34 @@ SolveOutcome EllipseSolver::solve(double area, double a, double b)
         return solved(RadiusA, Area, a, area / (a * pi), area);
     return Refusal{};
 }
+
+namespace {
+
+SolveOutcome solveFields(const std::vector<double>& values)
+{
+    return EllipseSolver::solve(values[EllipseSolver::Area], values[EllipseSolver::RadiusA],
+                                values[EllipseSolver::RadiusB]);
+}
+
+} // namespace
+
+const ShapeFieldTable& EllipseSolver::fieldTable()
+{
+    using Role = FieldRole;
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Ellipse"),
+        ShapeDimension::Plane,
+        {
+            {"RadiusATextField", QT_TRANSLATE_NOOP("Polymetra", "Radius a:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nRadius a: ")},
+            {"RadiusBTextField", QT_TRANSLATE_NOOP("Polymetra", "Radius b:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nRadius b: ")},
+            {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
+            {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Circumference:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nCircumference: "), Role::OutputOnly},
+        },
+        &solveFields,
+    };
+    return table;
+}

@@ -103,3 +103,29 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
     }
     return Refusal{};
 }
+
+const ShapeFieldTable& ParallelogramSolver::fieldTable()
+{
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Parallelogram"),
+        ShapeDimension::Plane,
+        {
+            {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
+            {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
+            {"angleATextField", QT_TRANSLATE_NOOP("Polymetra", "Angle A:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nAngle a: ")},
+            {"angleBTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle B:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nAngle b: ")},
+            {"yHeightTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nHeight: ")},
+            {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
+            {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: ")},
+        },
+        &ParallelogramSolver::solve,
+    };
+    return table;
+}

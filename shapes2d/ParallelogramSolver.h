@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ShapeFieldTable.h"
 #include "core/SolveOutcome.h"
 
 #include <vector>
@@ -20,5 +21,8 @@ public:
         "Please make sure that the Perimeter is greater than two times Side b (> %@ units).";
 
     // The values indexed by Field; 0 means not entered.
+    // The fields in writing order, with a solve that reads them in this order.
+    static const ShapeFieldTable& fieldTable();
+
     static SolveOutcome solve(const std::vector<double>& values);
 };

@@ -48,3 +48,34 @@ SolveOutcome RectangleSolver::solve(double area, double a, double b, double peri
     }
     return Refusal{};
 }
+
+namespace {
+
+SolveOutcome solveFields(const std::vector<double>& values)
+{
+    return RectangleSolver::solve(values[RectangleSolver::Area], values[RectangleSolver::SideA],
+                                  values[RectangleSolver::SideB],
+                                  values[RectangleSolver::Perimeter]);
+}
+
+} // namespace
+
+const ShapeFieldTable& RectangleSolver::fieldTable()
+{
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Rectangle"),
+        ShapeDimension::Plane,
+        {
+            {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
+            {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
+            {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
+            {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: ")},
+        },
+        &solveFields,
+    };
+    return table;
+}

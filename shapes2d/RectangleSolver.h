@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ShapeFieldTable.h"
 #include "core/SolveOutcome.h"
 
 // Solves a rectangle from one side and one more of: the other side, the area, the
@@ -13,6 +14,9 @@ public:
         "Please make sure that the Perimeter is greater than two times Side a (> %@ units).";
     static constexpr const char* perimeterSideBMessage =
         "Please make sure that the Perimeter is greater than two times Side b (> %@ units).";
+
+    // The fields in writing order, with a solve that reads them in this order.
+    static const ShapeFieldTable& fieldTable();
 
     static SolveOutcome solve(double area, double sideA, double sideB, double perimeter);
 };

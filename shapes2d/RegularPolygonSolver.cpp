@@ -1,6 +1,7 @@
 #include "shapes2d/RegularPolygonSolver.h"
 
 #include "core/Angles.h"
+#include "core/TypingFilter.h"
 #include "core/WideNumber.h"
 
 #include <cmath>
@@ -139,4 +140,53 @@ SolveOutcome RegularPolygonSolver::solve(const std::vector<double>& in)
             solution.values[size_t(f)] = in[size_t(f)];
     }
     return solution;
+}
+
+namespace {
+
+constexpr const char* sideLabel = QT_TRANSLATE_NOOP("Polymetra", "Side:");
+constexpr const char* radiusALabel = QT_TRANSLATE_NOOP("Polymetra", "Radius a:");
+constexpr const char* radiusBLabel = QT_TRANSLATE_NOOP("Polymetra", "Radius b:");
+constexpr const char* angleLabel = QT_TRANSLATE_NOOP("Polymetra", "Angle:");
+constexpr const char* areaLabel = QT_TRANSLATE_NOOP("Polymetra", "Area:");
+constexpr const char* perimeterLabel = QT_TRANSLATE_NOOP("Polymetra", "Perimeter:");
+
+constexpr const char* sideTape = QT_TRANSLATE_NOOP("Polymetra", "\nSide: ");
+constexpr const char* radiusATape = QT_TRANSLATE_NOOP("Polymetra", "\nRadius a: ");
+constexpr const char* radiusBTape = QT_TRANSLATE_NOOP("Polymetra", "\nRadius b: ");
+constexpr const char* angleTape = QT_TRANSLATE_NOOP("Polymetra", "\nAngle: ");
+constexpr const char* areaTape = QT_TRANSLATE_NOOP("Polymetra", "\nArea: ");
+constexpr const char* perimeterTape = QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: ");
+
+using Role = FieldRole;
+
+} // namespace
+
+const ShapeFieldTable& RegularPolygonSolver::fieldTable()
+{
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Regular Polygon"),
+        ShapeDimension::Plane,
+        {
+            {"xsidesNTextField", QT_TRANSLATE_NOOP("Polymetra", "Number of sides:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nNumber of Sides: "), Role::Input,
+             TypingFilter::wholeNumberTag},
+            {"xsideTextField", sideLabel, sideTape},
+            {"xradiusATextField", radiusALabel, radiusATape},
+            {"xradiusBTextField", radiusBLabel, radiusBTape},
+            {"xangleTextField", angleLabel, angleTape, Role::OutputOnly},
+            {"xareaTextField", areaLabel, areaTape},
+            {"xcircumferenceTextField", perimeterLabel, perimeterTape},
+            {"xnameTextField", QT_TRANSLATE_NOOP("Polymetra", "Name:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nName: "), Role::OutputOnly},
+            {"sideTextField", sideLabel, sideTape},
+            {"radiusATextField", radiusALabel, radiusATape},
+            {"radiusBTextField", radiusBLabel, radiusBTape},
+            {"angleTextField", angleLabel, angleTape, Role::OutputOnly},
+            {"areaTextField", areaLabel, areaTape},
+            {"circumferenceTextField", perimeterLabel, perimeterTape},
+        },
+        &RegularPolygonSolver::solve,
+    };
+    return table;
 }

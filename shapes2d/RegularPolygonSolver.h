@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ShapeFieldTable.h"
 #include "core/SolveOutcome.h"
 
 #include <QtGlobal>
@@ -46,4 +47,6 @@ public:
 
     // The values indexed by Field; 0 means not entered. The name is not read.
     static SolveOutcome solve(const std::vector<double>& values);
+    // The fields in writing order (the table set, then the graphic set); solves with solve().
+    static const ShapeFieldTable& fieldTable();
 };

@@ -29,3 +29,31 @@ SolveOutcome SquareSolver::solve(double area, double side, double perimeter)
     }
     return Refusal{};
 }
+
+namespace {
+
+SolveOutcome solveFields(const std::vector<double>& values)
+{
+    return SquareSolver::solve(values[SquareSolver::Area], values[SquareSolver::Side],
+                               values[SquareSolver::Perimeter]);
+}
+
+} // namespace
+
+const ShapeFieldTable& SquareSolver::fieldTable()
+{
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Square"),
+        ShapeDimension::Plane,
+        {
+            {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide: ")},
+            {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
+            {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: ")},
+        },
+        &solveFields,
+    };
+    return table;
+}

@@ -244,3 +244,38 @@ SolveOutcome TrapeziumSolver::solve(const std::vector<double>& in)
     }
     return Refusal{};
 }
+
+const ShapeFieldTable& TrapeziumSolver::fieldTable()
+{
+    using Role = FieldRole;
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Trapezium"),
+        ShapeDimension::Plane,
+        {
+            {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
+            {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
+            {"sideCTextField", QT_TRANSLATE_NOOP("Polymetra", "Side c:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide c: ")},
+            {"sideDTextField", QT_TRANSLATE_NOOP("Polymetra", "Side d:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide d: ")},
+            {"angleATextField", QT_TRANSLATE_NOOP("Polymetra", "Angle A:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nAngle a: ")},
+            {"angleBTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle B:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nAngle b: ")},
+            {"angleCTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle C:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nAngle c: ")},
+            {"angleDTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle D:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nAngle d: ")},
+            {"heightHTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nHeight: ")},
+            {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nArea: "), Role::OutputOnly},
+            {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: "), Role::OutputOnly},
+        },
+        &TrapeziumSolver::solve,
+    };
+    return table;
+}

@@ -269,3 +269,34 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
     }
     return Refusal{};
 }
+
+const ShapeFieldTable& TriangleSolver::fieldTable()
+{
+    using Role = FieldRole;
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Triangle"),
+        ShapeDimension::Plane,
+        {
+            {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
+            {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
+            {"sideCTextField", QT_TRANSLATE_NOOP("Polymetra", "Side c:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide c: ")},
+            {"angleATextField", QT_TRANSLATE_NOOP("Polymetra", "Angle A:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nAngle a: ")},
+            {"angleBTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle B:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nAngle b: ")},
+            {"angleCTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle C:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nAngle c: ")},
+            {"yHeightTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nHeight: "), Role::OutputOnly},
+            {"areaTextField", QT_TRANSLATE_NOOP("Polymetra", "Area:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nArea: ")},
+            {"circumferenceTextField", QT_TRANSLATE_NOOP("Polymetra", "Perimeter:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nPerimeter: "), Role::OutputOnly},
+        },
+        &TriangleSolver::solve,
+    };
+    return table;
+}

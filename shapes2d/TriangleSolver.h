@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ShapeFieldTable.h"
 #include "core/SolveOutcome.h"
 
 #include <vector>
@@ -52,5 +53,8 @@ public:
 
     // The values indexed by Field; 0 means not entered. Height and perimeter are read only
     // to tell whether anything was entered.
+    // The fields in writing order, with a solve that reads them in this order.
+    static const ShapeFieldTable& fieldTable();
+
     static SolveOutcome solve(const std::vector<double>& values);
 };

@@ -20,8 +20,6 @@ public:
     TextField* volumeTextField() const { return field(Solver::Volume); }
     TextField* SurfaceTextField() const { return field(Solver::Surface); }
 
-    SolveOutcome solve(const std::vector<double>& values) const override;
-
 public slots:
     void calculateCone() { calculate(); }
     void clearConeFields() { clear(); }

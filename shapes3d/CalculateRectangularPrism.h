@@ -19,8 +19,6 @@ public:
     TextField* volumeTextField() const { return field(Solver::Volume); }
     TextField* surfaceTextField() const { return field(Solver::Surface); }
 
-    SolveOutcome solve(const std::vector<double>& values) const override;
-
 public slots:
     void calculateRectangularPrism() { calculate(); }
     void clearRectangularPrismTextFields() { clear(); }

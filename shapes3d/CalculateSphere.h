@@ -18,8 +18,6 @@ public:
     TextField* volumeTextField() const { return field(Solver::Volume); }
     TextField* surfaceTextField() const { return field(Solver::Surface); }
 
-    SolveOutcome solve(const std::vector<double>& values) const override;
-
 public slots:
     void calculateSphere() { calculate(); }
     void clearSphereTextFields() { clear(); }

@@ -66,3 +66,37 @@ SolveOutcome ConeSolver::solve(double s, double h, double r, double volume)
     }
     return Refusal{};
 }
+
+namespace {
+
+SolveOutcome solveFields(const std::vector<double>& values)
+{
+    // A surface typed into the output-only field is never read.
+    return ConeSolver::solve(values[ConeSolver::SlantHeight], values[ConeSolver::Height],
+                             values[ConeSolver::Radius], values[ConeSolver::Volume]);
+}
+
+} // namespace
+
+const ShapeFieldTable& ConeSolver::fieldTable()
+{
+    using Role = FieldRole;
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Cone"),
+        ShapeDimension::Solid,
+        {
+            {"radiusTextField", QT_TRANSLATE_NOOP("Polymetra", "Radius:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nRadius: ")},
+            {"HeigthHTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nHeight: ")},
+            {"slantHeightTextField", QT_TRANSLATE_NOOP("Polymetra", "Slant Height:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSlant Height: ")},
+            {"volumeTextField", QT_TRANSLATE_NOOP("Polymetra", "Volume:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nVolume: ")},
+            {"SurfaceTextField", QT_TRANSLATE_NOOP("Polymetra", "Surface:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSurface: "), Role::OutputOnly},
+        },
+        &solveFields,
+    };
+    return table;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ShapeFieldTable.h"
 #include "core/SolveOutcome.h"
 
 // Solves a right circular cone from two of radius, height, slant height and volume.
@@ -15,6 +16,9 @@ public:
     static constexpr const char* slantNotOverHeightMessage =
         "Please make sure that the Slant Height is greater than the Height (> %@ units).\rPlease "
         "try again with different values.";
+
+    // The fields in writing order, with a solve that reads them in this order.
+    static const ShapeFieldTable& fieldTable();
 
     static SolveOutcome solve(double slantHeight, double height, double radius, double volume);
 };

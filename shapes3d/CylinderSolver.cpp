@@ -48,3 +48,33 @@ SolveOutcome CylinderSolver::solve(double h, double volume, double r, double sur
     }
     return Refusal{};
 }
+
+namespace {
+
+SolveOutcome solveFields(const std::vector<double>& values)
+{
+    return CylinderSolver::solve(values[CylinderSolver::Height], values[CylinderSolver::Volume],
+                                 values[CylinderSolver::Radius], values[CylinderSolver::Surface]);
+}
+
+} // namespace
+
+const ShapeFieldTable& CylinderSolver::fieldTable()
+{
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Cylinder"),
+        ShapeDimension::Solid,
+        {
+            {"radiusTextField", QT_TRANSLATE_NOOP("Polymetra", "Radius:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nRadius: ")},
+            {"heightTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nHeight: ")},
+            {"volumeTextField", QT_TRANSLATE_NOOP("Polymetra", "Volume:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nVolume: ")},
+            {"surfaceTextField", QT_TRANSLATE_NOOP("Polymetra", "Surface:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSurface: ")},
+        },
+        &solveFields,
+    };
+    return table;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ShapeFieldTable.h"
 #include "core/SolveOutcome.h"
 
 // Solves a right circular cylinder from two of radius, height, volume and surface.
@@ -12,6 +13,9 @@ public:
     static constexpr const char* baseAreasMessage =
         "Please make sure that the Surface is greater than the sum of the two base areas (> %@ "
         "square units).\rPlease try again with different values.";
+
+    // The fields in writing order, with a solve that reads them in this order.
+    static const ShapeFieldTable& fieldTable();
 
     static SolveOutcome solve(double height, double volume, double radius, double surface);
 };

@@ -47,3 +47,37 @@ SolveOutcome PyramidSolver::solve(double a, double b, double h, double volume)
         return solved(thirdLength(volume, b, h), b, h, volume, {F::Height, F::SideB, F::Volume});
     return Refusal{};
 }
+
+namespace {
+
+SolveOutcome solveFields(const std::vector<double>& values)
+{
+    // A surface typed into the output-only field is never read.
+    return PyramidSolver::solve(values[PyramidSolver::SideA], values[PyramidSolver::SideB],
+                                values[PyramidSolver::Height], values[PyramidSolver::Volume]);
+}
+
+} // namespace
+
+const ShapeFieldTable& PyramidSolver::fieldTable()
+{
+    using Role = FieldRole;
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Pyramid"),
+        ShapeDimension::Solid,
+        {
+            {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
+            {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
+            {"heightHTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nHeight: ")},
+            {"volumeTextField", QT_TRANSLATE_NOOP("Polymetra", "Volume:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nVolume: ")},
+            {"SurfaceTextField", QT_TRANSLATE_NOOP("Polymetra", "Surface:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSurface: "), Role::OutputOnly},
+        },
+        &solveFields,
+    };
+    return table;
+}

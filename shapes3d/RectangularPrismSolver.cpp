@@ -96,3 +96,37 @@ SolveOutcome RectangularPrismSolver::solve(double a, double b, double h, double 
     }
     return Refusal{};
 }
+
+namespace {
+
+SolveOutcome solveFields(const std::vector<double>& values)
+{
+    return RectangularPrismSolver::solve(
+        values[RectangularPrismSolver::SideA], values[RectangularPrismSolver::SideB],
+        values[RectangularPrismSolver::Height], values[RectangularPrismSolver::Volume],
+        values[RectangularPrismSolver::Surface]);
+}
+
+} // namespace
+
+const ShapeFieldTable& RectangularPrismSolver::fieldTable()
+{
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Rectangular Prism"),
+        ShapeDimension::Solid,
+        {
+            {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
+            {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
+            {"heightTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nHeight: ")},
+            {"volumeTextField", QT_TRANSLATE_NOOP("Polymetra", "Volume:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nVolume: ")},
+            {"surfaceTextField", QT_TRANSLATE_NOOP("Polymetra", "Surface:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSurface: ")},
+        },
+        &solveFields,
+    };
+    return table;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ShapeFieldTable.h"
 #include "core/SolveOutcome.h"
 
 // Solves a box from three of its edges, volume and surface. Two edges and the volume or
@@ -16,6 +17,9 @@ public:
     static constexpr const char* sideAreasMessage =
         "Please make sure that the Surface is greater than the sum of the two side areas (> %@ "
         "square units).\rPlease try again with different values.";
+
+    // The fields in writing order, with a solve that reads them in this order.
+    static const ShapeFieldTable& fieldTable();
 
     static SolveOutcome solve(double a, double b, double h, double volume, double surface);
 };

@@ -44,3 +44,33 @@ SolveOutcome SphereSolver::solve(double diameter, double r, double surface, doub
     }
     return Refusal{};
 }
+
+namespace {
+
+SolveOutcome solveFields(const std::vector<double>& values)
+{
+    return SphereSolver::solve(values[SphereSolver::Diameter], values[SphereSolver::Radius],
+                               values[SphereSolver::Surface], values[SphereSolver::Volume]);
+}
+
+} // namespace
+
+const ShapeFieldTable& SphereSolver::fieldTable()
+{
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Sphere"),
+        ShapeDimension::Solid,
+        {
+            {"radiusTextField", QT_TRANSLATE_NOOP("Polymetra", "Radius:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nRadius: ")},
+            {"diameterTextField", QT_TRANSLATE_NOOP("Polymetra", "Diameter:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nDiameter: ")},
+            {"volumeTextField", QT_TRANSLATE_NOOP("Polymetra", "Volume:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nVolume: ")},
+            {"surfaceTextField", QT_TRANSLATE_NOOP("Polymetra", "Surface:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSurface: ")},
+        },
+        &solveFields,
+    };
+    return table;
+}

@@ -60,3 +60,46 @@ SolveOutcome TrapezoidalPrismSolver::solve(double a, double b, double c, double 
     }
     return Refusal{};
 }
+
+namespace {
+
+SolveOutcome solveFields(const std::vector<double>& values)
+{
+    // A side d typed into the output-only field is never read.
+    return TrapezoidalPrismSolver::solve(
+        values[TrapezoidalPrismSolver::SideA], values[TrapezoidalPrismSolver::SideB],
+        values[TrapezoidalPrismSolver::SideC], values[TrapezoidalPrismSolver::AngleB],
+        values[TrapezoidalPrismSolver::Height], values[TrapezoidalPrismSolver::Volume],
+        values[TrapezoidalPrismSolver::Surface]);
+}
+
+} // namespace
+
+const ShapeFieldTable& TrapezoidalPrismSolver::fieldTable()
+{
+    using Role = FieldRole;
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Trapezoidal Prism"),
+        ShapeDimension::Solid,
+        {
+            {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
+            {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
+            {"sideCTextField", QT_TRANSLATE_NOOP("Polymetra", "Side c:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide c: ")},
+            {"sideDTetxField", QT_TRANSLATE_NOOP("Polymetra", "Side d:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide d: "), Role::OutputOnly},
+            {"angleBTextField", QT_TRANSLATE_NOOP("Polymetra", "Angle B:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nAngle b: ")},
+            {"heightTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nHeight: ")},
+            {"volumeTextField", QT_TRANSLATE_NOOP("Polymetra", "Volume:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nVolume: ")},
+            {"surfaceTextField", QT_TRANSLATE_NOOP("Polymetra", "Surface:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSurface: ")},
+        },
+        &solveFields,
+    };
+    return table;
+}

@@ -110,3 +110,39 @@ SolveOutcome TriangularPrismSolver::solve(double a, double b, double c, double h
     }
     return Refusal{};
 }
+
+namespace {
+
+SolveOutcome solveFields(const std::vector<double>& values)
+{
+    return TriangularPrismSolver::solve(
+        values[TriangularPrismSolver::SideA], values[TriangularPrismSolver::SideB],
+        values[TriangularPrismSolver::SideC], values[TriangularPrismSolver::Height],
+        values[TriangularPrismSolver::Volume], values[TriangularPrismSolver::Surface]);
+}
+
+} // namespace
+
+const ShapeFieldTable& TriangularPrismSolver::fieldTable()
+{
+    static const ShapeFieldTable table{
+        QT_TRANSLATE_NOOP("Polymetra", "Triangular Prism"),
+        ShapeDimension::Solid,
+        {
+            {"sideATextField", QT_TRANSLATE_NOOP("Polymetra", "Side a:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide a: ")},
+            {"sideBTextField", QT_TRANSLATE_NOOP("Polymetra", "Side b:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide b: ")},
+            {"sideCTextField", QT_TRANSLATE_NOOP("Polymetra", "Side c:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSide c: ")},
+            {"heightTextField", QT_TRANSLATE_NOOP("Polymetra", "Height:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nHeight: ")},
+            {"volumeTextField", QT_TRANSLATE_NOOP("Polymetra", "Volume:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nVolume: ")},
+            {"surfaceTextField", QT_TRANSLATE_NOOP("Polymetra", "Surface:"),
+             QT_TRANSLATE_NOOP("Polymetra", "\nSurface: ")},
+        },
+        &solveFields,
+    };
+    return table;
+}

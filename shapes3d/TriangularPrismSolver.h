@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ShapeFieldTable.h"
 #include "core/SolveOutcome.h"
 
 // Solves a right prism over a triangle with sides a, b and c. With the three sides, one
@@ -25,6 +26,9 @@ public:
     static constexpr const char* volumeTooLargeMessage =
         "Please make sure that the Volume is not greater than %@ cubic units.\rPlease try again "
         "with different values.";
+
+    // The fields in writing order, with a solve that reads them in this order.
+    static const ShapeFieldTable& fieldTable();
 
     static SolveOutcome solve(double a, double b, double c, double h, double volume,
                               double surface);

@@ -58,7 +58,7 @@ void TapeExportTest::entriesAreReadWithTheirGivenMarks()
     QTextDocument reloaded;
     QVERIFY(RtfReader::readTape(RtfWriter::write(document), reloaded));
     for (const QTextDocument* tape : {&document, &reloaded}) {
-        const std::vector<TapeEntry> entries = TapeEntries::read(*tape);
+        const std::vector<TapeRecord> entries = TapeEntries::read(*tape);
         QCOMPARE(entries.size(), size_t(3));
         QCOMPARE(entries[1].date, QStringLiteral("07/12/2026 10:01"));
         const std::vector<TapeLine> expected{
@@ -146,7 +146,7 @@ void TapeExportTest::pdfAndRtfKeepEveryEntry()
     QTextDocument reread;
     QVERIFY(RtfReader::readTape(TapeExport::encode(TapeExport::Format::Rtf, document, QChar(',')),
                                 reread));
-    const std::vector<TapeEntry> before = TapeEntries::read(document),
+    const std::vector<TapeRecord> before = TapeEntries::read(document),
                                  after = TapeEntries::read(reread);
     QCOMPARE(after.size(), before.size());
     for (size_t i = 0; i < before.size(); ++i)

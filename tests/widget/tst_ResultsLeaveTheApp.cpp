@@ -99,7 +99,7 @@ private slots:
         QFETCH(QStringList, entries);
         ShapeCalculator* calculator = m_app->calculate(shape, entries);
         // An older entry, so that the one used is not simply the newest.
-        const std::vector<TapeEntry> before = tapeEntries();
+        const std::vector<TapeRecord> before = tapeEntries();
         QVERIFY(!before.empty());
         m_app->calculate(shape, entries);
         TapeEntryMenu* menu = m_app->window().tapeEntryMenu();
@@ -114,7 +114,7 @@ private slots:
             QCOMPARE(field->text(), entry.section('=', 1));
         }
         calculator->calculateButton()->click();
-        const std::vector<TapeEntry> after = tapeEntries();
+        const std::vector<TapeRecord> after = tapeEntries();
         QCOMPARE(after.size(), before.size() + 2);
         QCOMPARE(after.back().lines, before.back().lines);
     }
@@ -152,7 +152,7 @@ private slots:
         m_app->calculate("Square", {"sideATextField=2"});
         m_app->calculate("Square", {"sideATextField=3"});
         TapeEntryMenu* menu = m_app->window().tapeEntryMenu();
-        const std::vector<TapeEntry> all = tapeEntries();
+        const std::vector<TapeRecord> all = tapeEntries();
         QVERIFY(menu->removeEntry(2));
         QVERIFY(menu->removeEntry(0));
         m_app->relaunch();
@@ -222,7 +222,7 @@ private slots:
     }
 
 private:
-    std::vector<TapeEntry> tapeEntries()
+    std::vector<TapeRecord> tapeEntries()
     {
         return TapeEntries::read(*m_app->window().tapeTextView()->document());
     }

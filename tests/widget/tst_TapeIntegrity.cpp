@@ -4,11 +4,15 @@
 #include "app/GraphicsPanel.h"
 #include "app/MainWindow.h"
 #include "app/MyTabView.h"
+#include "cli/CalculationRun.h"
+#include "cli/TapeAppender.h"
 #include "core/Notices.h"
+#include "core/NumberFormatter.h"
 #include "core/SupportPaths.h"
 #include "core/TapeView.h"
 #include "core/UserDefaults.h"
 #include "render/Render2DView.h"
+#include "shapes2d/CircleSolver.h"
 
 #include <QDate>
 #include <QDir>
@@ -35,6 +39,7 @@ private slots:
     void aTapeThatCannotBeWrittenKeepsItsOldFile_data();
     void aTapeThatCannotBeWrittenKeepsItsOldFile();
     void supportFilesThatCannotBeWrittenAreReportedAndRetried();
+    void entriesAddedFromTheCommandLineAreKept();
 
 private:
     static bool setFolderWritable(const QString& path, bool writable);
@@ -256,6 +261,26 @@ void TapeIntegrityTest::supportFilesThatCannotBeWrittenAreReportedAndRetried()
     QVERIFY(relaunch());
     QVERIFY(QFileInfo(blocked).isFile());
     QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::metaVersion), 200);
+}
+
+void TapeIntegrityTest::entriesAddedFromTheCommandLineAreKept()
+{
+    // The window holds the circle's tape while polymetra-cli --tape adds to its file.
+    startOverOnNewHome();
+    QVERIFY(launch());
+    calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
+    const CalculationRun::Result fromScript =
+        CalculationRun::run(CircleSolver::fieldTable(), {"5", "", "", ""}, NumberFormatter());
+    QString error;
+    QVERIFY2(TapeAppender::append(CircleSolver::fieldTable(), fromScript, &error),
+             qPrintable(error));
+    calculate(QStringLiteral("Circle"), {"radiusTextField=3"});
+
+    const QString text = window().tapeTextView()->toPlainText();
+    const qsizetype two = text.indexOf("Radius: 2");
+    const qsizetype five = text.indexOf("Radius: 5");
+    QVERIFY2(two >= 0 && five > two && text.indexOf("Radius: 3") > five, qPrintable(text));
+    QCOMPARE(bytes(tape("Circle")).count("Radius: "), 3);
 }
 
 QTEST_MAIN(TapeIntegrityTest)
