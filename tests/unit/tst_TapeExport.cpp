@@ -147,7 +147,7 @@ void TapeExportTest::pdfAndRtfKeepEveryEntry()
     QVERIFY(RtfReader::readTape(TapeExport::encode(TapeExport::Format::Rtf, document, QChar(',')),
                                 reread));
     const std::vector<TapeRecord> before = TapeEntries::read(document),
-                                 after = TapeEntries::read(reread);
+                                  after = TapeEntries::read(reread);
     QCOMPARE(after.size(), before.size());
     for (size_t i = 0; i < before.size(); ++i)
         QCOMPARE(after[i].lines, before[i].lines);

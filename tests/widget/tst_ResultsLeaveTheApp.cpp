@@ -21,8 +21,8 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 
 #include <memory>
 
