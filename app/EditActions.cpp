@@ -1,6 +1,7 @@
 #include "app/EditActions.h"
 
 #include "app/ClearedTape.h"
+#include "app/TapeEntryMenu.h"
 #include "core/Localization.h"
 #include "core/TapeView.h"
 
@@ -42,6 +43,13 @@ EditActions::EditActions(QMenu* menu, TapeView* tapeTextView, ClearedTape* clear
     update();
 }
 
+void EditActions::setEntryMenu(TapeEntryMenu* entryMenu)
+{
+    m_entryMenu = entryMenu;
+    connect(entryMenu, &TapeEntryMenu::undoAvailabilityChanged, this, &EditActions::update);
+    update();
+}
+
 QWidget* EditActions::target() const
 {
     // The menu takes the focus while open; the widget it came from is still the window's.
@@ -63,8 +71,12 @@ void EditActions::update()
     const auto* field = qobject_cast<const QLineEdit*>(focus);
     const bool editable = field && !field->isReadOnly();
     const bool tapeUndo = !fieldCanUndo() && m_clearedTape->canUndo();
-    m_undo->setText(tapeUndo ? localized("&Undo Clear Tape") : localized("&Undo"));
-    m_undo->setEnabled(fieldCanUndo() || tapeUndo);
+    const bool entryUndo =
+        !fieldCanUndo() && !tapeUndo && m_entryMenu && m_entryMenu->canUndoRemove();
+    m_undo->setText(tapeUndo    ? localized("&Undo Clear Tape")
+                    : entryUndo ? localized("&Undo Remove Entry")
+                                : localized("&Undo"));
+    m_undo->setEnabled(fieldCanUndo() || tapeUndo || entryUndo);
     m_redo->setEnabled(editable && field->isRedoAvailable());
     m_cut->setEnabled(editable && field->hasSelectedText());
     m_paste->setEnabled(editable);
@@ -79,6 +91,8 @@ void EditActions::undo()
         forward("undo");
     else if (m_clearedTape->canUndo())
         m_clearedTape->undo(m_tapeTextView);
+    else if (m_entryMenu && m_entryMenu->canUndoRemove())
+        m_entryMenu->undoRemove();
     update();
 }
 

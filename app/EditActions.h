@@ -6,6 +6,7 @@ class ClearedTape;
 class QAction;
 class QMenu;
 class QWidget;
+class TapeEntryMenu;
 class TapeView;
 
 // The Edit menu. Its commands act on the widget with the keyboard focus (a field or the
@@ -18,6 +19,8 @@ public:
                 QObject* parent = nullptr);
 
     QAction* undoAction() const { return m_undo; }
+    // Undo also puts back the entry removed last from the tape, once nothing newer is undone.
+    void setEntryMenu(TapeEntryMenu* entryMenu);
     // Names and enables the commands for the widget that has the focus now.
     void update();
 
@@ -29,6 +32,7 @@ private:
 
     TapeView* m_tapeTextView;
     ClearedTape* m_clearedTape;
+    TapeEntryMenu* m_entryMenu = nullptr;
     QAction* m_undo;
     QAction* m_redo;
     QAction* m_cut;

@@ -1,13 +1,34 @@
 #include "app/FileRouter.h"
 
+#include "app/ForeignTapeWindow.h"
 #include "app/MainWindow.h"
 #include "app/PanelState.h"
 #include "app/ShapeCatalog.h"
 #include "core/Localization.h"
+#include "core/Notices.h"
 #include "core/NotificationHub.h"
+#include "core/SupportPaths.h"
 #include "core/UserDefaults.h"
 
 #include <QFileInfo>
+
+namespace {
+
+// One of the user's own tapes: the file in the tapes folder that a shape saves to.
+bool isOwnTape(const QString& path)
+{
+    const QString folder = QFileInfo(SupportPaths::tapesFolder()).canonicalFilePath();
+    const QFileInfo file(path);
+    if (folder.isEmpty() || QFileInfo(file.absolutePath()).canonicalFilePath() != folder)
+        return false;
+    for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
+        if (file.fileName() == SupportPaths::tapeFileName(localized(entry.name)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 FileRouter::FileRouter(MainWindow* window, PanelState* panels, QObject* parent)
     : QObject(parent), m_window(window), m_panels(panels)
@@ -24,6 +45,9 @@ void FileRouter::openFile(const QString& path)
     if (name.startsWith(product + QLatin1Char(' '))) {
         shape = name.mid(product.size() + 1);
         m_panels->openInfo();
+    } else if (!isOwnTape(path)) {
+        showForeignTape(path);
+        return;
     } else {
         const QString suffix = QLatin1Char(' ') + localized("Tape");
         shape = name.endsWith(suffix) ? name.left(name.size() - suffix.size()) : name;
@@ -42,4 +66,19 @@ void FileRouter::openFile(const QString& path)
     emit NotificationHub::instance().changeTab();
     m_window->raise();
     m_window->activateWindow();
+}
+
+void FileRouter::showForeignTape(const QString& path)
+{
+    QString why;
+    ForeignTapeWindow* window =
+        ForeignTapeWindow::open(path, m_window->tapeCommands(), m_window, &why);
+    if (!window) {
+        Notices::instance().report(lcFiles(),
+                                   localized("The tape %1 could not be opened: %2").arg(path, why));
+        return;
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }

@@ -5,9 +5,10 @@
 class MainWindow;
 class PanelState;
 
-// Files handed to the program (at launch, or by a second launch): a tape file ("Cone
-// Tape") opens the tape panel and a metadata file ("Polymetra Cone") the info panel, each
-// on its shape, and the window comes to the front.
+// Files handed to the program (at launch, or by a second launch): one of the user's own
+// tape files ("Cone Tape") opens the tape panel and a metadata file ("Polymetra Cone") the
+// info panel, each on its shape, and the window comes to the front. Any other tape file is
+// shown read-only in a window of its own.
 class FileRouter : public QObject {
     Q_OBJECT
 public:
@@ -16,6 +17,8 @@ public:
     void openFile(const QString& path);
 
 private:
+    void showForeignTape(const QString& path);
+
     MainWindow* m_window;
     PanelState* m_panels;
 };

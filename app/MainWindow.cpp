@@ -10,6 +10,8 @@
 #include "app/PanelState.h"
 #include "app/ShapeCatalog.h"
 #include "app/ShapeMenu.h"
+#include "app/TapeCommands.h"
+#include "app/TapeEntryMenu.h"
 #include "app/TapePanel.h"
 #include "core/Localization.h"
 #include "core/Notices.h"
@@ -239,13 +241,17 @@ void MainWindow::createMenus()
     file->addSeparator();
     addAction(file, Action::ExportDrawing, localized("&Export Drawing…"),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
-    addAction(file, Action::PrintDrawing, localized("P&rint Drawing…"), QKeySequence::Print);
+    addAction(file, Action::PrintDrawing, localized("P&rint Drawing…"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     file->addSeparator();
     addAction(file, Action::Quit, localized("&Quit"), QKeySequence::Quit)
         ->setMenuRole(QAction::QuitRole);
 
-    m_editActions = new EditActions(menuBar()->addMenu(localized("&Edit")), tapeTextView(),
-                                    m_clearedTape, this);
+    QMenu* edit = menuBar()->addMenu(localized("&Edit"));
+    m_editActions = new EditActions(edit, tapeTextView(), m_clearedTape, this);
+    edit->addSeparator();
+    addAction(edit, Action::CopyResults, localized("Copy &Results"),
+              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 
     QMenu* view = menuBar()->addMenu(localized("&View"));
     const std::pair<Action, QDockWidget*> panels[] = {{Action::ToggleInfo, m_infoDrawer},
@@ -273,6 +279,13 @@ void MainWindow::createMenus()
               QKeySequence(Qt::CTRL | Qt::Key_K));
     addAction(tape, Action::ClearAllTapes, localized("Clear &All Tapes…"),
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+    tape->addSeparator();
+    addAction(tape, Action::ExportTape, localized("&Export Tape…"));
+    addAction(tape, Action::PrintTape, localized("&Print Tape…"), QKeySequence::Print);
+    m_tapeCommands = new TapeCommands(*this, action(Action::CopyResults),
+                                      action(Action::ExportTape), action(Action::PrintTape));
+    m_tapeEntryMenu = new TapeEntryMenu(*this);
+    m_editActions->setEntryMenu(m_tapeEntryMenu);
 
     QMenu* help = menuBar()->addMenu(localized("&Help"));
     help->setToolTipsVisible(true); // says why an item is disabled

@@ -21,6 +21,8 @@ class TapePanel;
 class TapeView;
 struct FigureFields;
 class DrawingCommands;
+class TapeCommands;
+class TapeEntryMenu;
 struct ShapeEntry;
 class TypingFilterDelegate;
 
@@ -37,6 +39,9 @@ public:
         Preferences,
         ExportDrawing,
         PrintDrawing,
+        CopyResults,
+        ExportTape,
+        PrintTape,
         ClearTape,
         ClearAllTapes,
         Help,
@@ -76,6 +81,8 @@ public:
     // The fields a shape's figure view reads, found by the outlets its table row names.
     FigureFields figureFields(const ShapeEntry& entry) const;
     DrawingCommands* drawingCommands() const { return m_drawingCommands; }
+    TapeCommands* tapeCommands() const { return m_tapeCommands; }
+    TapeEntryMenu* tapeEntryMenu() const { return m_tapeEntryMenu; }
     QAction* clearAllTapesAction() const { return action(Action::ClearAllTapes); }
     EditActions* editActions() const { return m_editActions; }
     ClearedTape* clearedTape() const { return m_clearedTape; }
@@ -122,6 +129,8 @@ private:
     Render2DView* m_render2DView = nullptr;
     QLabel* m_scaleStringTextField = nullptr;
     DrawingCommands* m_drawingCommands = nullptr;
+    TapeCommands* m_tapeCommands = nullptr;
+    TapeEntryMenu* m_tapeEntryMenu = nullptr;
     TypingFilterDelegate* m_typingFilter;
     std::vector<ShapeCalculator*> m_calculators;
     std::vector<std::pair<Action, QAction*>> m_actions;

@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config ccache python3
     qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libgl-dev libglu1-mesa-dev libgl1-mesa-dri
-    xvfb xauth libbenchmark-dev
+    xvfb xauth libbenchmark-dev poppler-utils
     desktop-file-utils appstream lintian fakeroot
 )
 

@@ -301,6 +301,8 @@ QJsonObject ScenarioSession::run()
         {QStringLiteral("messages"), QJsonArray::fromStringList(Notices::instance().history())}};
     if (!m_exports.isEmpty())
         report.insert(QStringLiteral("exports"), m_exports);
+    for (auto it = m_extra.begin(); it != m_extra.end(); ++it)
+        report.insert(it.key(), it.value());
     if (ShapeCalculator* calculator = currentCalculator()) {
         QJsonObject fields;
         for (int i = 0; i < calculator->fieldCount(); ++i) {

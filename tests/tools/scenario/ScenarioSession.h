@@ -41,6 +41,8 @@ public:
     void relaunch();
     // An export a step made, listed in the report under "exports".
     void recordExport(const QJsonObject& entry) { m_exports.append(entry); }
+    // A part of the report only some steps give (so other reports stay as they were).
+    void recordReport(const QString& key, const QJsonValue& value) { m_extra.insert(key, value); }
 
 private:
     void prepareHome();
@@ -66,4 +68,5 @@ private:
     std::unique_ptr<AppInterface> m_interface;
     QStringList m_openedUrls; // pages the program asked the browser to show
     QJsonArray m_exports;
+    QJsonObject m_extra;
 };

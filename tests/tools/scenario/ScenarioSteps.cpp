@@ -3,6 +3,7 @@
 #include "DrawingSteps.h"
 #include "ScenarioKeyboard.h"
 #include "ScenarioSession.h"
+#include "TapeSteps.h"
 
 #include "app/AppInterface.h"
 #include "app/Controller.h"
@@ -128,7 +129,7 @@ void clearAllTapes(ScenarioSession& session, const QString& answer)
 
 const std::vector<ScenarioStep>& ScenarioSteps::all()
 {
-    static const std::vector<ScenarioStep> steps = DrawingSteps::appendedTo({
+    static const std::vector<ScenarioStep> steps = TapeSteps::appendedTo(DrawingSteps::appendedTo({
         {QStringLiteral("calculate"), false, clickCalculate, QStringLiteral("calculate"),
          QStringLiteral("clicks Calculate")},
         {QStringLiteral("clear"), false,
@@ -148,9 +149,8 @@ const std::vector<ScenarioStep>& ScenarioSteps::all()
         {QStringLiteral("select"), true, selectShape, QStringLiteral("select:SHAPE"),
          QStringLiteral("clicks the shape's family tab, then its own")},
         {QStringLiteral("tab"), true,
-         [](ScenarioSession& session, const QString& top) {
-             clickTab(session.window().topTabView(), top);
-         },
+         [](ScenarioSession& session,
+            const QString& top) { clickTab(session.window().topTabView(), top); },
          QStringLiteral("tab:2D|3D"), QStringLiteral("clicks a family tab")},
         {QStringLiteral("relaunch"), false,
          [](ScenarioSession& session, const QString&) { session.relaunch(); },
@@ -161,9 +161,8 @@ const std::vector<ScenarioStep>& ScenarioSteps::all()
          QStringLiteral("types Return or Escape into the shown calculator, or any key sequence "
                         "(Ctrl+PgDown, Alt+2, F1) where the focus is")},
         {QStringLiteral("resize"), true,
-         [](ScenarioSession& session, const QString& size) {
-             ScenarioKeyboard::resize(session.window(), size);
-         },
+         [](ScenarioSession& session,
+            const QString& size) { ScenarioKeyboard::resize(session.window(), size); },
          QStringLiteral("resize:WxH"), QStringLiteral("resizes the main window")},
         {QStringLiteral("preferences"), true, preferences,
          QStringLiteral("preferences:open|ok|cancel"),
@@ -176,11 +175,10 @@ const std::vector<ScenarioStep>& ScenarioSteps::all()
          [](ScenarioSession& session, const QString&) { checkForUpdates(session, false); },
          QStringLiteral("auto-check"), QStringLiteral("the silent check made at launch")},
         {QStringLiteral("open"), true,
-         [](ScenarioSession& session, const QString& path) {
-             session.interface().controller().openFile(path);
-         },
+         [](ScenarioSession& session,
+            const QString& path) { session.interface().controller().openFile(path); },
          QStringLiteral("open:PATH"), QStringLiteral("hands a file to the program")},
-    });
+    }));
     return steps;
 }
 
@@ -195,7 +193,7 @@ const ScenarioStep* ScenarioSteps::find(const QString& text, QString& argument)
         if (name == QLatin1String("clear-all-tapes") && argument != QLatin1String("ok") &&
             argument != QLatin1String("cancel"))
             return nullptr;
-        if (!DrawingSteps::accepts(name, argument))
+        if (!DrawingSteps::accepts(name, argument) || !TapeSteps::accepts(name, argument))
             return nullptr;
         if (name == QLatin1String("select") && !ShapeCatalog::find(argument))
             return nullptr;

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "core/TapeExport.h"
+
+#include <QObject>
+
+class MainWindow;
+class QAction;
+class QPrinter;
+class QTextDocument;
+
+// Results leaving the program: Edit ▸ Copy Results (the shape on show as "Label: value"
+// lines and as a table), Tape ▸ Export Tape… and Tape ▸ Print Tape…. Failures go to the
+// notice line; an export that fails leaves any file at its path as it was.
+class TapeCommands : public QObject {
+    Q_OBJECT
+public:
+    TapeCommands(MainWindow& window, QAction* copyResults, QAction* exportTape, QAction* printTape);
+
+    // Puts the shape on show's quantities on the clipboard; false when there are none.
+    bool copyResults();
+    // Writes `tape` (the tape on show when null) to `path`.
+    bool exportTo(const QString& path, TapeExport::Format format,
+                  const QTextDocument* tape = nullptr);
+    bool printTo(QPrinter& printer, const QTextDocument* tape = nullptr);
+
+    // The interactive commands: the file dialog, the print dialog with its preview.
+    void exportTape(const QTextDocument* tape = nullptr);
+    void printTape(const QTextDocument* tape = nullptr);
+
+    // The file dialog's filters, and the format a filter stands for.
+    static QStringList filters();
+    static TapeExport::Format formatOfFilter(const QString& filter);
+
+private:
+    const QTextDocument& tapeOrShown(const QTextDocument* tape) const;
+
+    MainWindow& m_window;
+};

@@ -1,0 +1,72 @@
+#include "TapeSteps.h"
+
+#include "ScenarioSession.h"
+
+#include "app/MainWindow.h"
+#include "app/TapeCommands.h"
+#include "app/TapeEntryMenu.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QJsonObject>
+#include <QMimeData>
+
+namespace {
+
+void copyResults(ScenarioSession& session, const QString&)
+{
+    session.window().action(MainWindow::Action::CopyResults)->trigger();
+    const QMimeData* mime = QApplication::clipboard()->mimeData();
+    session.recordReport(QStringLiteral("clipboard"),
+                         QJsonObject{{QStringLiteral("text"), mime ? mime->text() : QString()},
+                                     {QStringLiteral("html"), mime && mime->hasHtml()}});
+}
+
+void exportTape(ScenarioSession& session, const QString& argument)
+{
+    const QString path = argument.section(QLatin1Char(':'), 1);
+    const auto format = TapeExport::formatNamed(argument.section(QLatin1Char(':'), 0, 0));
+    const bool written = session.window().tapeCommands()->exportTo(path, *format);
+    const QFileInfo file(path);
+    session.recordReport(QStringLiteral("exported"),
+                         QJsonObject{{QStringLiteral("path"), path},
+                                     {QStringLiteral("written"), written},
+                                     {QStringLiteral("bytes"), file.exists() ? file.size() : 0}});
+}
+
+void reuseEntry(ScenarioSession& session, const QString& argument)
+{
+    TapeEntryMenu* menu = session.window().tapeEntryMenu();
+    menu->useEntry(menu->entryCount() - argument.toInt());
+    ScenarioSession::settle();
+}
+
+} // namespace
+
+std::vector<ScenarioStep> TapeSteps::appendedTo(std::vector<ScenarioStep> steps)
+{
+    std::vector<ScenarioStep> tape = {
+        {QStringLiteral("copy-results"), false, copyResults, QStringLiteral("copy-results"),
+         QStringLiteral("Edit ▸ Copy Results; the report gives the clipboard")},
+        {QStringLiteral("export-tape"), true, exportTape,
+         QStringLiteral("export-tape:txt|csv|html|pdf|rtf:PATH"),
+         QStringLiteral("exports the tape on show; the report gives the file's size")},
+        {QStringLiteral("reuse-entry"), true, reuseEntry, QStringLiteral("reuse-entry:N"),
+         QStringLiteral("puts the given values of the N-th newest entry back (1 the newest)")},
+    };
+    steps.insert(steps.end(), tape.begin(), tape.end());
+    return steps;
+}
+
+bool TapeSteps::accepts(const QString& name, const QString& argument)
+{
+    if (name == QLatin1String("export-tape"))
+        return TapeExport::formatNamed(argument.section(QLatin1Char(':'), 0, 0)).has_value() &&
+               !argument.section(QLatin1Char(':'), 1).isEmpty();
+    if (name == QLatin1String("reuse-entry")) {
+        bool number = false;
+        return argument.toInt(&number) >= 1 && number;
+    }
+    return true;
+}

@@ -1,0 +1,157 @@
+#include "core/Colours.h"
+#include "core/RtfReader.h"
+#include "core/RtfWriter.h"
+#include "core/TapeEntries.h"
+#include "core/TapeExport.h"
+
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+
+// A tape read into entries and written out in each format, with either decimal separator.
+class TapeExportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void entriesAreReadWithTheirGivenMarks();
+    void formats_data();
+    void formats();
+    void csvQuotesWhatItMust();
+    void pdfAndRtfKeepEveryEntry();
+};
+
+namespace {
+
+// Entries as the tape view writes them: one paragraph each, lines joined by U+2028, the
+// date grey and the given values blue.
+void addEntry(QTextDocument& document, const QString& date, const QStringList& lines)
+{
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    QTextCharFormat grey, blue;
+    grey.setForeground(Colours::tapeDateLine());
+    blue.setForeground(Colours::tapeGivenValue());
+    if (!document.isEmpty())
+        cursor.insertText(QString(QChar::LineSeparator) + QChar::ParagraphSeparator, {});
+    cursor.insertText(date, grey);
+    for (const QString& line : lines) {
+        const bool given = line.startsWith(QLatin1Char('*'));
+        cursor.insertText(QString(QChar::LineSeparator) + line.mid(given ? 1 : 0),
+                          given ? blue : QTextCharFormat());
+    }
+}
+
+void fillTape(QTextDocument& document)
+{
+    addEntry(document, "07/12/2026 10:00", {"*Radius: 2.5", "Diameter: 5", "Area: 19.63"});
+    addEntry(document, "07/12/2026 10:01", {"Radius: 1,5", "*Diameter: 3", "Area: 7,07"});
+    addEntry(document, "07/12/2026 10:02",
+             {"*Number of Sides: 6", "*Side: 2", "Area: 1.2e+21", "Name: Hexagon"});
+}
+
+} // namespace
+
+void TapeExportTest::entriesAreReadWithTheirGivenMarks()
+{
+    QTextDocument document;
+    fillTape(document);
+    // A saved and reloaded tape reads the same.
+    QTextDocument reloaded;
+    QVERIFY(RtfReader::readTape(RtfWriter::write(document), reloaded));
+    for (const QTextDocument* tape : {&document, &reloaded}) {
+        const std::vector<TapeRecord> entries = TapeEntries::read(*tape);
+        QCOMPARE(entries.size(), size_t(3));
+        QCOMPARE(entries[1].date, QStringLiteral("07/12/2026 10:01"));
+        const std::vector<TapeLine> expected{
+            {"Radius", "1,5", false}, {"Diameter", "3", true}, {"Area", "7,07", false}};
+        QCOMPARE(entries[1].lines, expected);
+        QCOMPARE(entries[2].lines.back(), (TapeLine{"Name", "Hexagon", false}));
+        QCOMPARE(entries[2].firstBlock, 2);
+    }
+}
+
+void TapeExportTest::formats_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QChar>("separator");
+    QTest::addColumn<QStringList>("expected"); // lines or fragments the output must hold
+
+    const int csv = int(TapeExport::Format::Csv), text = int(TapeExport::Format::Text),
+              html = int(TapeExport::Format::Html);
+    QTest::newRow("csv, point")
+        << csv << QChar('.')
+        << QStringList{"Date,Radius,Diameter,Area,Number of Sides,Side,Name,Given",
+                       "07/12/2026 10:00,2.5,5,19.63,,,,Radius",
+                       "07/12/2026 10:01,1.5,3,7.07,,,,Diameter",
+                       "07/12/2026 10:02,,,1.2e+21,6,2,Hexagon,Number of Sides + Side", ""};
+    QTest::newRow("csv, comma: fields split by semicolons")
+        << csv << QChar(',')
+        << QStringList{"Date;Radius;Diameter;Area;Number of Sides;Side;Name;Given",
+                       "07/12/2026 10:00;2,5;5;19,63;;;;Radius",
+                       "07/12/2026 10:01;1,5;3;7,07;;;;Diameter",
+                       "07/12/2026 10:02;;;1,2e+21;6;2;Hexagon;Number of Sides + Side", ""};
+    QTest::newRow("text, comma") << text << QChar(',') << QStringList{"07/12/2026 10:00",
+                                                                      "Radius: 2,5 (given)",
+                                                                      "Diameter: 5",
+                                                                      "Area: 19,63",
+                                                                      "",
+                                                                      "07/12/2026 10:01"};
+    QTest::newRow("text, point") << text << QChar('.')
+                                 << QStringList{"07/12/2026 10:00", "Radius: 2.5 (given)",
+                                                "Diameter: 5", "Area: 19.63"};
+    QTest::newRow("html, comma") << html << QChar(',')
+                                 << QStringList{"<td>Radius</td><td><b>2,5</b> (given)</td>",
+                                                "<td>Area</td><td>1,2e+21</td>"};
+    QTest::newRow("html, point") << html << QChar('.')
+                                 << QStringList{"<td>Radius</td><td><b>2.5</b> (given)</td>",
+                                                "<td>Area</td><td>7.07</td>",
+                                                "<b>07/12/2026 10:02</b>"};
+}
+
+void TapeExportTest::formats()
+{
+    QFETCH(int, format);
+    QFETCH(QChar, separator);
+    QFETCH(QStringList, expected);
+    QTextDocument document;
+    fillTape(document);
+    const QString out =
+        QString::fromUtf8(TapeExport::encode(TapeExport::Format(format), document, separator));
+    if (format == int(TapeExport::Format::Html)) {
+        for (const QString& fragment : expected)
+            QVERIFY2(out.contains(fragment), qPrintable(fragment));
+        return;
+    }
+    const QString newline =
+        format == int(TapeExport::Format::Csv) ? QStringLiteral("\r\n") : QStringLiteral("\n");
+    const QStringList lines = out.split(newline);
+    QCOMPARE(lines.mid(0, expected.size()), expected);
+}
+
+void TapeExportTest::csvQuotesWhatItMust()
+{
+    QTextDocument document;
+    addEntry(document, "7.12.2026, 10:00", {"*Side \"a\": 1.5", "=HYPERLINK(1): 2"});
+    QCOMPARE(TapeExport::csv(TapeEntries::read(document), QLatin1Char('.')),
+             QStringLiteral("Date,\"Side \"\"a\"\"\",'=HYPERLINK(1),Given\r\n"
+                            "\"7.12.2026, 10:00\",1.5,2,\"Side \"\"a\"\"\"\r\n"));
+}
+
+void TapeExportTest::pdfAndRtfKeepEveryEntry()
+{
+    QTextDocument document;
+    fillTape(document);
+    const QByteArray pdf = TapeExport::encode(TapeExport::Format::Pdf, document, QChar(','));
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QCOMPARE(pdf.count("/Type /Page\n"), 1);
+    QTextDocument reread;
+    QVERIFY(RtfReader::readTape(TapeExport::encode(TapeExport::Format::Rtf, document, QChar(',')),
+                                reread));
+    const std::vector<TapeRecord> before = TapeEntries::read(document),
+                                  after = TapeEntries::read(reread);
+    QCOMPARE(after.size(), before.size());
+    for (size_t i = 0; i < before.size(); ++i)
+        QCOMPARE(after[i].lines, before[i].lines);
+}
+
+QTEST_MAIN(TapeExportTest)
+#include "tst_TapeExport.moc"

@@ -1,0 +1,235 @@
+#include "support/AppFixture.h"
+
+#include "app/Controller.h"
+#include "app/EditActions.h"
+#include "app/ForeignTapeWindow.h"
+#include "app/MainWindow.h"
+#include "app/TapeCommands.h"
+#include "app/TapeEntryMenu.h"
+#include "core/Notices.h"
+#include "core/ShapeCalculator.h"
+#include "core/TapeEntries.h"
+#include "core/TapeView.h"
+#include "core/TextField.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+
+#include <memory>
+
+// Results carried out of the program: copied, exported, reused, and a tape from elsewhere.
+class ResultsLeaveTheAppTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_app = std::make_unique<AppFixture>();
+        m_dir = std::make_unique<QTemporaryDir>();
+        Notices::instance().reset();
+    }
+    void cleanup()
+    {
+        m_app.reset();
+        m_dir.reset();
+    }
+
+    void copyResultsGivesLinesAndATable_data()
+    {
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("point") << "."
+                               << "Radius: 3.5 (given)\nDiameter: 7\nArea: 38.48\n"
+                                  "Circumference: 21.99\n";
+        QTest::newRow("comma") << ","
+                               << "Radius: 3,5 (given)\nDiameter: 7\nArea: 38,48\n"
+                                  "Circumference: 21,99\n";
+    }
+    void copyResultsGivesLinesAndATable()
+    {
+        QFETCH(QString, separator);
+        QFETCH(QString, text);
+        m_app->enter("Circle", {"radiusTextField=3" + separator + "5"}, separator);
+        m_app->window().calculator("Circle")->calculateButton()->click();
+        m_app->window().action(MainWindow::Action::CopyResults)->trigger();
+        const QMimeData* mime = QApplication::clipboard()->mimeData();
+        QCOMPARE(mime->text(), text);
+        QVERIFY(mime->html().contains("<td>Diameter</td><td>7</td>"));
+    }
+
+    void anEntryIsUsedAgainForEveryShape_data()
+    {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<QStringList>("entries");
+        const std::pair<const char*, QStringList> rows[] = {
+            {"Circle", {"areaTextField=10"}},
+            {"Square", {"sideATextField=3"}},
+            {"Rectangle", {"sideATextField=4", "sideBTextField=1"}},
+            {"Ellipse", {"RadiusATextField=1", "RadiusBTextField=3"}},
+            {"Triangle", {"areaTextField=6", "sideATextField=3", "angleCTextField=90"}},
+            {"Trapezium",
+             {"sideATextField=6", "sideCTextField=2", "heightHTextField=2", "angleATextField=45"}},
+            {"Parallelogram", {"sideATextField=5", "sideBTextField=2", "angleATextField=60"}},
+            {"Regular Polygon", {"xsidesNTextField=6", "xsideTextField=2.5"}},
+            {"Rectangular Prism", {"sideATextField=2", "sideBTextField=3", "heightTextField=4"}},
+            {"Cylinder", {"radiusTextField=1", "volumeTextField=6.2831853"}},
+            {"Cone", {"radiusTextField=3", "HeigthHTextField=4"}},
+            {"Pyramid", {"sideATextField=3", "sideBTextField=4", "heightHTextField=6"}},
+            {"Sphere", {"diameterTextField=3"}},
+            {"Triangular Prism",
+             {"sideBTextField=4", "sideCTextField=5", "heightTextField=10", "volumeTextField=60"}},
+            {"Trapezoidal Prism",
+             {"sideATextField=6", "sideBTextField=2", "sideCTextField=4", "angleBTextField=90",
+              "surfaceTextField=168.28427"}},
+        };
+        for (const auto& [shape, entries] : rows)
+            QTest::newRow(shape) << QString(shape) << entries;
+    }
+    void anEntryIsUsedAgainForEveryShape()
+    {
+        QFETCH(QString, shape);
+        QFETCH(QStringList, entries);
+        ShapeCalculator* calculator = m_app->calculate(shape, entries);
+        // An older entry, so that the one used is not simply the newest.
+        const std::vector<TapeRecord> before = tapeEntries();
+        QVERIFY(!before.empty());
+        m_app->calculate(shape, entries);
+        TapeEntryMenu* menu = m_app->window().tapeEntryMenu();
+        QVERIFY(menu->useEntry(int(before.size()) - 1));
+        for (int i = 0; i < calculator->fieldCount(); ++i) {
+            TextField* field = calculator->field(i);
+            QVERIFY(!field->isGiven());
+            QVERIFY(field->isEditable() || field->isOutputOnly());
+        }
+        for (const QString& entry : entries) {
+            const TextField* field = calculator->fieldByOutlet(entry.section('=', 0, 0));
+            QCOMPARE(field->text(), entry.section('=', 1));
+        }
+        calculator->calculateButton()->click();
+        const std::vector<TapeRecord> after = tapeEntries();
+        QCOMPARE(after.size(), before.size() + 2);
+        QCOMPARE(after.back().lines, before.back().lines);
+    }
+
+    void doubleClickingAnEntryUsesItAndItsMenuCopiesIt()
+    {
+        m_app->show("Circle");
+        ShapeCalculator* circle = m_app->calculate("Circle", {"radiusTextField=2"});
+        m_app->calculate("Circle", {"diameterTextField=3"});
+        TapeView* tape = m_app->window().tapeTextView();
+        QTextCursor first(tape->document()->firstBlock());
+        QTest::mouseDClick(tape->viewport(), Qt::LeftButton, {}, tape->cursorRect(first).center());
+        QCOMPARE(AppFixture::fieldTexts(circle), QStringList({"2", "", "", ""}));
+        QVERIFY(m_app->window().tapeEntryMenu()->copyEntry(1));
+        QVERIFY(QApplication::clipboard()->text().contains("Diameter: 3 (given)\n"));
+    }
+
+    void anEntryWhoseLabelsMatchNoFieldIsRefused()
+    {
+        m_app->calculate("Circle", {"radiusTextField=2"});
+        TapeView* tape = m_app->window().tapeTextView();
+        QTextCursor cursor(tape->document());
+        cursor.movePosition(QTextCursor::End);
+        QTextCharFormat blue;
+        blue.setForeground(QColor(43, 136, 230));
+        cursor.insertText(QString(QChar::LineSeparator) + QChar::ParagraphSeparator, {});
+        cursor.insertText("old date" + QString(QChar::LineSeparator) + "Radius (cm): 4", blue);
+        QVERIFY(!m_app->window().tapeEntryMenu()->useEntry(1));
+        QVERIFY(Notices::instance().history().last().contains("Radius (cm)"));
+    }
+
+    void removingAnEntrySavesAndUndoes()
+    {
+        m_app->calculate("Square", {"sideATextField=1"});
+        m_app->calculate("Square", {"sideATextField=2"});
+        m_app->calculate("Square", {"sideATextField=3"});
+        TapeEntryMenu* menu = m_app->window().tapeEntryMenu();
+        const std::vector<TapeRecord> all = tapeEntries();
+        QVERIFY(menu->removeEntry(2));
+        QVERIFY(menu->removeEntry(0));
+        m_app->relaunch();
+        m_app->show("Square");
+        QCOMPARE(tapeEntries().size(), size_t(1));
+        QCOMPARE(tapeEntries().front().lines, all[1].lines);
+        menu = m_app->window().tapeEntryMenu();
+        QVERIFY(menu->removeEntry(0));
+        QAction* undo = m_app->window().editActions()->undoAction();
+        QCOMPARE(undo->text(), QString("&Undo Remove Entry"));
+        undo->trigger();
+        QVERIFY(!menu->canUndoRemove());
+        QCOMPARE(tapeEntries().front().lines, all[1].lines);
+    }
+
+    void aFailedExportSaysWhyAndLeavesNothing_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::newRow("missing folder") << "missing/tape.csv";
+        QTest::newRow("a folder in its place") << "folder.csv";
+    }
+    void aFailedExportSaysWhyAndLeavesNothing()
+    {
+        QFETCH(QString, target);
+        QVERIFY(QDir(m_dir->path()).mkpath("folder.csv"));
+        m_app->calculate("Circle", {"radiusTextField=2"});
+        const QString path = m_dir->filePath(target);
+        QVERIFY(!m_app->window().tapeCommands()->exportTo(path, TapeExport::Format::Csv));
+        QVERIFY(Notices::instance().history().last().contains(path));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+    }
+
+    void printingTheTapePrintsItsEntries()
+    {
+        m_app->calculate("Circle", {"radiusTextField=2"});
+        m_app->calculate("Circle", {"radiusTextField=3"});
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_dir->filePath("tape.pdf"));
+        QVERIFY(m_app->window().tapeCommands()->printTo(printer));
+        QFile pdf(m_dir->filePath("tape.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+        QCOMPARE(m_app->window().action(MainWindow::Action::PrintTape)->shortcut(),
+                 QKeySequence(QKeySequence::Print));
+    }
+
+    void aTapeFromElsewhereOpensReadOnly()
+    {
+        m_app->calculate("Circle", {"radiusTextField=2"});
+        const QString path = m_dir->filePath("Circle Tape");
+        QVERIFY(m_app->window().tapeCommands()->exportTo(path, TapeExport::Format::Rtf));
+        m_app->show("Square");
+        m_app->calculate("Square", {"sideATextField=1"});
+        m_app->controller().openFile(path);
+        ForeignTapeWindow* shown = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            shown = shown ? shown : qobject_cast<ForeignTapeWindow*>(widget);
+        QVERIFY(shown);
+        QVERIFY(shown->windowTitle().contains(path));
+        QVERIFY(shown->view()->isReadOnly());
+        QVERIFY(shown->view()->toPlainText().contains("Radius: 2"));
+        // The user's own tape and shape stay as they were.
+        QCOMPARE(m_app->window().selectedShape(), QString("Square"));
+        QCOMPARE(m_app->window().tapeTextView()->heldShape(), QString("Square"));
+        shown->copyButton()->click();
+        QVERIFY(QApplication::clipboard()->text().contains("Radius: 2 (given)"));
+    }
+
+private:
+    std::vector<TapeRecord> tapeEntries()
+    {
+        return TapeEntries::read(*m_app->window().tapeTextView()->document());
+    }
+
+    std::unique_ptr<AppFixture> m_app;
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_MAIN(ResultsLeaveTheAppTest)
+#include "tst_ResultsLeaveTheApp.moc"
