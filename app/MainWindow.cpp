@@ -11,6 +11,7 @@
 #include "app/ShapeCatalog.h"
 #include "app/ShapeMenu.h"
 #include "app/TapePanel.h"
+#include "core/WorkingPanel.h"
 #include "core/Localization.h"
 #include "core/Notices.h"
 #include "core/TapeView.h"
@@ -111,7 +112,13 @@ QWidget* MainWindow::createShapePage(const ShapeEntry& entry)
                         QString::fromLatin1(entry.name).remove(QLatin1Char(' ')));
     page->setFrameShape(QFrame::NoFrame);
     page->setWidgetResizable(true);
-    page->setWidget(calculator);
+    // The working sits under the fields it explains, so it follows the shape on show.
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(calculator);
+    layout->addWidget(new WorkingPanel(calculator), 1);
+    page->setWidget(content);
     return page;
 }
 

@@ -1,6 +1,7 @@
 #include "ScenarioSession.h"
 
 #include "ScenarioKeyboard.h"
+#include "ScenarioWorking.h"
 #include "ScenarioSteps.h"
 #include "TemplateHome.h"
 #include "support/TapeRuns.h"
@@ -314,6 +315,7 @@ QJsonObject ScenarioSession::run()
         report.insert(QStringLiteral("calculateEnabled"),
                       calculator->calculateButton()->isEnabled());
         report.insert(QStringLiteral("returnClears"), calculator->returnClears());
+        report.insert(QStringLiteral("working"), ScenarioWorking::report(*calculator));
         if (m_options.view && calculator->dimension() == ShapeCalculator::Dimension::Plane)
             report.insert(QStringLiteral("view2d"), view2d());
     }
