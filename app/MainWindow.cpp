@@ -11,12 +11,12 @@
 #include "app/ShapeCatalog.h"
 #include "app/ShapeMenu.h"
 #include "app/TapePanel.h"
-#include "core/WorkingPanel.h"
 #include "core/Localization.h"
 #include "core/Notices.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
 #include "core/TypingFilterDelegate.h"
+#include "core/WorkingPanel.h"
 #include "render/Render2DView.h"
 #include "render/Render3DView.h"
 

@@ -43,7 +43,8 @@ QByteArray ResultWriter::json(const CliShapes::Shape& shape, const CalculationRu
     if (!result.refusal.isEmpty()) {
         report.insert(QStringLiteral("error"), result.refusal);
         if (result.reason)
-            report.insert(QStringLiteral("reason"), WorkingText::plainLine(*result.reason, formatter));
+            report.insert(QStringLiteral("reason"),
+                          WorkingText::plainLine(*result.reason, formatter));
         return QJsonDocument(report).toJson(QJsonDocument::Compact) + '\n';
     }
     QJsonArray quantities;
@@ -85,10 +86,11 @@ QByteArray ResultWriter::json(const CliShapes::Shape& shape, const CalculationRu
     QJsonArray steps;
     for (const WorkingStep& step : result.steps) {
         const WorkingText::Parts parts = WorkingText::parts(step, formatter);
-        steps.append(QJsonObject{{QStringLiteral("target"), shape.quantityNames[size_t(step.target)]},
-                                 {QStringLiteral("formula"), parts.formula},
-                                 {QStringLiteral("substituted"), parts.substituted},
-                                 {QStringLiteral("result"), parts.result}});
+        steps.append(
+            QJsonObject{{QStringLiteral("target"), shape.quantityNames[size_t(step.target)]},
+                        {QStringLiteral("formula"), parts.formula},
+                        {QStringLiteral("substituted"), parts.substituted},
+                        {QStringLiteral("result"), parts.result}});
     }
     report.insert(QStringLiteral("steps"), steps);
     return QJsonDocument(report).toJson(QJsonDocument::Compact) + '\n';

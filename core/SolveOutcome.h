@@ -22,7 +22,7 @@ struct Refusal {
 
 struct Solution {
     std::vector<double> values;
-    std::vector<bool> given; // true: the case used this field's value as an input
+    std::vector<bool> given;             // true: the case used this field's value as an input
     std::vector<WorkingStep> steps = {}; // how the case found the other values, in order
 };
 

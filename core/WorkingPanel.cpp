@@ -71,9 +71,9 @@ void WorkingPanel::refresh()
 {
     const auto& outcome = m_calculator->lastOutcome();
     // Rich text built by WorkingText alone, every piece in it escaped.
-    m_view->setHtml(outcome ? WorkingText::richText(m_calculator->table(), *outcome,
-                                                    NumberFormatter::shared())
-                            : QString());
+    m_view->setHtml(
+        outcome ? WorkingText::richText(m_calculator->table(), *outcome, NumberFormatter::shared())
+                : QString());
     if (m_view->document()->isEmpty())
         m_view->setPlaceholderText(localized("Calculate to see how each result is found."));
     m_copy->setEnabled(!m_view->document()->isEmpty());

@@ -9,12 +9,14 @@
 struct WorkingBinding {
     const char* name; // as written in the formula's braces
     double value;
+    // The quantity's name where a formula serves several ("{p}" standing for side b).
+    const char* shown = nullptr;
 };
 
 struct WorkingStep {
-    int target = -1;             // the field found; -1 for the reason of a refusal
-    const char* symbol = "";     // the quantity's own name in formulas, e.g. "r"
-    const char* formula = "";    // English key, translated on display
+    int target = -1;          // the field found; -1 for the reason of a refusal
+    const char* symbol = "";  // the quantity's own name in formulas, e.g. "r"
+    const char* formula = ""; // English key, translated on display
     std::vector<WorkingBinding> bound;
     double result = 0.0;
 };

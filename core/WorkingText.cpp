@@ -30,10 +30,13 @@ QString filled(const QString& pattern, const WorkingStep& step, const NumberForm
         text += pattern.mid(at, open - at);
         const QString name = pattern.mid(open + 1, close - open - 1);
         QString replacement = name;
-        if (numbers) {
-            for (const WorkingBinding& binding : step.bound)
-                if (name == QString::fromUtf8(binding.name))
-                    replacement = boundText(binding.value, *numbers);
+        for (const WorkingBinding& binding : step.bound) {
+            if (name != QString::fromUtf8(binding.name))
+                continue;
+            if (numbers)
+                replacement = boundText(binding.value, *numbers);
+            else if (binding.shown)
+                replacement = QString::fromUtf8(binding.shown);
         }
         text += replacement;
         at = close + 1;

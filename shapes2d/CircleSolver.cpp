@@ -16,7 +16,8 @@ Solution solved(F marked, double radius, double diameter, double area, double ci
                 WorkingRecorder& working)
 {
     Solution solution{{radius, diameter, area, circumference},
-                      std::vector<bool>(CircleSolver::FieldCount, false), working.take()};
+                      std::vector<bool>(CircleSolver::FieldCount, false),
+                      working.take()};
     solution.given[marked] = true;
     return solution;
 }
@@ -27,7 +28,9 @@ SolveOutcome CircleSolver::solve(double area, double radius, double diameter, do
 {
     // Each test is exact; a value that is not a number counts as entered.
     WorkingRecorder w;
-    const auto twoR = [&w](double r) { return w.step(F::Diameter, "d", TR("2·{r}"), {{"r", r}}, r + r); };
+    const auto twoR = [&w](double r) {
+        return w.step(F::Diameter, "d", TR("2·{r}"), {{"r", r}}, r + r);
+    };
     const auto around = [&w](double r) {
         return w.step(F::Circumference, "C", TR("2·π·{r}"), {{"r", r}}, (pi + pi) * r);
     };
@@ -43,8 +46,8 @@ SolveOutcome CircleSolver::solve(double area, double radius, double diameter, do
     }
     if (area != 0.0) {
         // Wide, the quotient of an area near the smallest number keeps its digits.
-        const double r =
-            w.step(F::Radius, "r", TR("√({S}/π)"), {{"S", area}}, sqrt(WideNumber(area) / pi).value());
+        const double r = w.step(F::Radius, "r", TR("√({S}/π)"), {{"S", area}},
+                                sqrt(WideNumber(area) / pi).value());
         const double d = twoR(r);
         return solved(Area, r, d, area, around(r), w);
     }

@@ -16,8 +16,8 @@ Solution solved(Field first, Field second, double a, double b, double area, Work
 {
     const double c = w.step(EllipseSolver::Circumference, "C", TR("2·π·√(({a}² + {b}²)/2)"),
                             {{"a", a}, {"b", b}}, EllipseSolver::circumference(a, b));
-    Solution solution{{a, b, area, c}, std::vector<bool>(EllipseSolver::FieldCount, false),
-                      w.take()};
+    Solution solution{
+        {a, b, area, c}, std::vector<bool>(EllipseSolver::FieldCount, false), w.take()};
     solution.given[first] = true;
     solution.given[second] = true;
     return solution;
@@ -37,8 +37,8 @@ SolveOutcome EllipseSolver::solve(double area, double a, double b)
     WorkingRecorder w;
     if (a == 0.0) {
         if (area != 0.0 && b != 0.0) {
-            const double r = w.step(RadiusA, "a", TR("{S}/(π·{b})"), {{"S", area}, {"b", b}},
-                                    area / (b * pi));
+            const double r =
+                w.step(RadiusA, "a", TR("{S}/(π·{b})"), {{"S", area}, {"b", b}}, area / (b * pi));
             return solved(RadiusB, Area, r, b, area, w);
         }
         return Refusal{};
@@ -48,8 +48,8 @@ SolveOutcome EllipseSolver::solve(double area, double a, double b)
         return solved(RadiusA, RadiusB, a, b, s, w);
     }
     if (area != 0.0) {
-        const double r = w.step(RadiusB, "b", TR("{S}/(π·{a})"), {{"S", area}, {"a", a}},
-                                area / (a * pi));
+        const double r =
+            w.step(RadiusB, "b", TR("{S}/(π·{a})"), {{"S", area}, {"a", a}}, area / (a * pi));
         return solved(RadiusA, Area, a, r, area, w);
     }
     return Refusal{};

@@ -9,7 +9,8 @@ Solution solved(Field first, Field second, double a, double b, double area, doub
                 WorkingRecorder& working)
 {
     Solution solution{{a, b, area, perimeter},
-                      std::vector<bool>(RectangleSolver::FieldCount, false), working.take()};
+                      std::vector<bool>(RectangleSolver::FieldCount, false),
+                      working.take()};
     solution.given[first] = true;
     solution.given[second] = true;
     return solution;
@@ -30,7 +31,9 @@ SolveOutcome RectangleSolver::solve(double area, double a, double b, double peri
     // Written so that an unordered comparison (not a number) refuses too.
     const auto tooShort = [](double perimeter, double side, const char* message) {
         return Refusal{message, 2 * side,
-                       WorkingStep{-1, "", TR("{P} ≤ 2·{x}: the perimeter must be longer than two sides"),
+                       WorkingStep{-1,
+                                   "",
+                                   TR("{P} ≤ 2·{x}: the perimeter must be longer than two sides"),
                                    {{"P", perimeter}, {"x", side}}}};
     };
     if (a != 0.0) {
@@ -39,7 +42,8 @@ SolveOutcome RectangleSolver::solve(double area, double a, double b, double peri
             return solved(SideA, SideB, a, b, s, perimeterOf(a, b), w);
         }
         if (area != 0.0) {
-            const double side = w.step(SideB, "b", TR("{S}/{a}"), {{"S", area}, {"a", a}}, area / a);
+            const double side =
+                w.step(SideB, "b", TR("{S}/{a}"), {{"S", area}, {"a", a}}, area / a);
             return solved(SideA, Area, a, side, area, perimeterOf(a, side), w);
         }
         if (perimeter != 0.0) {
@@ -53,7 +57,8 @@ SolveOutcome RectangleSolver::solve(double area, double a, double b, double peri
     }
     if (b != 0.0) {
         if (area != 0.0) {
-            const double side = w.step(SideA, "a", TR("{S}/{b}"), {{"S", area}, {"b", b}}, area / b);
+            const double side =
+                w.step(SideA, "a", TR("{S}/{b}"), {{"S", area}, {"b", b}}, area / b);
             return solved(SideB, Area, side, b, area, perimeterOf(side, b), w);
         }
         if (perimeter != 0.0) {

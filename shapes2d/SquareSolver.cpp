@@ -9,7 +9,8 @@ using F = SquareSolver::Field;
 
 Solution solved(F marked, double side, double area, double perimeter, WorkingRecorder& working)
 {
-    Solution solution{{side, area, perimeter}, std::vector<bool>(SquareSolver::FieldCount, false),
+    Solution solution{{side, area, perimeter},
+                      std::vector<bool>(SquareSolver::FieldCount, false),
                       working.take()};
     solution.given[marked] = true;
     return solution;
@@ -22,8 +23,12 @@ SolveOutcome SquareSolver::solve(double area, double side, double perimeter)
     // Each test is exact; a value that is not a number counts as entered. No sign check:
     // a negative area gives a side that is not a number, shown as such.
     WorkingRecorder w;
-    const auto squared = [&w](double a) { return w.step(F::Area, "S", TR("{a}²"), {{"a", a}}, a * a); };
-    const auto around = [&w](double a) { return w.step(F::Perimeter, "P", TR("4·{a}"), {{"a", a}}, 4 * a); };
+    const auto squared = [&w](double a) {
+        return w.step(F::Area, "S", TR("{a}²"), {{"a", a}}, a * a);
+    };
+    const auto around = [&w](double a) {
+        return w.step(F::Perimeter, "P", TR("4·{a}"), {{"a", a}}, 4 * a);
+    };
     if (side != 0.0) {
         const double s = squared(side);
         return solved(Side, side, s, around(side), w);

@@ -57,30 +57,38 @@ SolveOutcome ConeSolver::solve(double s, double h, double r, double volume)
     }
     if (r != 0.0 && s != 0.0) {
         if (s <= r)
-            return Refusal{slantNotOverRadiusMessage, r,
-                           WorkingStep{-1, "", TR("{s} ≤ {r}: the slant height must be longer than the radius"),
-                                       {{"s", s}, {"r", r}}}};
+            return Refusal{
+                slantNotOverRadiusMessage, r,
+                WorkingStep{-1,
+                            "",
+                            TR("{s} ≤ {r}: the slant height must be longer than the radius"),
+                            {{"s", s}, {"r", r}}}};
         const double height =
             w.step(F::Height, "h", TR("√({s}² − {r}²)"), {{"s", s}, {"r", r}}, leg(s, r));
         return solved(w, r, height, s, volumeOf(w, r, height), {F::Radius, F::SlantHeight});
     }
     if (r == 0.0 && s != 0.0 && h != 0.0) {
         if (s <= h)
-            return Refusal{slantNotOverHeightMessage, h,
-                           WorkingStep{-1, "", TR("{s} ≤ {h}: the slant height must be longer than the height"),
-                                       {{"s", s}, {"h", h}}}};
+            return Refusal{
+                slantNotOverHeightMessage, h,
+                WorkingStep{-1,
+                            "",
+                            TR("{s} ≤ {h}: the slant height must be longer than the height"),
+                            {{"s", s}, {"h", h}}}};
         const double radius =
             w.step(F::Radius, "r", TR("√({s}² − {h}²)"), {{"s", s}, {"h", h}}, leg(s, h));
         return solved(w, radius, h, s, volumeOf(w, radius, h), {F::SlantHeight, F::Height});
     }
     if (r != 0.0 && volume != 0.0) {
-        const double height = w.step(F::Height, "h", TR("3·{V}/(π·{r}²)"), {{"V", volume}, {"r", r}},
-                                     (volume / (WideNumber(pi * third) * r * r)).value());
+        const double height =
+            w.step(F::Height, "h", TR("3·{V}/(π·{r}²)"), {{"V", volume}, {"r", r}},
+                   (volume / (WideNumber(pi * third) * r * r)).value());
         return solved(w, r, height, slantOf(w, r, height), volume, {F::Radius, F::Volume});
     }
     if (r == 0.0 && s == 0.0 && h != 0.0 && volume != 0.0) {
-        const double radius = w.step(F::Radius, "r", TR("√(3·{V}/(π·{h}))"), {{"V", volume}, {"h", h}},
-                                     sqrt(volume / (WideNumber(pi * third) * h)).value());
+        const double radius =
+            w.step(F::Radius, "r", TR("√(3·{V}/(π·{h}))"), {{"V", volume}, {"h", h}},
+                   sqrt(volume / (WideNumber(pi * third) * h)).value());
         return solved(w, radius, h, slantOf(w, radius, h), volume, {F::Height, F::Volume});
     }
     return Refusal{};

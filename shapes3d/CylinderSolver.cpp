@@ -48,9 +48,12 @@ SolveOutcome CylinderSolver::solve(double h, double volume, double r, double sur
         // Both bases must leave some area for the side.
         const double bases = r * ((pi + pi) * r);
         if (!(bases < surface))
-            return Refusal{baseAreasMessage, bases,
-                           WorkingStep{-1, "", TR("2·π·{r}² = {B} ≥ {S}: the two bases leave no area for the side"),
-                                       {{"r", r}, {"B", bases}, {"S", surface}}}};
+            return Refusal{
+                baseAreasMessage, bases,
+                WorkingStep{-1,
+                            "",
+                            TR("2·π·{r}² = {B} ≥ {S}: the two bases leave no area for the side"),
+                            {{"r", r}, {"B", bases}, {"S", surface}}}};
         const double height =
             w.step(F::Height, "h", TR("({S} − 2·π·{r}²)/(2·π·{r})"), {{"S", surface}, {"r", r}},
                    (pi * -2 * r * r + surface) / ((pi + pi) * r));
@@ -59,8 +62,9 @@ SolveOutcome CylinderSolver::solve(double h, double volume, double r, double sur
         return solved(w, r, height, v, surface, {F::Surface, F::Radius});
     }
     if (volume != 0.0 && h != 0.0) {
-        const double radius = w.step(F::Radius, "r", TR("√({V}/(π·{h}))"), {{"V", volume}, {"h", h}},
-                                     sqrt(volume / (WideNumber(h) * pi)).value());
+        const double radius =
+            w.step(F::Radius, "r", TR("√({V}/(π·{h}))"), {{"V", volume}, {"h", h}},
+                   sqrt(volume / (WideNumber(h) * pi)).value());
         return solved(w, radius, h, volume, surfaceOf(w, radius, h), {F::Volume, F::Height});
     }
     return Refusal{};

@@ -47,10 +47,11 @@ SolveOutcome SphereSolver::solve(double diameter, double r, double surface, doub
         return solved(r, d, v, surfaceOf(r, pi * 4 * r * r), F::Radius, w);
     }
     if (diameter != 0.0) {
-        const double radius = w.step(F::Radius, "r", TR("{d}/2"), {{"d", diameter}}, 0.5 * diameter);
+        const double radius =
+            w.step(F::Radius, "r", TR("{d}/2"), {{"d", diameter}}, 0.5 * diameter);
         const double v = volumeOf(w, radius);
-        return solved(radius, diameter, v, surfaceOf(radius, pi * 4 * radius * radius),
-                      F::Diameter, w);
+        return solved(radius, diameter, v, surfaceOf(radius, pi * 4 * radius * radius), F::Diameter,
+                      w);
     }
     if (volume != 0.0) {
         // Wide, the quotient of a volume near the smallest number keeps its digits.

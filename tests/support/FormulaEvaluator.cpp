@@ -66,6 +66,8 @@ private:
                 value *= value;
             else if (take(QChar(0x00B3)))
                 value = value * value * value;
+            else if (take(QChar(0x00B0))) // degrees: the functions take them as they are
+                continue;
             else
                 return value;
         }

@@ -1,7 +1,7 @@
 #include "support/SolverTable.h"
 
-#include "support/FormulaEvaluator.h"
 #include "core/Localization.h"
+#include "support/FormulaEvaluator.h"
 
 #include "shapes2d/CircleSolver.h"
 #include "shapes2d/EllipseSolver.h"
@@ -110,8 +110,8 @@ QString mismatch(const Values& actual, const QString& expected, const QStringLis
 // Solvers whose every case shows its working; the others record it for some cases only.
 bool showsAllWorking(const QString& solver)
 {
-    static const QStringList worked{"circle", "square", "rectangle", "ellipse",
-                                    "cone", "cylinder", "sphere"};
+    static const QStringList worked{"circle",    "square", "rectangle", "ellipse", "triangle",
+                                    "trapezium", "cone",   "cylinder",  "sphere"};
     return worked.contains(solver);
 }
 
@@ -128,7 +128,8 @@ QString faultInWorking(const QString& solver, const Solution& solution)
         const double value = solution.values[size_t(step.target)];
         if (!(std::isnan(value) && std::isnan(step.result)) && value != step.result)
             return QStringLiteral("step %1 gives %2, the field holds %3")
-                .arg(formula, QString::number(step.result, 'g', 17), QString::number(value, 'g', 17));
+                .arg(formula, QString::number(step.result, 'g', 17),
+                     QString::number(value, 'g', 17));
         found[size_t(step.target)] = true;
         const auto evaluated = FormulaEvaluator::evaluate(formula, step.bound);
         if (!evaluated)
@@ -227,7 +228,8 @@ void SolverTable::verifyRow()
     QCOMPARE(refusal->bound.has_value(), !bound.isEmpty());
     // Too little given says so itself; any other refusal shows the numbers that rule it out.
     if (showsAllWorking(solver) && refusal->messageKey != notEnoughParametersMessage)
-        QVERIFY2(refusal->reason && !refusal->reason->bound.empty(), "a refusal without its reason");
+        QVERIFY2(refusal->reason && !refusal->reason->bound.empty(),
+                 "a refusal without its reason");
     if (refusal->bound) {
         const QString wrong = mismatch({*refusal->bound}, "bound=" + bound, {"bound"});
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));

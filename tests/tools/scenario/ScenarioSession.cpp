@@ -1,8 +1,8 @@
 #include "ScenarioSession.h"
 
 #include "ScenarioKeyboard.h"
-#include "ScenarioWorking.h"
 #include "ScenarioSteps.h"
+#include "ScenarioWorking.h"
 #include "TemplateHome.h"
 #include "support/TapeRuns.h"
 #include "support/TestHome.h"

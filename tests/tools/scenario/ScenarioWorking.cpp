@@ -18,9 +18,9 @@ QJsonArray ScenarioWorking::report(const ShapeCalculator& calculator)
         const WorkingText::Parts parts = WorkingText::parts(step, numbers);
         steps.append(QJsonObject{
             {QStringLiteral("target"),
-             step.target < 0 ? QString()
-                             : CalculationChecks::fieldName(
-                                   calculator.fieldSpec(step.target).formLabel)},
+             step.target < 0
+                 ? QString()
+                 : CalculationChecks::fieldName(calculator.fieldSpec(step.target).formLabel)},
             {QStringLiteral("formula"), parts.formula},
             {QStringLiteral("substituted"), parts.substituted},
             {QStringLiteral("result"), parts.result}});
