@@ -170,8 +170,12 @@ std::vector<double> ShapeCalculator::readValues() const
 
 void ShapeCalculator::calculate()
 {
-    if (!m_calculateButton->isEnabled() || refuseUnusableField())
+    if (!m_calculateButton->isEnabled())
         return;
+    if (refuseUnusableField()) {
+        showWorking(std::nullopt); // no working of an earlier attempt stays beside this one
+        return;
+    }
     const SolveOutcome outcome = solve(readValues());
     if (const Refusal* refusal = refusalOf(outcome)) {
         showWorking(outcome);

@@ -1,11 +1,15 @@
 #include "ScenarioWorking.h"
 
+#include "ScenarioSession.h"
 #include "core/CalculationChecks.h"
 #include "core/NumberFormatter.h"
 #include "core/ShapeCalculator.h"
+#include "core/WorkingPanel.h"
 #include "core/WorkingText.h"
 
 #include <QJsonObject>
+#include <QTest>
+#include <QToolButton>
 
 QJsonArray ScenarioWorking::report(const ShapeCalculator& calculator)
 {
@@ -32,5 +36,21 @@ QJsonArray ScenarioWorking::report(const ShapeCalculator& calculator)
         for (const WorkingStep& step : solutionOf(*outcome)->steps)
             add(step);
     }
+    return steps;
+}
+
+std::vector<ScenarioStep> ScenarioWorking::appendedTo(std::vector<ScenarioStep> steps)
+{
+    steps.push_back({QStringLiteral("show-working"), false,
+                     [](ScenarioSession& session, const QString&) {
+                         ShapeCalculator* calculator = session.currentCalculator();
+                         WorkingPanel* panel =
+                             calculator ? calculator->parentWidget()->findChild<WorkingPanel*>()
+                                        : nullptr;
+                         if (panel && !panel->toggle()->isChecked())
+                             QTest::mouseClick(panel->toggle(), Qt::LeftButton);
+                     },
+                     QStringLiteral("show-working"),
+                     QStringLiteral("opens the Working section of the shown calculator")});
     return steps;
 }
