@@ -22,6 +22,7 @@ private slots:
 
     void showsTheStepsOfTheCaseTaken();
     void refusalShowsItsReasonAndClearEmptiesIt();
+    void numbersAreWrittenAsTheFieldsWriteThem();
 
 private:
     static WorkingPanel* panelOf(ShapeCalculator* calculator)
@@ -69,6 +70,17 @@ void WorkingTest::refusalShowsItsReasonAndClearEmptiesIt()
     QVERIFY(panel->plainText().isEmpty());
     QVERIFY(!panel->copyButton()->isEnabled());
     QVERIFY(!cone->fieldByOutlet(QStringLiteral("slantHeightTextField"))->toolTip().contains('='));
+}
+
+void WorkingTest::numbersAreWrittenAsTheFieldsWriteThem()
+{
+    ShapeCalculator* cone =
+        m_app->enter(QStringLiteral("Cone"),
+                     {QStringLiteral("radiusTextField=1,5"), QStringLiteral("HeigthHTextField=2")},
+                     QStringLiteral(","));
+    QTest::mouseClick(cone->calculateButton(), Qt::LeftButton);
+    QCOMPARE(panelOf(cone)->plainText().section(QLatin1Char('\n'), 1, 1),
+             QStringLiteral("s = √(h² + r²) = √(2² + 1,5²) = 2,5"));
 }
 
 QTEST_MAIN(WorkingTest)
