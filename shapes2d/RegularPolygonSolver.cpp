@@ -94,6 +94,22 @@ Regular regular(double n, double theta, Measure from, double value, const Field 
     return {{s, R, r, angle, A, P}};
 }
 
+// A count shown as its number only where it is one: "nan" or "inf" is never shown.
+Refusal tooFewSides(double entered)
+{
+    if (!std::isfinite(entered))
+        return Refusal{
+            RegularPolygonSolver::tooFewSidesMessage, std::nullopt,
+            WorkingStep{
+                -1, "", TR("A regular polygon has a whole number of sides, 3 or more"), {}}};
+    return Refusal{
+        RegularPolygonSolver::tooFewSidesMessage, std::nullopt,
+        WorkingStep{-1,
+                    "",
+                    TR("n = {n}: a regular polygon has a whole number of sides, 3 or more"),
+                    {{"n", entered}}}};
+}
+
 // The first entered measure among side, radius a, radius b, area, perimeter of a set.
 std::optional<Measure> firstEntered(const std::vector<double>& in, const Field (&set)[6])
 {
@@ -129,10 +145,10 @@ SolveOutcome RegularPolygonSolver::solve(const std::vector<double>& in)
     if (!sidesEntered && !tableMeasure && !given(in[TableAngle]) && !graphicEntered)
         return Refusal{};
     if (!n && !graphicEntered)
-        return Refusal{tooFewSidesMessage, std::nullopt};
+        return tooFewSides(enteredSides);
     // A count below 3 beside a table measure would solve a degenerate figure.
     if (!n && sidesEntered && tableMeasure)
-        return Refusal{tooFewSidesMessage, std::nullopt};
+        return tooFewSides(enteredSides);
 
     Solution solution{std::vector<double>(FieldCount, 0.0), std::vector<bool>(FieldCount, false)};
     WorkingRecorder w;
