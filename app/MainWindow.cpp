@@ -18,6 +18,7 @@
 #include "core/TapeView.h"
 #include "core/TextField.h"
 #include "core/TypingFilterDelegate.h"
+#include "core/WorkingPanel.h"
 #include "render/Render2DView.h"
 #include "render/Render3DView.h"
 
@@ -113,7 +114,13 @@ QWidget* MainWindow::createShapePage(const ShapeEntry& entry)
                         QString::fromLatin1(entry.name).remove(QLatin1Char(' ')));
     page->setFrameShape(QFrame::NoFrame);
     page->setWidgetResizable(true);
-    page->setWidget(calculator);
+    // The working sits under the fields it explains, so it follows the shape on show.
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(calculator);
+    layout->addWidget(new WorkingPanel(calculator), 1);
+    page->setWidget(content);
     return page;
 }
 

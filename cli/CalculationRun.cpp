@@ -35,6 +35,7 @@ CalculationRun::Result CalculationRun::run(const ShapeFieldTable& table,
     const SolveOutcome outcome = table.solve(values);
     if (const Refusal* refusal = refusalOf(outcome)) {
         result.refusal = oneLine(CalculationChecks::message(*refusal, formatter));
+        result.reason = refusal->reason;
         return result;
     }
     const Solution& solution = *solutionOf(outcome);
@@ -44,6 +45,7 @@ CalculationRun::Result CalculationRun::run(const ShapeFieldTable& table,
     }
     result.values = solution.values;
     result.given = solution.given;
+    result.steps = solution.steps;
     result.texts.reserve(count);
     result.lines.reserve(count);
     for (size_t i = 0; i < count; ++i) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class NumberFormatter;
@@ -22,8 +23,10 @@ public:
         QString refusal; // the localised message, one line; empty when solved
         std::vector<double> values;
         std::vector<bool> given;
-        std::vector<QString> texts; // per field, as the window shows it
-        std::vector<Line> lines;    // the quantities the tape logs, in its order
+        std::vector<QString> texts;        // per field, as the window shows it
+        std::vector<Line> lines;           // the quantities the tape logs, in its order
+        std::vector<WorkingStep> steps;    // how the solver found the values, in order
+        std::optional<WorkingStep> reason; // why the solver refused, where it says
     };
 
     // `entries`: per field, the text entered (empty: not entered). Output-only fields are

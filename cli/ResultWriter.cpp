@@ -3,6 +3,7 @@
 #include "core/CalculationChecks.h"
 #include "core/Localization.h"
 #include "core/NumberFormatter.h"
+#include "core/WorkingText.h"
 #include "shapes2d/RegularPolygonSolver.h"
 
 #include <QJsonArray>
@@ -41,6 +42,9 @@ QByteArray ResultWriter::json(const CliShapes::Shape& shape, const CalculationRu
     };
     if (!result.refusal.isEmpty()) {
         report.insert(QStringLiteral("error"), result.refusal);
+        if (result.reason)
+            report.insert(QStringLiteral("reason"),
+                          WorkingText::plainLine(*result.reason, formatter));
         return QJsonDocument(report).toJson(QJsonDocument::Compact) + '\n';
     }
     QJsonArray quantities;
@@ -79,7 +83,15 @@ QByteArray ResultWriter::json(const CliShapes::Shape& shape, const CalculationRu
     report.insert(QStringLiteral("case"), usedCase);
     report.insert(QStringLiteral("quantities"), quantities);
     report.insert(QStringLiteral("fields"), fields);
-    // The working steps of a calculation have their place here once they are recorded.
-    report.insert(QStringLiteral("steps"), QJsonValue::Null);
+    QJsonArray steps;
+    for (const WorkingStep& step : result.steps) {
+        const WorkingText::Parts parts = WorkingText::parts(step, formatter);
+        steps.append(
+            QJsonObject{{QStringLiteral("target"), shape.quantityNames[size_t(step.target)]},
+                        {QStringLiteral("formula"), parts.formula},
+                        {QStringLiteral("substituted"), parts.substituted},
+                        {QStringLiteral("result"), parts.result}});
+    }
+    report.insert(QStringLiteral("steps"), steps);
     return QJsonDocument(report).toJson(QJsonDocument::Compact) + '\n';
 }

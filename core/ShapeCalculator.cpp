@@ -13,6 +13,7 @@
 #include "core/TapeWriter.h"
 #include "core/TextField.h"
 #include "core/TypingFilter.h"
+#include "core/WorkingText.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -68,7 +69,30 @@ void ShapeCalculator::describeField(TextField* field, const FieldSpec& declared)
         QuantityKinds::descriptionKey(QuantityKinds::ofOutlet(QLatin1String(declared.outlet))));
     field->setAccessibleLabel(name);
     field->setAccessibleDescription(kind);
-    field->setToolTip(name + QLatin1Char('\n') + kind);
+    field->setToolTip(fieldToolTip(declared));
+}
+
+QString ShapeCalculator::fieldToolTip(const FieldSpec& declared)
+{
+    return CalculationChecks::fieldName(declared.formLabel) + QLatin1Char('\n') +
+           localized(QuantityKinds::descriptionKey(
+               QuantityKinds::ofOutlet(QLatin1String(declared.outlet))));
+}
+
+void ShapeCalculator::showWorking(std::optional<SolveOutcome> outcome)
+{
+    m_lastOutcome = std::move(outcome);
+    // A computed field's tooltip ends with the step that found it; tooltips are plain text.
+    for (size_t i = 0; i < m_fields.size(); ++i)
+        m_fields[i]->setToolTip(fieldToolTip(m_table.fields[i]));
+    if (const Solution* solution = m_lastOutcome ? solutionOf(*m_lastOutcome) : nullptr) {
+        for (const WorkingStep& step : solution->steps) {
+            TextField* field = m_fields.at(size_t(step.target));
+            field->setToolTip(field->toolTip() + QLatin1Char('\n') +
+                              WorkingText::plainLine(step, NumberFormatter::shared()));
+        }
+    }
+    emit workingChanged();
 }
 
 TextField* ShapeCalculator::fieldByOutlet(const QString& outlet) const
@@ -146,18 +170,25 @@ std::vector<double> ShapeCalculator::readValues() const
 
 void ShapeCalculator::calculate()
 {
-    if (!m_calculateButton->isEnabled() || refuseUnusableField())
+    if (!m_calculateButton->isEnabled())
         return;
+    if (refuseUnusableField()) {
+        showWorking(std::nullopt); // no working of an earlier attempt stays beside this one
+        return;
+    }
     const SolveOutcome outcome = solve(readValues());
     if (const Refusal* refusal = refusalOf(outcome)) {
+        showWorking(outcome);
         refuse(*refusal);
         return;
     }
     const Solution& solution = *solutionOf(outcome);
     if (const std::optional<Refusal> problem = CalculationChecks::unshowable(solution)) {
+        showWorking(*problem);
         refuse(*problem);
         return;
     }
+    showWorking(outcome);
     for (size_t i = 0; i < m_fields.size(); ++i) {
         if (solution.given.at(i))
             m_fields[i]->setGiven(true);
@@ -270,6 +301,7 @@ void ShapeCalculator::clearFields(bool keepEntered)
     enterEntryPhase();
     if (toSelect)
         scheduleSelection(toSelect);
+    showWorking(std::nullopt);
     postFigureNotification();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
 
 class ClearButton;
@@ -29,6 +30,7 @@ public:
 
     // English key of the shape's name: tab identifier and tape name.
     const char* shapeName() const { return m_table.shapeName; }
+    const ShapeFieldTable& table() const { return m_table; }
     Dimension dimension() const { return m_table.dimension; }
 
     int fieldCount() const { return int(m_fields.size()); }
@@ -55,6 +57,13 @@ public:
 
     std::vector<double> readValues() const;
     SolveOutcome solve(const std::vector<double>& values) const { return m_table.solve(values); }
+    // The working of the last calculation: its steps, or a refusal's reason; nothing after
+    // Clear or before the first calculation.
+    const std::optional<SolveOutcome>& lastOutcome() const { return m_lastOutcome; }
+
+signals:
+    // The working changed: a calculation was made or refused, or the fields were cleared.
+    void workingChanged();
 
 public slots:
     void calculate();
@@ -90,6 +99,8 @@ private:
     // A field whose text cannot be calculated with, refused before any solver runs.
     bool refuseUnusableField();
     static void describeField(TextField* field, const FieldSpec& declared);
+    static QString fieldToolTip(const FieldSpec& declared);
+    void showWorking(std::optional<SolveOutcome> outcome);
     void enterEntryPhase();
     void scheduleSelection(TextField* field);
     void scheduleEndOfEditing();
@@ -103,4 +114,5 @@ private:
     ClearButton* m_clearButton;
     TapeView* m_tapeTextView = nullptr;
     bool m_returnClears = false;
+    std::optional<SolveOutcome> m_lastOutcome;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/WorkingStep.h"
+
 #include <optional>
 #include <variant>
 #include <vector>
@@ -14,11 +16,14 @@ inline constexpr const char* notEnoughParametersMessage =
 struct Refusal {
     const char* messageKey = notEnoughParametersMessage; // English text, translated on display
     std::optional<double> bound;                         // fills the message's "%@"
+    // Why the numbers given make no shape: "{a} + {b} ≤ {c}: …", with those numbers.
+    std::optional<WorkingStep> reason = std::nullopt;
 };
 
 struct Solution {
     std::vector<double> values;
-    std::vector<bool> given; // true: the case used this field's value as an input
+    std::vector<bool> given;             // true: the case used this field's value as an input
+    std::vector<WorkingStep> steps = {}; // how the case found the other values, in order
 };
 
 using SolveOutcome = std::variant<Refusal, Solution>;

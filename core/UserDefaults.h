@@ -30,6 +30,8 @@ inline const QString gridXZPlane = QStringLiteral("3DGridxzPlane");
 inline const QString gridZYPlane = QStringLiteral("3DGridzyPlane");
 inline const QString gridXYZAxes = QStringLiteral("3DGridxyzAxes");
 // The main window's place, size and state (QWidget::saveGeometry, in base 64).
+// Whether the calculators show their working (a section under the fields).
+inline const QString workingShown = QStringLiteral("WorkingShown");
 inline const QString windowGeometry = QStringLiteral("MainWindowGeometry");
 } // namespace DefaultsKeys
 

@@ -9,11 +9,15 @@ namespace {
 
 using Angles::pi;
 
-Solution solved(CircleSolver::Field marked, double radius, double diameter, double area,
-                double circumference)
+using F = CircleSolver::Field;
+#define TR(text) QT_TRANSLATE_NOOP("Polymetra", text)
+
+Solution solved(F marked, double radius, double diameter, double area, double circumference,
+                WorkingRecorder& working)
 {
     Solution solution{{radius, diameter, area, circumference},
-                      std::vector<bool>(CircleSolver::FieldCount, false)};
+                      std::vector<bool>(CircleSolver::FieldCount, false),
+                      working.take()};
     solution.given[marked] = true;
     return solution;
 }
@@ -23,20 +27,36 @@ Solution solved(CircleSolver::Field marked, double radius, double diameter, doub
 SolveOutcome CircleSolver::solve(double area, double radius, double diameter, double circumference)
 {
     // Each test is exact; a value that is not a number counts as entered.
-    if (radius != 0.0)
-        return solved(Radius, radius, radius + radius, pi * radius * radius, (pi + pi) * radius);
+    WorkingRecorder w;
+    const auto twoR = [&w](double r) {
+        return w.step(F::Diameter, "d", TR("2·{r}"), {{"r", r}}, r + r);
+    };
+    const auto around = [&w](double r) {
+        return w.step(F::Circumference, "C", TR("2·π·{r}"), {{"r", r}}, (pi + pi) * r);
+    };
+    if (radius != 0.0) {
+        const double d = twoR(radius);
+        const double s = w.step(F::Area, "S", TR("π·{r}²"), {{"r", radius}}, pi * radius * radius);
+        return solved(Radius, radius, d, s, around(radius), w);
+    }
     if (diameter != 0.0) {
-        const double r = 0.5 * diameter;
-        return solved(Diameter, r, diameter, r * (pi * r), (pi + pi) * r);
+        const double r = w.step(F::Radius, "r", TR("{d}/2"), {{"d", diameter}}, 0.5 * diameter);
+        const double s = w.step(F::Area, "S", TR("π·{r}²"), {{"r", r}}, r * (pi * r));
+        return solved(Diameter, r, diameter, s, around(r), w);
     }
     if (area != 0.0) {
         // Wide, the quotient of an area near the smallest number keeps its digits.
-        const double r = sqrt(WideNumber(area) / pi).value();
-        return solved(Area, r, r + r, area, (pi + pi) * r);
+        const double r = w.step(F::Radius, "r", TR("√({S}/π)"), {{"S", area}},
+                                sqrt(WideNumber(area) / pi).value());
+        const double d = twoR(r);
+        return solved(Area, r, d, area, around(r), w);
     }
     if (circumference != 0.0) {
-        const double r = circumference / (pi + pi);
-        return solved(Circumference, r, r + r, r * (pi * r), circumference);
+        const double r = w.step(F::Radius, "r", TR("{C}/(2·π)"), {{"C", circumference}},
+                                circumference / (pi + pi));
+        const double d = twoR(r);
+        const double s = w.step(F::Area, "S", TR("π·{r}²"), {{"r", r}}, r * (pi * r));
+        return solved(Circumference, r, d, s, circumference, w);
     }
     return Refusal{};
 }

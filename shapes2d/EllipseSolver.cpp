@@ -9,11 +9,15 @@ namespace {
 
 using Angles::pi;
 using Field = EllipseSolver::Field;
+#define TR(text) QT_TRANSLATE_NOOP("Polymetra", text)
 
-Solution solved(Field first, Field second, double a, double b, double area)
+// The circumference is the usual approximation by the mean square radius.
+Solution solved(Field first, Field second, double a, double b, double area, WorkingRecorder& w)
 {
-    Solution solution{{a, b, area, EllipseSolver::circumference(a, b)},
-                      std::vector<bool>(EllipseSolver::FieldCount, false)};
+    const double c = w.step(EllipseSolver::Circumference, "C", TR("2·π·√(({a}² + {b}²)/2)"),
+                            {{"a", a}, {"b", b}}, EllipseSolver::circumference(a, b));
+    Solution solution{
+        {a, b, area, c}, std::vector<bool>(EllipseSolver::FieldCount, false), w.take()};
     solution.given[first] = true;
     solution.given[second] = true;
     return solution;
@@ -30,15 +34,24 @@ double EllipseSolver::circumference(double a, double b)
 SolveOutcome EllipseSolver::solve(double area, double a, double b)
 {
     // Each test is exact; a value that is not a number counts as entered.
+    WorkingRecorder w;
     if (a == 0.0) {
-        if (area != 0.0 && b != 0.0)
-            return solved(RadiusB, Area, area / (b * pi), b, area);
+        if (area != 0.0 && b != 0.0) {
+            const double r =
+                w.step(RadiusA, "a", TR("{S}/(π·{b})"), {{"S", area}, {"b", b}}, area / (b * pi));
+            return solved(RadiusB, Area, r, b, area, w);
+        }
         return Refusal{};
     }
-    if (b != 0.0)
-        return solved(RadiusA, RadiusB, a, b, b * (a * pi));
-    if (area != 0.0)
-        return solved(RadiusA, Area, a, area / (a * pi), area);
+    if (b != 0.0) {
+        const double s = w.step(Area, "S", TR("π·{a}·{b}"), {{"a", a}, {"b", b}}, b * (a * pi));
+        return solved(RadiusA, RadiusB, a, b, s, w);
+    }
+    if (area != 0.0) {
+        const double r =
+            w.step(RadiusB, "b", TR("{S}/(π·{a})"), {{"S", area}, {"a", a}}, area / (a * pi));
+        return solved(RadiusA, Area, a, r, area, w);
+    }
     return Refusal{};
 }
 

@@ -9,6 +9,15 @@
 namespace {
 
 using Field = ParallelogramSolver::Field;
+#define TR(text) QT_TRANSLATE_NOOP("Polymetra", text)
+
+constexpr const char* symbols[ParallelogramSolver::FieldCount] = {"a", "b", "A", "B",
+                                                                  "h", "S", "P"};
+
+WorkingBinding bind(const char* placeholder, Field field, double value)
+{
+    return {placeholder, value, symbols[field]};
+}
 
 // A case: one side, one angle and a third quantity, all three given.
 struct Case {
@@ -48,17 +57,27 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
         anything = anything || given(in[f]);
     if (!anything)
         return Refusal{};
-    if (in[AngleA] >= 180 || in[AngleB] >= 180)
-        return Refusal{angleMessage, std::nullopt};
+    for (Field angle : {AngleA, AngleB}) {
+        if (in[angle] >= 180)
+            return Refusal{
+                angleMessage, std::nullopt,
+                WorkingStep{-1,
+                            "",
+                            TR("{X} ≥ 180: an angle of a parallelogram is less than 180°"),
+                            {bind("X", angle, in[angle])}}};
+    }
 
     for (const Case& c : cases) {
         if (!given(in[c.side]) || !given(in[c.angle]) || !given(in[c.third]))
             continue;
         std::vector<double> v = in;
+        WorkingRecorder w;
         // Wide, so that the sine of a tiny angle does not vanish.
         const WideNumber sine = Angles::sinDegrees<WideNumber>(v[c.angle]);
         const Field otherAngle = c.angle == AngleA ? AngleB : AngleA;
-        v[otherAngle] = 180 - v[c.angle];
+        const WorkingBinding angle = bind("X", c.angle, v[c.angle]);
+        v[otherAngle] =
+            w.step(otherAngle, symbols[otherAngle], TR("180 − {X}"), {angle}, 180 - v[c.angle]);
         const Field otherSide = c.side == SideA ? SideB : SideA;
         // Wide, the area of long sides at a thin angle, or of short ones, does not overflow
         // or underflow on the way to the other side or the height.
@@ -69,10 +88,14 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
             break;
         case Height:
             area = WideNumber(v[SideA]) * v[Height];
-            v[SideB] = (area / (sine * v[SideA])).value();
+            v[SideB] = w.step(SideB, "b", TR("{a}·{h}/(sin {X}·{a})"),
+                              {{"a", v[SideA]}, {"h", v[Height]}, angle},
+                              (area / (sine * v[SideA])).value());
             break;
         case Area:
-            v[otherSide] = (area / (sine * v[c.side])).value();
+            v[otherSide] = w.step(otherSide, symbols[otherSide], TR("{S}/(sin {X}·{x})"),
+                                  {{"S", v[Area]}, angle, bind("x", c.side, v[c.side])},
+                                  (area / (sine * v[c.side])).value());
             break;
         case Perimeter: {
             const double bound = 2 * v[c.side];
@@ -80,24 +103,35 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
             // Written so that an unordered comparison (not a number) refuses too. An excess
             // over the bound whose half is too small for a double leaves no other side.
             if (!(v[Perimeter] > bound) || rest == 0)
-                return Refusal{c.side == SideA ? perimeterSideAMessage : perimeterSideBMessage,
-                               bound};
-            v[otherSide] = rest;
+                return Refusal{
+                    c.side == SideA ? perimeterSideAMessage : perimeterSideBMessage, bound,
+                    WorkingStep{-1,
+                                "",
+                                TR("{P} ≤ 2·{x}: the perimeter must be longer than two sides"),
+                                {{"P", v[Perimeter]}, bind("x", c.side, v[c.side])}}};
+            v[otherSide] = w.step(otherSide, symbols[otherSide], TR("({P} − 2·{x})/2"),
+                                  {{"P", v[Perimeter]}, bind("x", c.side, v[c.side])}, rest);
             area = WideNumber(v[SideA]) * v[SideB] * sine;
             break;
         }
         default:
             break;
         }
-        v[Area] = area.value();
-        v[Height] = (area / v[SideA]).value();
-        if (c.third != Perimeter)
-            v[Perimeter] = 2 * v[SideA] + 2 * v[SideB];
-        // The height case keeps the entered height, as read.
+        const std::vector<WorkingBinding> sides{{"a", v[SideA]}, {"b", v[SideB]}, angle};
         if (c.third == Height)
-            v[Height] = in[Height];
+            v[Area] =
+                w.step(Area, "S", TR("{a}·{h}"), {{"a", v[SideA]}, {"h", v[Height]}}, area.value());
+        else if (c.third != Area)
+            v[Area] = w.step(Area, "S", TR("{a}·{b}·sin {X}"), sides, area.value());
+        // The height case keeps the entered height, as read.
+        if (c.third != Height)
+            v[Height] = w.step(Height, "h", TR("{S}/{a}"), {{"S", v[Area]}, {"a", v[SideA]}},
+                               (area / v[SideA]).value());
+        if (c.third != Perimeter)
+            v[Perimeter] =
+                w.step(Perimeter, "P", TR("2·{a} + 2·{b}"), sides, 2 * v[SideA] + 2 * v[SideB]);
 
-        Solution solution{v, std::vector<bool>(FieldCount, false)};
+        Solution solution{v, std::vector<bool>(FieldCount, false), w.take()};
         solution.given[c.side] = solution.given[c.angle] = solution.given[c.third] = true;
         return solution;
     }

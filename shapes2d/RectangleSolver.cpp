@@ -3,11 +3,14 @@
 namespace {
 
 using Field = RectangleSolver::Field;
+#define TR(text) QT_TRANSLATE_NOOP("Polymetra", text)
 
-Solution solved(Field first, Field second, double a, double b, double area, double perimeter)
+Solution solved(Field first, Field second, double a, double b, double area, double perimeter,
+                WorkingRecorder& working)
 {
     Solution solution{{a, b, area, perimeter},
-                      std::vector<bool>(RectangleSolver::FieldCount, false)};
+                      std::vector<bool>(RectangleSolver::FieldCount, false),
+                      working.take()};
     solution.given[first] = true;
     solution.given[second] = true;
     return solution;
@@ -18,32 +21,52 @@ Solution solved(Field first, Field second, double a, double b, double area, doub
 SolveOutcome RectangleSolver::solve(double area, double a, double b, double perimeter)
 {
     // Each test is exact; a value that is not a number counts as entered.
+    WorkingRecorder w;
+    const auto areaOf = [&w](double x, double y) {
+        return w.step(Area, "S", TR("{a}·{b}"), {{"a", x}, {"b", y}}, x * y);
+    };
+    const auto perimeterOf = [&w](double x, double y) {
+        return w.step(Perimeter, "P", TR("2·{a} + 2·{b}"), {{"a", x}, {"b", y}}, 2 * x + 2 * y);
+    };
+    // Written so that an unordered comparison (not a number) refuses too.
+    const auto tooShort = [](double perimeter, double side, const char* message) {
+        return Refusal{message, 2 * side,
+                       WorkingStep{-1,
+                                   "",
+                                   TR("{P} ≤ 2·{x}: the perimeter must be longer than two sides"),
+                                   {{"P", perimeter}, {"x", side}}}};
+    };
     if (a != 0.0) {
-        if (b != 0.0)
-            return solved(SideA, SideB, a, b, a * b, 2 * a + 2 * b);
+        if (b != 0.0) {
+            const double s = areaOf(a, b);
+            return solved(SideA, SideB, a, b, s, perimeterOf(a, b), w);
+        }
         if (area != 0.0) {
-            const double side = area / a;
-            return solved(SideA, Area, a, side, area, 2 * a + 2 * side);
+            const double side =
+                w.step(SideB, "b", TR("{S}/{a}"), {{"S", area}, {"a", a}}, area / a);
+            return solved(SideA, Area, a, side, area, perimeterOf(a, side), w);
         }
         if (perimeter != 0.0) {
-            // Written so that an unordered comparison (not a number) refuses too.
             if (!(perimeter > 2 * a))
-                return Refusal{perimeterSideAMessage, 2 * a};
-            const double side = (-2 * a + perimeter) * 0.5;
-            return solved(SideA, Perimeter, a, side, side * a, perimeter);
+                return tooShort(perimeter, a, perimeterSideAMessage);
+            const double side = w.step(SideB, "b", TR("({P} − 2·{a})/2"),
+                                       {{"P", perimeter}, {"a", a}}, (-2 * a + perimeter) * 0.5);
+            return solved(SideA, Perimeter, a, side, areaOf(side, a), perimeter, w);
         }
         return Refusal{};
     }
     if (b != 0.0) {
         if (area != 0.0) {
-            const double side = area / b;
-            return solved(SideB, Area, side, b, area, 2 * side + 2 * b);
+            const double side =
+                w.step(SideA, "a", TR("{S}/{b}"), {{"S", area}, {"b", b}}, area / b);
+            return solved(SideB, Area, side, b, area, perimeterOf(side, b), w);
         }
         if (perimeter != 0.0) {
             if (!(perimeter > 2 * b))
-                return Refusal{perimeterSideBMessage, 2 * b};
-            const double side = (-2 * b + perimeter) * 0.5;
-            return solved(SideB, Perimeter, side, b, side * b, perimeter);
+                return tooShort(perimeter, b, perimeterSideBMessage);
+            const double side = w.step(SideA, "a", TR("({P} − 2·{b})/2"),
+                                       {{"P", perimeter}, {"b", b}}, (-2 * b + perimeter) * 0.5);
+            return solved(SideB, Perimeter, side, b, areaOf(side, b), perimeter, w);
         }
     }
     return Refusal{};

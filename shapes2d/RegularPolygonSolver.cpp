@@ -23,51 +23,91 @@ struct Regular {
     double values[RegularPolygonSolver::measureCount];
 };
 
+#define TR(text) QT_TRANSLATE_NOOP("Polymetra", text)
+
 // Every measure of the polygon with n sides and half-angle theta (radians) from one given
-// measure. Each formula's order of operations is deliberate: rearranged, it would round
-// differently and change the last digits shown in the fields and written to the tape.
-Regular regular(double n, double theta, double angle, Measure from, double value)
+// measure, each recorded as a step on the fields of the set it was given in. Each
+// formula's order of operations is deliberate: rearranged, it would round differently and
+// change the last digits shown in the fields and written to the tape.
+Regular regular(double n, double theta, Measure from, double value, const Field (&set)[6],
+                WorkingRecorder& w)
 {
     double s = 0, R = 0, r = 0, A = 0, P = 0;
+    const auto radii = [&] {
+        R = w.step(set[RadiusAM], "R", TR("{s}/(2·sin(180°/{n}))"), {{"s", s}, {"n", n}},
+                   s / (2 * std::sin(theta)));
+        r = w.step(set[RadiusBM], "r", TR("{s}/(2·tan(180°/{n}))"), {{"s", s}, {"n", n}},
+                   s / (2 * std::tan(theta)));
+    };
+    const auto area = [&] {
+        A = w.step(set[AreaM], "A", TR("tan(180°/{n})·{n}·{r}²"), {{"n", n}, {"r", r}},
+                   std::tan(theta) * n * r * r);
+    };
+    const auto perimeter = [&] {
+        P = w.step(set[PerimeterM], "P", TR("{n}·{s}"), {{"n", n}, {"s", s}}, n * s);
+    };
     switch (from) {
     case SideM:
         s = value;
-        r = s / (2 * std::tan(theta));
-        R = s / (2 * std::sin(theta));
-        A = std::tan(theta) * n * r * r;
-        P = n * s;
+        radii();
+        area();
+        perimeter();
         break;
     case RadiusAM:
         R = value;
-        s = 2 * R * std::sin(theta);
-        r = s / (2 * std::tan(theta));
-        A = std::tan(theta) * n * r * r;
-        P = n * s;
+        s = w.step(set[SideM], "s", TR("2·{R}·sin(180°/{n})"), {{"R", R}, {"n", n}},
+                   2 * R * std::sin(theta));
+        r = w.step(set[RadiusBM], "r", TR("{s}/(2·tan(180°/{n}))"), {{"s", s}, {"n", n}},
+                   s / (2 * std::tan(theta)));
+        area();
+        perimeter();
         break;
     case RadiusBM:
         r = value;
-        s = 2 * r * std::tan(theta);
-        R = s / (2 * std::sin(theta));
-        A = std::tan(theta) * n * r * r;
-        P = n * s;
+        s = w.step(set[SideM], "s", TR("2·{r}·tan(180°/{n})"), {{"r", r}, {"n", n}},
+                   2 * r * std::tan(theta));
+        R = w.step(set[RadiusAM], "R", TR("{s}/(2·sin(180°/{n}))"), {{"s", s}, {"n", n}},
+                   s / (2 * std::sin(theta)));
+        area();
+        perimeter();
         break;
     case AreaM:
         A = value;
         // Wide: a small area shared among very many sides falls below the smallest number.
-        r = sqrt(WideNumber(A) / n / std::tan(theta)).value();
-        s = std::tan(theta) * 2 * r;
-        R = s / (2 * std::sin(theta));
-        P = n * s;
+        r = w.step(set[RadiusBM], "r", TR("√({A}/{n}/tan(180°/{n}))"), {{"A", A}, {"n", n}},
+                   sqrt(WideNumber(A) / n / std::tan(theta)).value());
+        s = w.step(set[SideM], "s", TR("tan(180°/{n})·2·{r}"), {{"n", n}, {"r", r}},
+                   std::tan(theta) * 2 * r);
+        R = w.step(set[RadiusAM], "R", TR("{s}/(2·sin(180°/{n}))"), {{"s", s}, {"n", n}},
+                   s / (2 * std::sin(theta)));
+        perimeter();
         break;
     default:
         P = value;
-        s = P / n;
-        R = s / (2 * std::sin(theta));
-        r = s / (2 * std::tan(theta));
-        A = std::tan(theta) * n * r * r;
+        s = w.step(set[SideM], "s", TR("{P}/{n}"), {{"P", P}, {"n", n}}, P / n);
+        radii();
+        area();
         break;
     }
+    const double angle =
+        w.step(set[AngleM], "α", TR("({n} − 2)/{n}·180°"), {{"n", n}}, ((n - 2) / n) * 180);
     return {{s, R, r, angle, A, P}};
+}
+
+// A count shown as its number only where it is one: "nan" or "inf" is never shown.
+Refusal tooFewSides(double entered)
+{
+    if (!std::isfinite(entered))
+        return Refusal{
+            RegularPolygonSolver::tooFewSidesMessage, std::nullopt,
+            WorkingStep{
+                -1, "", TR("A regular polygon has a whole number of sides, 3 or more"), {}}};
+    return Refusal{
+        RegularPolygonSolver::tooFewSidesMessage, std::nullopt,
+        WorkingStep{-1,
+                    "",
+                    TR("n = {n}: a regular polygon has a whole number of sides, 3 or more"),
+                    {{"n", entered}}}};
 }
 
 // The first entered measure among side, radius a, radius b, area, perimeter of a set.
@@ -105,27 +145,27 @@ SolveOutcome RegularPolygonSolver::solve(const std::vector<double>& in)
     if (!sidesEntered && !tableMeasure && !given(in[TableAngle]) && !graphicEntered)
         return Refusal{};
     if (!n && !graphicEntered)
-        return Refusal{tooFewSidesMessage, std::nullopt};
+        return tooFewSides(enteredSides);
     // A count below 3 beside a table measure would solve a degenerate figure.
     if (!n && sidesEntered && tableMeasure)
-        return Refusal{tooFewSidesMessage, std::nullopt};
+        return tooFewSides(enteredSides);
 
     Solution solution{std::vector<double>(FieldCount, 0.0), std::vector<bool>(FieldCount, false)};
+    WorkingRecorder w;
     Regular polygon;
     double count = 5.0;
     if (n && tableMeasure) {
         count = double(*n);
-        const double angle = ((count - 2) / count) * 180;
         const double theta = (180 / count) * (pi / 180);
         const Field from = tableMeasures[*tableMeasure];
-        polygon = regular(count, theta, angle, *tableMeasure, in[from]);
+        polygon = regular(count, theta, *tableMeasure, in[from], tableMeasures, w);
         solution.given[Sides] = solution.given[from] = true;
     } else {
         const std::optional<Measure> graphicMeasure = firstEntered(in, graphicMeasures);
         if (!graphicMeasure)
             return Refusal{};
         const Field from = graphicMeasures[*graphicMeasure];
-        polygon = regular(5.0, (pi / 180) * 36, 108, *graphicMeasure, in[from]);
+        polygon = regular(5.0, (pi / 180) * 36, *graphicMeasure, in[from], graphicMeasures, w);
         solution.given[from] = true;
     }
 
@@ -139,6 +179,7 @@ SolveOutcome RegularPolygonSolver::solve(const std::vector<double>& in)
         if (f != Sides && solution.given[size_t(f)])
             solution.values[size_t(f)] = in[size_t(f)];
     }
+    solution.steps = w.take();
     return solution;
 }
 

@@ -4,9 +4,14 @@
 
 namespace {
 
-Solution solved(SquareSolver::Field marked, double side, double area, double perimeter)
+using F = SquareSolver::Field;
+#define TR(text) QT_TRANSLATE_NOOP("Polymetra", text)
+
+Solution solved(F marked, double side, double area, double perimeter, WorkingRecorder& working)
 {
-    Solution solution{{side, area, perimeter}, std::vector<bool>(SquareSolver::FieldCount, false)};
+    Solution solution{{side, area, perimeter},
+                      std::vector<bool>(SquareSolver::FieldCount, false),
+                      working.take()};
     solution.given[marked] = true;
     return solution;
 }
@@ -17,15 +22,24 @@ SolveOutcome SquareSolver::solve(double area, double side, double perimeter)
 {
     // Each test is exact; a value that is not a number counts as entered. No sign check:
     // a negative area gives a side that is not a number, shown as such.
-    if (side != 0.0)
-        return solved(Side, side, side * side, 4 * side);
+    WorkingRecorder w;
+    const auto squared = [&w](double a) {
+        return w.step(F::Area, "S", TR("{a}²"), {{"a", a}}, a * a);
+    };
+    const auto around = [&w](double a) {
+        return w.step(F::Perimeter, "P", TR("4·{a}"), {{"a", a}}, 4 * a);
+    };
+    if (side != 0.0) {
+        const double s = squared(side);
+        return solved(Side, side, s, around(side), w);
+    }
     if (area != 0.0) {
-        const double a = std::sqrt(area);
-        return solved(Area, a, area, 4 * a);
+        const double a = w.step(F::Side, "a", TR("√{S}"), {{"S", area}}, std::sqrt(area));
+        return solved(Area, a, area, around(a), w);
     }
     if (perimeter != 0.0) {
-        const double a = 0.25 * perimeter;
-        return solved(Perimeter, a, a * a, perimeter);
+        const double a = w.step(F::Side, "a", TR("{P}/4"), {{"P", perimeter}}, 0.25 * perimeter);
+        return solved(Perimeter, a, squared(a), perimeter, w);
     }
     return Refusal{};
 }

@@ -5,12 +5,29 @@
 
 #include <cmath>
 #include <numeric>
+#include <optional>
 
 namespace {
 
 using Field = TrapeziumSolver::Field;
 using Family = TrapeziumSolver::Family;
 using Values = std::vector<double>;
+#define TR(text) QT_TRANSLATE_NOOP("Polymetra", text)
+
+// Each field's name in the formulas, indexed like the fields.
+constexpr const char* symbols[TrapeziumSolver::FieldCount] = {"a", "b", "c", "d", "A", "B",
+                                                              "C", "D", "h", "S", "P"};
+
+WorkingBinding bind(const char* placeholder, Field field, double value)
+{
+    return {placeholder, value, symbols[field]};
+}
+
+// The reaches of both legs along the bases, as the formulas write them.
+std::vector<WorkingBinding> reachBindings(const Values& v)
+{
+    return {{"h", v[Field::Height]}, {"A", v[Field::AngleA]}, {"B", v[Field::AngleB]}};
+}
 
 using Angles::cosDegrees;
 using Angles::sinDegrees;
@@ -47,11 +64,12 @@ Field legOf(Field angle)
 }
 
 // An angle given on a leg fixes its partner on the other base.
-void completeAngle(Values& v, Field givenAngle)
+void completeAngle(Values& v, Field givenAngle, WorkingRecorder& w)
 {
     const Field leg = legOf(givenAngle);
     const Field partner = givenAngle == baseAngle(leg) ? topAngle(leg) : baseAngle(leg);
-    v[partner] = 180 - v[givenAngle];
+    v[partner] = w.step(partner, symbols[partner], TR("180 − {X}"),
+                        {bind("X", givenAngle, v[givenAngle])}, 180 - v[givenAngle]);
 }
 
 // How far a leg reaches along the bases: a = c + reach(d) + reach(b).
@@ -63,15 +81,25 @@ double reach(const Values& v, Field leg)
 // The leg opposite a known one, from both bases, the height and the known leg's reach:
 // its own reach closes the difference of the bases, and its angle on base a is obtuse
 // when that reach is negative.
-void closeWithOtherLeg(Values& v, Field knownLeg, double knownReach)
+// `reachFormula` writes the known leg's reach with {l} for that leg, {X} for its angle.
+void closeWithOtherLeg(Values& v, Field knownLeg, double knownReach, const char* legFormula,
+                       const char* angleFormula, WorkingRecorder& w)
 {
     const Field leg = otherLeg(knownLeg);
     const double legReach = v[Field::SideA] - v[Field::SideC] - knownReach;
     const double h = v[Field::Height];
+    std::vector<WorkingBinding> bound{{"h", h},
+                                      {"a", v[Field::SideA]},
+                                      {"c", v[Field::SideC]},
+                                      bind("l", knownLeg, v[knownLeg]),
+                                      bind("X", baseAngle(knownLeg), v[baseAngle(knownLeg)])};
     // Wide, since the squares of a long flat leg overflow.
-    v[leg] = sqrt(WideNumber(h) * h + WideNumber(legReach) * legReach).value();
-    v[baseAngle(leg)] = Angles::degrees(std::atan2(h, legReach));
-    completeAngle(v, baseAngle(leg));
+    v[leg] = w.step(leg, symbols[leg], legFormula, bound,
+                    sqrt(WideNumber(h) * h + WideNumber(legReach) * legReach).value());
+    bound.push_back(bind("m", leg, v[leg]));
+    v[baseAngle(leg)] = w.step(baseAngle(leg), symbols[baseAngle(leg)], angleFormula, bound,
+                               Angles::degrees(std::atan2(h, legReach)));
+    completeAngle(v, baseAngle(leg), w);
 }
 
 // The legs of the triangle that base a (or c) makes with the two legs produced until they
@@ -170,7 +198,12 @@ SolveOutcome TrapeziumSolver::solve(const std::vector<double>& in)
         return Refusal{};
     for (Field angle : {AngleA, AngleB, AngleC, AngleD}) {
         if (in[angle] >= 180)
-            return Refusal{angleMessage, std::nullopt};
+            return Refusal{
+                angleMessage, std::nullopt,
+                WorkingStep{-1,
+                            "",
+                            TR("{X} ≥ 180: every angle of a trapezium is less than 180°"),
+                            {bind("X", angle, in[angle])}}};
     }
 
     for (const Case& c : cases()) {
@@ -181,63 +214,106 @@ SolveOutcome TrapeziumSolver::solve(const std::vector<double>& in)
             continue;
 
         Values v = in;
+        WorkingRecorder w;
         const Roles roles = rolesOf(c);
         for (Field angle : roles.angles)
-            completeAngle(v, angle);
+            completeAngle(v, angle, w);
+        // Base c from base a or the other way round, the legs' reaches between them.
+        // A refusal comes without its bound, which the family knows.
+        const auto otherBase = [&](bool fromA, const char* message) -> std::optional<Refusal> {
+            const double reaches = reach(v, SideD) + reach(v, SideB);
+            std::vector<WorkingBinding> bound = reachBindings(v);
+            if (fromA) {
+                bound.push_back({"a", v[SideA]});
+                v[SideC] =
+                    w.step(SideC, "c", TR("{a} − ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})"),
+                           bound, v[SideA] - reaches);
+                if (!(v[SideC] > 0))
+                    return Refusal{message, std::nullopt,
+                                   WorkingStep{-1, "",
+                                               TR("{a} ≤ {h}·cos {A}/sin {A} + {h}·cos {B}/sin "
+                                                  "{B}: the legs meet before they reach base c"),
+                                               bound}};
+            } else {
+                bound.push_back({"c", v[SideC]});
+                v[SideA] =
+                    w.step(SideA, "a", TR("{c} + ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})"),
+                           bound, v[SideC] + reaches);
+                if (!(v[SideA] > 0))
+                    return Refusal{message, std::nullopt,
+                                   WorkingStep{-1, "",
+                                               TR("{c} + {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B} "
+                                                  "≤ 0: the legs meet before they reach base a"),
+                                               bound}};
+            }
+            return std::nullopt;
+        };
 
         switch (c.family) {
         case Family::F1:
         case Family::F2: {
             // F1 to F3 hold one angle per leg, so all four angles are known now.
             const Field leg = roles.leg;
-            v[Height] = v[leg] * sinDegrees(v[baseAngle(leg)]);
-            v[otherLeg(leg)] = v[Height] / sinDegrees(v[baseAngle(otherLeg(leg))]);
-            const double reaches = reach(v, SideD) + reach(v, SideB);
-            if (c.family == Family::F1) {
-                v[SideC] = v[SideA] - reaches;
-                if (!(v[SideC] > 0))
-                    return Refusal{legMessage(leg), triangleOnBaseA(v, leg)};
-            } else {
-                v[SideA] = v[SideC] + reaches;
-                if (!(v[SideA] > 0))
-                    return Refusal{legMessage(leg), triangleOnBaseC(v, leg)};
+            const Field other = otherLeg(leg);
+            v[Height] =
+                w.step(Height, "h", TR("{l}·sin {X}"),
+                       {bind("l", leg, v[leg]), bind("X", baseAngle(leg), v[baseAngle(leg)])},
+                       v[leg] * sinDegrees(v[baseAngle(leg)]));
+            v[other] = w.step(other, symbols[other], TR("{h}/sin {X}"),
+                              {{"h", v[Height]}, bind("X", baseAngle(other), v[baseAngle(other)])},
+                              v[Height] / sinDegrees(v[baseAngle(other)]));
+            const bool fromA = c.family == Family::F1;
+            if (const auto refusal = otherBase(fromA, legMessage(leg))) {
+                Refusal r = *refusal;
+                r.bound = fromA ? triangleOnBaseA(v, leg) : triangleOnBaseC(v, leg);
+                return r;
             }
             break;
         }
         case Family::F3: {
-            v[SideB] = v[Height] / sinDegrees(v[AngleB]);
-            v[SideD] = v[Height] / sinDegrees(v[AngleA]);
-            const double reaches = reach(v, SideD) + reach(v, SideB);
-            if (roles.base == SideA) {
-                v[SideC] = v[SideA] - reaches;
-                if (!(v[SideC] > 0))
-                    return Refusal{heightMessage, triangleOnBaseA(v, Height)};
-            } else {
-                v[SideA] = v[SideC] + reaches;
-                if (!(v[SideA] > 0))
-                    return Refusal{heightMessage, triangleOnBaseC(v, Height)};
+            v[SideB] = w.step(SideB, "b", TR("{h}/sin {B}"), {{"h", v[Height]}, {"B", v[AngleB]}},
+                              v[Height] / sinDegrees(v[AngleB]));
+            v[SideD] = w.step(SideD, "d", TR("{h}/sin {A}"), {{"h", v[Height]}, {"A", v[AngleA]}},
+                              v[Height] / sinDegrees(v[AngleA]));
+            const bool fromA = roles.base == SideA;
+            if (const auto refusal = otherBase(fromA, heightMessage)) {
+                Refusal r = *refusal;
+                r.bound = fromA ? triangleOnBaseA(v, Height) : triangleOnBaseC(v, Height);
+                return r;
             }
             break;
         }
         case Family::F4: {
             const Field leg = roles.leg;
             const double angle = v[baseAngle(leg)];
-            v[Height] = v[leg] * sinDegrees(angle);
-            closeWithOtherLeg(v, leg, v[leg] * cosDegrees(angle));
+            v[Height] = w.step(Height, "h", TR("{l}·sin {X}"),
+                               {bind("l", leg, v[leg]), bind("X", baseAngle(leg), angle)},
+                               v[leg] * sinDegrees(angle));
+            closeWithOtherLeg(v, leg, v[leg] * cosDegrees(angle),
+                              TR("√({h}² + ({a} − {c} − {l}·cos {X})²)"),
+                              TR("acos(({a} − {c} − {l}·cos {X})/{m})"), w);
             break;
         }
         case Family::F5: {
             const Field leg = legOf(roles.angles.front());
-            v[leg] = v[Height] / sinDegrees(v[baseAngle(leg)]);
-            closeWithOtherLeg(v, leg, reach(v, leg));
+            v[leg] = w.step(leg, symbols[leg], TR("{h}/sin {X}"),
+                            {{"h", v[Height]}, bind("X", baseAngle(leg), v[baseAngle(leg)])},
+                            v[Height] / sinDegrees(v[baseAngle(leg)]));
+            closeWithOtherLeg(v, leg, reach(v, leg),
+                              TR("√({h}² + ({a} − {c} − {h}·cos {X}/sin {X})²)"),
+                              TR("acos(({a} − {c} − {h}·cos {X}/sin {X})/{m})"), w);
             break;
         }
         }
 
         // The mean of the bases, since their sum may overflow where the area does not.
-        v[Area] = std::midpoint(v[SideA], v[SideC]) * v[Height];
-        v[Perimeter] = v[SideA] + v[SideB] + v[SideC] + v[SideD];
-        Solution solution{v, std::vector<bool>(FieldCount, false)};
+        v[Area] = w.step(Area, "S", TR("({a} + {c})/2·{h}"),
+                         {{"a", v[SideA]}, {"c", v[SideC]}, {"h", v[Height]}},
+                         std::midpoint(v[SideA], v[SideC]) * v[Height]);
+        v[Perimeter] = w.step(Perimeter, "P", TR("{a} + {b} + {c} + {d}"),
+                              {{"a", v[SideA]}, {"b", v[SideB]}, {"c", v[SideC]}, {"d", v[SideD]}},
+                              v[SideA] + v[SideB] + v[SideC] + v[SideD]);
+        Solution solution{v, std::vector<bool>(FieldCount, false), w.take()};
         for (Field f : c.given)
             solution.given[f] = true;
         return solution;

@@ -14,22 +14,30 @@ constexpr double third = 1.0 / 3.0;
 
 // Lengths and volumes are multiplied wide throughout: a needle's radius squared may
 // underflow, or its slant height squared overflow, while the cone itself fits.
-double volumeOf(double r, double h)
+#define TR(text) QT_TRANSLATE_NOOP("Polymetra", text)
+
+double volumeOf(WorkingRecorder& w, double r, double h)
 {
-    return (WideNumber(pi * third) * r * r * h).value();
+    return w.step(F::Volume, "V", TR("1/3·π·{r}²·{h}"), {{"r", r}, {"h", h}},
+                  (WideNumber(pi * third) * r * r * h).value());
 }
 
 // The surface is lateral area plus base, whichever lengths were given.
-Solution solved(double r, double h, double s, double volume, std::initializer_list<int> given)
+Solution solved(WorkingRecorder& w, double r, double h, double s, double volume,
+                std::initializer_list<int> given)
 {
-    return markedSolution(
-        {r, h, s, volume, (WideNumber(pi) * r * s + WideNumber(pi) * r * r).value()}, given);
+    const double surface = w.step(F::Surface, "S", TR("π·{r}·{s} + π·{r}²"), {{"r", r}, {"s", s}},
+                                  (WideNumber(pi) * r * s + WideNumber(pi) * r * r).value());
+    Solution solution = markedSolution({r, h, s, volume, surface}, given);
+    solution.steps = w.take();
+    return solution;
 }
 
-// A side of the right triangle of radius, height and slant height from the other two.
-double hypotenuse(double leg1, double leg2)
+// The slant height from radius and height, the hypotenuse of their right triangle.
+double slantOf(WorkingRecorder& w, double r, double h)
 {
-    return sqrt(WideNumber(leg1) * leg1 + WideNumber(leg2) * leg2).value();
+    return w.step(F::SlantHeight, "s", TR("√({h}² + {r}²)"), {{"h", h}, {"r", r}},
+                  sqrt(WideNumber(h) * h + WideNumber(r) * r).value());
 }
 
 double leg(double hypotenuse, double other)
@@ -42,27 +50,46 @@ double leg(double hypotenuse, double other)
 SolveOutcome ConeSolver::solve(double s, double h, double r, double volume)
 {
     // Zero means not entered; a value that is not a number counts as entered.
-    if (r != 0.0 && h != 0.0)
-        return solved(r, h, hypotenuse(h, r), volumeOf(r, h), {F::Radius, F::Height});
+    WorkingRecorder w;
+    if (r != 0.0 && h != 0.0) {
+        const double slant = slantOf(w, r, h);
+        return solved(w, r, h, slant, volumeOf(w, r, h), {F::Radius, F::Height});
+    }
     if (r != 0.0 && s != 0.0) {
         if (s <= r)
-            return Refusal{slantNotOverRadiusMessage, r};
-        const double height = leg(s, r);
-        return solved(r, height, s, volumeOf(r, height), {F::Radius, F::SlantHeight});
+            return Refusal{
+                slantNotOverRadiusMessage, r,
+                WorkingStep{-1,
+                            "",
+                            TR("{s} ≤ {r}: the slant height must be longer than the radius"),
+                            {{"s", s}, {"r", r}}}};
+        const double height =
+            w.step(F::Height, "h", TR("√({s}² − {r}²)"), {{"s", s}, {"r", r}}, leg(s, r));
+        return solved(w, r, height, s, volumeOf(w, r, height), {F::Radius, F::SlantHeight});
     }
     if (r == 0.0 && s != 0.0 && h != 0.0) {
         if (s <= h)
-            return Refusal{slantNotOverHeightMessage, h};
-        const double radius = leg(s, h);
-        return solved(radius, h, s, volumeOf(radius, h), {F::SlantHeight, F::Height});
+            return Refusal{
+                slantNotOverHeightMessage, h,
+                WorkingStep{-1,
+                            "",
+                            TR("{s} ≤ {h}: the slant height must be longer than the height"),
+                            {{"s", s}, {"h", h}}}};
+        const double radius =
+            w.step(F::Radius, "r", TR("√({s}² − {h}²)"), {{"s", s}, {"h", h}}, leg(s, h));
+        return solved(w, radius, h, s, volumeOf(w, radius, h), {F::SlantHeight, F::Height});
     }
     if (r != 0.0 && volume != 0.0) {
-        const double height = (volume / (WideNumber(pi * third) * r * r)).value();
-        return solved(r, height, hypotenuse(height, r), volume, {F::Radius, F::Volume});
+        const double height =
+            w.step(F::Height, "h", TR("3·{V}/(π·{r}²)"), {{"V", volume}, {"r", r}},
+                   (volume / (WideNumber(pi * third) * r * r)).value());
+        return solved(w, r, height, slantOf(w, r, height), volume, {F::Radius, F::Volume});
     }
     if (r == 0.0 && s == 0.0 && h != 0.0 && volume != 0.0) {
-        const double radius = sqrt(volume / (WideNumber(pi * third) * h)).value();
-        return solved(radius, h, hypotenuse(h, radius), volume, {F::Height, F::Volume});
+        const double radius =
+            w.step(F::Radius, "r", TR("√(3·{V}/(π·{h}))"), {{"V", volume}, {"h", h}},
+                   sqrt(volume / (WideNumber(pi * third) * h)).value());
+        return solved(w, radius, h, slantOf(w, radius, h), volume, {F::Height, F::Volume});
     }
     return Refusal{};
 }

@@ -12,14 +12,24 @@ using F = SphereSolver::Field;
 using Angles::pi;
 constexpr double fourThirds = 4.0 / 3.0;
 
-Solution solved(double r, double diameter, double volume, double surface, F given)
+#define TR(text) QT_TRANSLATE_NOOP("Polymetra", text)
+
+Solution solved(double r, double diameter, double volume, double surface, F given,
+                WorkingRecorder& working)
 {
-    return markedSolution({r, diameter, volume, surface}, {given});
+    Solution solution = markedSolution({r, diameter, volume, surface}, {given});
+    solution.steps = working.take();
+    return solution;
 }
 
-double volumeOf(double r)
+double volumeOf(WorkingRecorder& w, double r)
 {
-    return pi * fourThirds * r * r * r;
+    return w.step(F::Volume, "V", TR("4/3·π·{r}³"), {{"r", r}}, pi * fourThirds * r * r * r);
+}
+
+double twice(WorkingRecorder& w, double r)
+{
+    return w.step(F::Diameter, "d", TR("2·{r}"), {{"r", r}}, r + r);
 }
 
 } // namespace
@@ -27,20 +37,34 @@ double volumeOf(double r)
 SolveOutcome SphereSolver::solve(double diameter, double r, double surface, double volume)
 {
     // Zero means not entered; a value that is not a number counts as entered.
-    if (r != 0.0)
-        return solved(r, r + r, volumeOf(r), pi * 4 * r * r, F::Radius);
+    WorkingRecorder w;
+    const auto surfaceOf = [&w](double radius, double computed) {
+        return w.step(F::Surface, "S", TR("4·π·{r}²"), {{"r", radius}}, computed);
+    };
+    if (r != 0.0) {
+        const double d = twice(w, r);
+        const double v = volumeOf(w, r);
+        return solved(r, d, v, surfaceOf(r, pi * 4 * r * r), F::Radius, w);
+    }
     if (diameter != 0.0) {
-        const double radius = 0.5 * diameter;
-        return solved(radius, diameter, volumeOf(radius), pi * 4 * radius * radius, F::Diameter);
+        const double radius =
+            w.step(F::Radius, "r", TR("{d}/2"), {{"d", diameter}}, 0.5 * diameter);
+        const double v = volumeOf(w, radius);
+        return solved(radius, diameter, v, surfaceOf(radius, pi * 4 * radius * radius), F::Diameter,
+                      w);
     }
     if (volume != 0.0) {
         // Wide, the quotient of a volume near the smallest number keeps its digits.
-        const double radius = cbrt(WideNumber(volume) / (pi * fourThirds)).value();
-        return solved(radius, radius + radius, volume, radius * radius * pi * 4, F::Volume);
+        const double radius = w.step(F::Radius, "r", TR("∛(3·{V}/(4·π))"), {{"V", volume}},
+                                     cbrt(WideNumber(volume) / (pi * fourThirds)).value());
+        const double d = twice(w, radius);
+        return solved(radius, d, volume, surfaceOf(radius, radius * radius * pi * 4), F::Volume, w);
     }
     if (surface != 0.0) {
-        const double radius = sqrt(WideNumber(surface) / (pi * 4)).value();
-        return solved(radius, radius + radius, volumeOf(radius), surface, F::Surface);
+        const double radius = w.step(F::Radius, "r", TR("√({S}/(4·π))"), {{"S", surface}},
+                                     sqrt(WideNumber(surface) / (pi * 4)).value());
+        const double d = twice(w, radius);
+        return solved(radius, d, volumeOf(w, radius), surface, F::Surface, w);
     }
     return Refusal{};
 }

@@ -11,6 +11,13 @@ namespace {
 
 using F = TrapezoidalPrismSolver::Field;
 using Angles::pi;
+#define TR(text) QT_TRANSLATE_NOOP("Polymetra", text)
+
+Solution worked(Solution solution, WorkingRecorder& w)
+{
+    solution.steps = w.take();
+    return solution;
+}
 
 } // namespace
 
@@ -22,7 +29,10 @@ SolveOutcome TrapezoidalPrismSolver::solve(double a, double b, double c, double 
         surface == 0.0)
         return Refusal{};
     if (!(angleB < 180))
-        return Refusal{angleMessage, std::nullopt};
+        return Refusal{
+            angleMessage, std::nullopt,
+            WorkingStep{
+                -1, "", TR("{B} ≥ 180: the angle B must be less than 180°"), {{"B", angleB}}}};
 
     // The leg b rises at angle B from a; the run left between the leg's foot and c's end
     // closes the base with d, whatever its sign. Wide from here on: long parallel sides with
@@ -31,32 +41,66 @@ SolveOutcome TrapezoidalPrismSolver::solve(double a, double b, double c, double 
     const WideNumber theta = WideNumber(pi / 180) * angleB;
     const WideNumber rise = sin(theta) * b;
     const double run = (a - c) - std::cos(theta.value()) * b;
-    const double d = sqrt(WideNumber(run) * run + rise * rise).value();
+    WorkingRecorder w;
+    const double d = w.step(F::SideD, "d", TR("√(({a} − {c} − {b}·cos {B})² + ({b}·sin {B})²)"),
+                            {{"a", a}, {"b", b}, {"c", c}, {"B", angleB}},
+                            sqrt(WideNumber(run) * run + rise * rise).value());
     if (a == 0.0 || b == 0.0 || c == 0.0 || angleB == 0.0)
         return Refusal{};
+    const auto bound = [&](double height) {
+        return std::vector<WorkingBinding>{{"a", a}, {"b", b},      {"c", c},
+                                           {"d", d}, {"B", angleB}, {"h", height}};
+    };
+    const auto surfaceOf = [&](double height, double computed) {
+        return w.step(F::Surface, "S", TR("({a} + {b} + {c} + {d})·{h} + {b}·sin {B}·({a} + {c})"),
+                      bound(height), computed);
+    };
+    const auto volumeOf = [&](double height, double computed) {
+        return w.step(F::Volume, "V", TR("{h}·{b}·sin {B}·({a} + {c})/2"), bound(height), computed);
+    };
 
     const WideNumber base = rise * std::midpoint(a, c);
     const auto sides = [&](WideNumber height) {
         return WideNumber(a) * height + WideNumber(b) * height + WideNumber(c) * height;
     };
     if (h != 0.0) {
-        return markedSolution({a, b, c, d, angleB, h, (WideNumber(h) * base).value(),
-                               (sides(h) + WideNumber(h) * d + base + base).value()},
-                              {F::Height, F::SideA, F::SideB, F::SideC, F::AngleB});
+        const double v = volumeOf(h, (WideNumber(h) * base).value());
+        return worked(
+            markedSolution({a, b, c, d, angleB, h, v,
+                            surfaceOf(h, (sides(h) + WideNumber(h) * d + base + base).value())},
+                           {F::Height, F::SideA, F::SideB, F::SideC, F::AngleB}),
+            w);
     }
     if (volume != 0.0) {
         const WideNumber height = volume / base;
-        return markedSolution({a, b, c, d, angleB, height.value(), volume,
-                               (sides(height) + WideNumber(d) * height + base + base).value()},
-                              {F::Volume, F::SideA, F::SideB, F::SideC, F::AngleB});
+        const double shown =
+            w.step(F::Height, "h", TR("{V}/({b}·sin {B}·({a} + {c})/2)"),
+                   {{"V", volume}, {"a", a}, {"b", b}, {"c", c}, {"B", angleB}}, height.value());
+        return worked(
+            markedSolution(
+                {a, b, c, d, angleB, shown, volume,
+                 surfaceOf(shown, (sides(height) + WideNumber(d) * height + base + base).value())},
+                {F::Volume, F::SideA, F::SideB, F::SideC, F::AngleB}),
+            w);
     }
     if (surface != 0.0) {
         const double bases = (base + base).value();
         if (!(bases < surface))
-            return Refusal{baseAreasMessage, bases};
-        const double height = ((surface - WideNumber(bases)) / (WideNumber(a) + b + c + d)).value();
-        return markedSolution({a, b, c, d, angleB, height, (base * height).value(), surface},
-                              {F::Surface, F::SideA, F::SideB, F::SideC, F::AngleB});
+            return Refusal{
+                baseAreasMessage, bases,
+                WorkingStep{
+                    -1,
+                    "",
+                    TR("{b}·sin {B}·({a} + {c}) ≥ {S}: the two bases leave no area for the sides"),
+                    {{"a", a}, {"b", b}, {"c", c}, {"B", angleB}, {"S", surface}}}};
+        const double height =
+            w.step(F::Height, "h", TR("({S} − {b}·sin {B}·({a} + {c}))/({a} + {b} + {c} + {d})"),
+                   {{"S", surface}, {"a", a}, {"b", b}, {"c", c}, {"d", d}, {"B", angleB}},
+                   ((surface - WideNumber(bases)) / (WideNumber(a) + b + c + d)).value());
+        const double v = volumeOf(height, (base * height).value());
+        return worked(markedSolution({a, b, c, d, angleB, height, v, surface},
+                                     {F::Surface, F::SideA, F::SideB, F::SideC, F::AngleB}),
+                      w);
     }
     return Refusal{};
 }

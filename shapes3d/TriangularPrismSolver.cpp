@@ -11,15 +11,38 @@ namespace {
 
 using P = TriangularPrismSolver;
 using F = TriangularPrismSolver::Field;
+#define TR(text) QT_TRANSLATE_NOOP("Polymetra", text)
+
+constexpr const char* symbols[] = {"a", "b", "c", "h", "V", "S"};
+
+WorkingBinding bind(const char* placeholder, F field, double value)
+{
+    return {placeholder, value, symbols[field]};
+}
+
+Solution worked(Solution solution, WorkingRecorder& w)
+{
+    solution.steps = w.take();
+    return solution;
+}
+
+Refusal sidesRefusal(const char* message, F x, double xs, F y, double ys, F z, double zs)
+{
+    return Refusal{message, zs,
+                   WorkingStep{-1,
+                               "",
+                               TR("{x} + {y} ≤ {z}: no triangle has these sides"),
+                               {bind("x", x, xs), bind("y", y, ys), bind("z", z, zs)}}};
+}
 
 std::optional<Refusal> violatedTriangleInequality(double a, double b, double c)
 {
     if (b > 0 && c > 0 && a >= b + c)
-        return Refusal{P::sideAMessage, a};
+        return sidesRefusal(P::sideAMessage, F::SideB, b, F::SideC, c, F::SideA, a);
     if (a > 0 && c > 0 && b >= a + c)
-        return Refusal{P::sideBMessage, b};
+        return sidesRefusal(P::sideBMessage, F::SideA, a, F::SideC, c, F::SideB, b);
     if (a > 0 && b > 0 && c >= a + b)
-        return Refusal{P::sideCMessage, c};
+        return sidesRefusal(P::sideCMessage, F::SideA, a, F::SideB, b, F::SideC, c);
     return std::nullopt;
 }
 
@@ -33,8 +56,17 @@ SolveOutcome solveMissingSide(F missing, double side1, double side2, double h, d
     // Wide: long sides and large volumes multiply and divide beyond the range of a double.
     const WideNumber doubledArea = WideNumber(volume) / h + WideNumber(volume) / h;
     const double sinPhi = (doubledArea / (WideNumber(side1) * side2)).value();
+    const F field1 = missing == F::SideA ? F::SideB : F::SideA;
+    const F field2 = missing == F::SideC ? F::SideB : F::SideC;
+    const std::vector<WorkingBinding> bound{
+        bind("p", field1, side1), bind("q", field2, side2), {"V", volume}, {"h", h}};
     if (sinPhi > 1)
-        return Refusal{P::volumeTooLargeMessage, (WideNumber(h) * side1 * side2 / 2).value()};
+        return Refusal{
+            P::volumeTooLargeMessage, (WideNumber(h) * side1 * side2 / 2).value(),
+            WorkingStep{
+                -1, "",
+                TR("2·{V}/{h} > {p}·{q}: no triangle on these two sides has so large a base"),
+                bound}};
     // cos φ for the acute angle, without an asin/cos round trip.
     const double cosPhi = std::sqrt((1 - sinPhi) * (1 + sinPhi));
     WideNumber square = WideNumber(side1) * side1 + WideNumber(side2) * side2 -
@@ -47,14 +79,23 @@ SolveOutcome solveMissingSide(F missing, double side1, double side2, double h, d
         square = difference * difference +
                  WideNumber(side1) * side2 * 2 * sinPhi * sinPhi / (1 + cosPhi);
     }
-    values[missing] = sqrt(square).value();
-    values[F::Surface] =
+    WorkingRecorder w;
+    values[missing] = w.step(missing, symbols[missing],
+                             TR("√({p}² + {q}² − 2·{q}·{p}·√(1 − (2·{V}/{h}/({p}·{q}))²))"), bound,
+                             sqrt(square).value());
+    values[F::Surface] = w.step(
+        F::Surface, "S", TR("({a} + {b} + {c})·{h} + 2·{V}/{h}"),
+        {{"a", values[F::SideA]},
+         {"b", values[F::SideB]},
+         {"c", values[F::SideC]},
+         {"h", h},
+         {"V", volume}},
         ((WideNumber(values[F::SideA]) + values[F::SideB] + values[F::SideC]) * h + doubledArea)
-            .value();
+            .value());
     std::initializer_list<int> given = {F::SideA, F::SideB, F::SideC, F::Height, F::Volume};
     Solution solution = markedSolution(std::move(values), given);
     solution.given[missing] = false;
-    return solution;
+    return worked(std::move(solution), w);
 }
 
 } // namespace
@@ -90,23 +131,61 @@ SolveOutcome TriangularPrismSolver::solve(double a, double b, double c, double h
     // underflowed to zero it would give not a number.
     const WideNumber base = TriangleArea::wideFromSides(a, b, c);
     const WideNumber perimeter = WideNumber(a) + b + c;
+    // The base by Heron's formula, as a product of the sides' sums.
+    WorkingRecorder w;
+    const auto bound = [&](double height) {
+        return std::vector<WorkingBinding>{{"a", a}, {"b", b}, {"c", c}, {"h", height}};
+    };
+    const auto volumeOf = [&](double height, double computed) {
+        return w.step(
+            F::Volume, "V",
+            TR("{h}·√(({a} + {b} + {c})·(−{a} + {b} + {c})·({a} − {b} + {c})·({a} + {b} − {c}))/4"),
+            bound(height), computed);
+    };
+    const auto surfaceOf = [&](double height, double computed) {
+        return w.step(F::Surface, "S",
+                      TR("({a} + {b} + {c})·{h} + √(({a} + {b} + {c})·(−{a} + {b} + {c})·({a} − "
+                         "{b} + {c})·({a} + {b} − {c}))/2"),
+                      bound(height), computed);
+    };
     if (h != 0.0) {
-        return markedSolution(
-            {a, b, c, h, (WideNumber(h) * base).value(), (perimeter * h + 2 * base).value()},
-            {F::SideA, F::SideB, F::SideC, F::Height});
+        const double v = volumeOf(h, (WideNumber(h) * base).value());
+        return worked(
+            markedSolution({a, b, c, h, v, surfaceOf(h, (perimeter * h + 2 * base).value())},
+                           {F::SideA, F::SideB, F::SideC, F::Height}),
+            w);
     }
     if (volume != 0.0) {
-        const double height = (volume / base).value();
-        return markedSolution({a, b, c, height, volume, (perimeter * height + 2 * base).value()},
-                              {F::SideA, F::SideB, F::SideC, F::Volume});
+        std::vector<WorkingBinding> given = bound(0);
+        given.back() = {"V", volume};
+        const double height = w.step(
+            F::Height, "h",
+            TR("4·{V}/√(({a} + {b} + {c})·(−{a} + {b} + {c})·({a} − {b} + {c})·({a} + {b} − {c}))"),
+            given, (volume / base).value());
+        return worked(markedSolution({a, b, c, height, volume,
+                                      surfaceOf(height, (perimeter * height + 2 * base).value())},
+                                     {F::SideA, F::SideB, F::SideC, F::Volume}),
+                      w);
     }
     if (surface != 0.0) {
         const double bases = (2 * base).value();
+        std::vector<WorkingBinding> given = bound(0);
+        given.back() = {"S", surface};
         if (!(bases < surface))
-            return Refusal{baseAreasMessage, bases};
-        const double height = ((surface - WideNumber(bases)) / perimeter).value();
-        return markedSolution({a, b, c, height, (height * base).value(), surface},
-                              {F::SideA, F::SideB, F::SideC, F::Surface});
+            return Refusal{
+                baseAreasMessage, bases,
+                WorkingStep{-1, "",
+                            TR("√(({a} + {b} + {c})·(−{a} + {b} + {c})·({a} − {b} + {c})·({a} + "
+                               "{b} − {c}))/2 ≥ {S}: the two bases leave no area for the sides"),
+                            given}};
+        const double height = w.step(F::Height, "h",
+                                     TR("({S} − √(({a} + {b} + {c})·(−{a} + {b} + {c})·({a} − {b} "
+                                        "+ {c})·({a} + {b} − {c}))/2)/({a} + {b} + {c})"),
+                                     given, ((surface - WideNumber(bases)) / perimeter).value());
+        const double v = volumeOf(height, (height * base).value());
+        return worked(markedSolution({a, b, c, height, v, surface},
+                                     {F::SideA, F::SideB, F::SideC, F::Surface}),
+                      w);
     }
     return Refusal{};
 }

@@ -52,6 +52,10 @@ for args, report in cases:
     run = cli(*args, "--json")
     if report["alerts"]:
         wanted = one_line(report["alerts"][0]["message"])
+        reason = [s["formula"] for s in report.get("working", [])]
+        refused = json.loads(run.stdout) if run.stdout.strip() else {}
+        check(reason == ([refused["reason"]] if "reason" in refused else []),
+              f"{args}: the reason {run.stdout!r}, the window shows {reason}")
         check(run.returncode == 1 and json.loads(run.stdout).get("error") == wanted
               and run.stderr.strip() == "polymetra-cli: " + wanted,
               f"{args}: refusal {run.returncode} {run.stdout!r} {run.stderr!r}")
@@ -68,6 +72,10 @@ for args, report in cases:
     logged = [{"line": piece, "given": run_["colour"] == "blue"}
               for run_ in report["tape"][1:] for piece in run_["text"].split("\n")[1:]]
     check(got["tape"] == logged, f"{args}: tape {got['tape']}, the window logs {logged}")
+    # The working the window shows, step by step (targets are named differently).
+    steps = [[s["formula"], s["substituted"], s["result"]] for s in got["steps"]]
+    shown = [[s["formula"], s["substituted"], s["result"]] for s in report.get("working", [])]
+    check(steps == shown, f"{args}: steps {steps}, the window shows {shown}")
 
 
 def texts(*args):

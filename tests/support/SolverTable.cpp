@@ -1,5 +1,8 @@
 #include "support/SolverTable.h"
 
+#include "core/Localization.h"
+#include "support/FormulaEvaluator.h"
+
 #include "shapes2d/CircleSolver.h"
 #include "shapes2d/EllipseSolver.h"
 #include "shapes2d/ParallelogramSolver.h"
@@ -104,6 +107,68 @@ QString mismatch(const Values& actual, const QString& expected, const QStringLis
     return {};
 }
 
+// Solvers whose every case shows its working: all of them.
+bool showsAllWorking(const QString& solver)
+{
+    static const QStringList worked{"circle",
+                                    "square",
+                                    "rectangle",
+                                    "ellipse",
+                                    "triangle",
+                                    "trapezium",
+                                    "parallelogram",
+                                    "polygon",
+                                    "box",
+                                    "cylinder",
+                                    "cone",
+                                    "pyramid",
+                                    "sphere",
+                                    "triangular prism",
+                                    "trapezoidal prism"};
+    return worked.contains(solver);
+}
+
+// What is wrong with a solution's working, or an empty string: each step reports the very
+// value its field holds, its formula evaluated afresh gives that value, and (where all
+// cases record working) every value the case found has its step.
+QString faultInWorking(const QString& solver, const Solution& solution)
+{
+    std::vector<bool> found = solution.given;
+    for (const WorkingStep& step : solution.steps) {
+        const QString formula = localized(step.formula);
+        if (step.target < 0 || size_t(step.target) >= solution.values.size())
+            return QStringLiteral("step %1 has no field").arg(formula);
+        const double value = solution.values[size_t(step.target)];
+        if (!(std::isnan(value) && std::isnan(step.result)) && value != step.result)
+            return QStringLiteral("step %1 gives %2, the field holds %3")
+                .arg(formula, QString::number(step.result, 'g', 17),
+                     QString::number(value, 'g', 17));
+        found[size_t(step.target)] = true;
+        const auto evaluated = FormulaEvaluator::evaluate(formula, step.bound);
+        if (!evaluated)
+            return QStringLiteral("step %1 does not evaluate").arg(formula);
+        // Extremes that only wide numbers reach are left to the solver tests.
+        if (std::isfinite(*evaluated) && std::abs(*evaluated) > 1e-200 &&
+            !(std::abs(*evaluated - step.result) <= 1e-9 * std::abs(step.result)))
+            return QStringLiteral("step %1 evaluates to %2, not %3")
+                .arg(formula, QString::number(*evaluated, 'g', 17),
+                     QString::number(step.result, 'g', 17));
+    }
+    // The polygon works in the set it was given, the other showing the same values; its
+    // count of sides is given or the pentagon's, its name is a word.
+    if (solver == QLatin1String("polygon")) {
+        const size_t sets = 7;
+        for (size_t i = 1; i < sets; ++i)
+            found[i] = found[i + sets] = found[i] || found[i + sets];
+        found[0] = found[sets] = true;
+    }
+    if (showsAllWorking(solver))
+        for (size_t i = 0; i < found.size(); ++i)
+            if (!found[i])
+                return QStringLiteral("field %1 has no step").arg(i);
+    return {};
+}
+
 } // namespace
 
 SolveOutcome SolverTable::solve(const QString& solver, const QString& given)
@@ -175,11 +240,17 @@ void SolverTable::verifyRow()
         QCOMPARE(solution.given, marks);
         const QString wrong = mismatch(solution.values, expected, names);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+        const QString fault = faultInWorking(solver, solution);
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
         return;
     }
     QVERIFY2(refusal, "solved instead of refusing");
     QCOMPARE(QString::fromUtf8(refusal->messageKey), message);
     QCOMPARE(refusal->bound.has_value(), !bound.isEmpty());
+    // Too little given says so itself; any other refusal says why.
+    if (showsAllWorking(solver) && message != QString::fromUtf8(notEnoughParametersMessage))
+        QVERIFY2(refusal->reason && !QByteArray(refusal->reason->formula).isEmpty(),
+                 "a refusal without its reason");
     if (refusal->bound) {
         const QString wrong = mismatch({*refusal->bound}, "bound=" + bound, {"bound"});
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong));

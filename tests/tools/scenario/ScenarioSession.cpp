@@ -2,6 +2,7 @@
 
 #include "ScenarioKeyboard.h"
 #include "ScenarioSteps.h"
+#include "ScenarioWorking.h"
 #include "TemplateHome.h"
 #include "support/TapeRuns.h"
 #include "support/TestHome.h"
@@ -316,6 +317,7 @@ QJsonObject ScenarioSession::run()
         report.insert(QStringLiteral("calculateEnabled"),
                       calculator->calculateButton()->isEnabled());
         report.insert(QStringLiteral("returnClears"), calculator->returnClears());
+        report.insert(QStringLiteral("working"), ScenarioWorking::report(*calculator));
         if (m_options.view && calculator->dimension() == ShapeCalculator::Dimension::Plane)
             report.insert(QStringLiteral("view2d"), view2d());
     }

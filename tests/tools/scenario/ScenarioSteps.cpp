@@ -3,6 +3,7 @@
 #include "DrawingSteps.h"
 #include "ScenarioKeyboard.h"
 #include "ScenarioSession.h"
+#include "ScenarioWorking.h"
 #include "TapeSteps.h"
 
 #include "app/AppInterface.h"
@@ -129,56 +130,74 @@ void clearAllTapes(ScenarioSession& session, const QString& answer)
 
 const std::vector<ScenarioStep>& ScenarioSteps::all()
 {
-    static const std::vector<ScenarioStep> steps = TapeSteps::appendedTo(DrawingSteps::appendedTo({
-        {QStringLiteral("calculate"), false, clickCalculate, QStringLiteral("calculate"),
-         QStringLiteral("clicks Calculate")},
-        {QStringLiteral("clear"), false,
-         [](ScenarioSession& session, const QString&) { clickClear(session, Qt::NoModifier); },
-         QStringLiteral("clear"), QStringLiteral("clicks Clear")},
-        {QStringLiteral("clear-shift"), false,
-         [](ScenarioSession& session, const QString&) { clickClear(session, Qt::ShiftModifier); },
-         QStringLiteral("clear-shift"), QStringLiteral("clicks Clear with Shift held")},
-        {QStringLiteral("clear-tape"), false,
-         [](ScenarioSession& session, const QString&) {
-             QTest::mouseClick(session.window().tapePanel()->clearTapeButton(), Qt::LeftButton);
-         },
-         QStringLiteral("clear-tape"), QStringLiteral("clicks the tape panel's Clear")},
-        {QStringLiteral("clear-all-tapes"), true, clearAllTapes,
-         QStringLiteral("clear-all-tapes:ok|cancel"),
-         QStringLiteral("Clear All Tapes, answering the sheet")},
-        {QStringLiteral("select"), true, selectShape, QStringLiteral("select:SHAPE"),
-         QStringLiteral("clicks the shape's family tab, then its own")},
-        {QStringLiteral("tab"), true,
-         [](ScenarioSession& session,
-            const QString& top) { clickTab(session.window().topTabView(), top); },
-         QStringLiteral("tab:2D|3D"), QStringLiteral("clicks a family tab")},
-        {QStringLiteral("relaunch"), false,
-         [](ScenarioSession& session, const QString&) { session.relaunch(); },
-         QStringLiteral("relaunch"), QStringLiteral("quits and launches again on the same home")},
-        {QStringLiteral("paste"), true, pasteIntoField, QStringLiteral("paste:OUTLET=TEXT"),
-         QStringLiteral("pastes the text at the end of the field")},
-        {QStringLiteral("key"), true, pressKey, QStringLiteral("key:SEQUENCE"),
-         QStringLiteral("types Return or Escape into the shown calculator, or any key sequence "
-                        "(Ctrl+PgDown, Alt+2, F1) where the focus is")},
-        {QStringLiteral("resize"), true,
-         [](ScenarioSession& session,
-            const QString& size) { ScenarioKeyboard::resize(session.window(), size); },
-         QStringLiteral("resize:WxH"), QStringLiteral("resizes the main window")},
-        {QStringLiteral("preferences"), true, preferences,
-         QStringLiteral("preferences:open|ok|cancel"),
-         QStringLiteral("opens the preferences, or clicks OK or Cancel")},
-        {QStringLiteral("check-updates"), false,
-         [](ScenarioSession& session, const QString&) { checkForUpdates(session, true); },
-         QStringLiteral("check-updates"),
-         QStringLiteral("Check for Updates, waiting for the outcome")},
-        {QStringLiteral("auto-check"), false,
-         [](ScenarioSession& session, const QString&) { checkForUpdates(session, false); },
-         QStringLiteral("auto-check"), QStringLiteral("the silent check made at launch")},
-        {QStringLiteral("open"), true,
-         [](ScenarioSession& session,
-            const QString& path) { session.interface().controller().openFile(path); },
-         QStringLiteral("open:PATH"), QStringLiteral("hands a file to the program")},
-    }));
+    static const std::vector<ScenarioStep> steps =
+        ScenarioWorking::appendedTo(
+            TapeSteps::appendedTo(
+                DrawingSteps::appendedTo({
+                    {QStringLiteral("calculate"), false, clickCalculate,
+                     QStringLiteral("calculate"), QStringLiteral("clicks Calculate")},
+                    {QStringLiteral("clear"), false,
+                     [](ScenarioSession& session, const QString&) {
+                         clickClear(session, Qt::NoModifier);
+                     },
+                     QStringLiteral("clear"), QStringLiteral("clicks Clear")},
+                    {QStringLiteral("clear-shift"), false,
+                     [](ScenarioSession& session, const QString&) {
+                         clickClear(session, Qt::ShiftModifier);
+                     },
+                     QStringLiteral("clear-shift"), QStringLiteral("clicks Clear with Shift held")},
+                    {QStringLiteral("clear-tape"), false,
+                     [](ScenarioSession& session, const QString&) {
+                         QTest::mouseClick(session.window().tapePanel()->clearTapeButton(),
+                                           Qt::LeftButton);
+                     },
+                     QStringLiteral("clear-tape"), QStringLiteral("clicks the tape panel's Clear")},
+                    {QStringLiteral("clear-all-tapes"), true, clearAllTapes,
+                     QStringLiteral("clear-all-tapes:ok|cancel"),
+                     QStringLiteral("Clear All Tapes, answering the sheet")},
+                    {QStringLiteral("select"), true, selectShape, QStringLiteral("select:SHAPE"),
+                     QStringLiteral("clicks the shape's family tab, then its own")},
+                    {QStringLiteral("tab"), true,
+                     [](ScenarioSession& session,
+                        const QString& top) { clickTab(session.window().topTabView(), top); },
+                     QStringLiteral("tab:2D|3D"), QStringLiteral("clicks a family tab")},
+                    {QStringLiteral("relaunch"), false,
+                     [](ScenarioSession& session, const QString&) { session.relaunch(); },
+                     QStringLiteral("relaunch"),
+                     QStringLiteral("quits and launches again on the same home")},
+                    {QStringLiteral("paste"), true, pasteIntoField,
+                     QStringLiteral("paste:OUTLET=TEXT"),
+                     QStringLiteral("pastes the text at the end of the field")},
+                    {QStringLiteral("key"), true, pressKey, QStringLiteral("key:SEQUENCE"),
+                     QStringLiteral(
+                         "types Return or Escape into the shown calculator, or any key sequence "
+                         "(Ctrl+PgDown, Alt+2, F1) where the focus is")},
+                    {QStringLiteral("resize"), true,
+                     [](ScenarioSession& session, const QString& size) {
+                         ScenarioKeyboard::resize(session.window(), size);
+                     },
+                     QStringLiteral("resize:WxH"), QStringLiteral("resizes the main window")},
+                    {QStringLiteral("preferences"), true, preferences,
+                     QStringLiteral("preferences:open|ok|cancel"),
+                     QStringLiteral("opens the preferences, or clicks OK or Cancel")},
+                    {QStringLiteral("check-updates"), false,
+                     [](ScenarioSession& session, const QString&) {
+                         checkForUpdates(session, true);
+                     },
+                     QStringLiteral("check-updates"),
+                     QStringLiteral("Check for Updates, waiting for the outcome")},
+                    {QStringLiteral("auto-check"), false,
+                     [](ScenarioSession& session, const QString&) {
+                         checkForUpdates(session, false);
+                     },
+                     QStringLiteral("auto-check"),
+                     QStringLiteral("the silent check made at launch")},
+                    {QStringLiteral("open"), true,
+                     [](ScenarioSession& session, const QString& path) {
+                         session.interface().controller().openFile(path);
+                     },
+                     QStringLiteral("open:PATH"), QStringLiteral("hands a file to the program")},
+                })));
     return steps;
 }
 

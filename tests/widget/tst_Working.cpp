@@ -1,0 +1,87 @@
+#include "core/ShapeCalculator.h"
+#include "core/TextField.h"
+#include "core/WorkingPanel.h"
+#include "support/AppFixture.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBrowser>
+
+#include <memory>
+
+// The Working section through its real controls: it shows the case the calculator took,
+// the computed fields carry their steps as tooltips, Copy gives the plain text, a refusal
+// shows its reason and Clear takes it all away again.
+class WorkingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { m_app = std::make_unique<AppFixture>(); }
+    void cleanup() { m_app.reset(); }
+
+    void showsTheStepsOfTheCaseTaken();
+    void refusalShowsItsReasonAndClearEmptiesIt();
+    void numbersAreWrittenAsTheFieldsWriteThem();
+
+private:
+    static WorkingPanel* panelOf(ShapeCalculator* calculator)
+    {
+        return calculator->parentWidget()->findChild<WorkingPanel*>();
+    }
+    std::unique_ptr<AppFixture> m_app;
+};
+
+void WorkingTest::showsTheStepsOfTheCaseTaken()
+{
+    ShapeCalculator* cone =
+        m_app->calculate(QStringLiteral("Cone"), {QStringLiteral("radiusTextField=3"),
+                                                  QStringLiteral("HeigthHTextField=4")});
+    WorkingPanel* panel = panelOf(cone);
+    QVERIFY(panel);
+    const QString slantLine = QStringLiteral("s = √(h² + r²) = √(4² + 3²) = 5");
+    QCOMPARE(panel->plainText().split(QLatin1Char('\n')).mid(0, 2),
+             QStringList({QStringLiteral("Given: Radius = 3, Height = 4"), slantLine}));
+    QVERIFY(panel->view()->toPlainText().contains(slantLine));
+
+    TextField* slant = cone->fieldByOutlet(QStringLiteral("slantHeightTextField"));
+    QCOMPARE(slant->toolTip().section(QLatin1Char('\n'), 0, 0), QStringLiteral("Slant Height"));
+    QVERIFY(slant->toolTip().endsWith(QLatin1Char('\n') + slantLine));
+    // A given field has no step.
+    QVERIFY(!cone->fieldByOutlet(QStringLiteral("radiusTextField"))->toolTip().contains('='));
+
+    QVERIFY(panel->copyButton()->isEnabled());
+    QTest::mouseClick(panel->copyButton(), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), panel->plainText());
+}
+
+void WorkingTest::refusalShowsItsReasonAndClearEmptiesIt()
+{
+    ShapeCalculator* cone =
+        m_app->calculate(QStringLiteral("Cone"), {QStringLiteral("radiusTextField=3"),
+                                                  QStringLiteral("slantHeightTextField=2")});
+    WorkingPanel* panel = panelOf(cone);
+    QCOMPARE(panel->plainText(),
+             QStringLiteral("2 ≤ 3: the slant height must be longer than the radius"));
+
+    m_app->calculate(QStringLiteral("Cone"),
+                     {QStringLiteral("radiusTextField=3"), QStringLiteral("HeigthHTextField=4")});
+    QTest::mouseClick(cone->clearButton(), Qt::LeftButton);
+    QVERIFY(panel->plainText().isEmpty());
+    QVERIFY(!panel->copyButton()->isEnabled());
+    QVERIFY(!cone->fieldByOutlet(QStringLiteral("slantHeightTextField"))->toolTip().contains('='));
+}
+
+void WorkingTest::numbersAreWrittenAsTheFieldsWriteThem()
+{
+    ShapeCalculator* cone =
+        m_app->enter(QStringLiteral("Cone"),
+                     {QStringLiteral("radiusTextField=1,5"), QStringLiteral("HeigthHTextField=2")},
+                     QStringLiteral(","));
+    QTest::mouseClick(cone->calculateButton(), Qt::LeftButton);
+    QCOMPARE(panelOf(cone)->plainText().section(QLatin1Char('\n'), 1, 1),
+             QStringLiteral("s = √(h² + r²) = √(2² + 1,5²) = 2,5"));
+}
+
+QTEST_MAIN(WorkingTest)
+#include "tst_Working.moc"
