@@ -13,8 +13,7 @@ Q_LOGGING_CATEGORY(lcUpdate, "polymetra.update")
 }
 
 UpdateChecker::UpdateChecker(QObject* parent)
-    : QObject(parent), m_deadline(new QTimer(this)),
-      m_server(configuredServer())
+    : QObject(parent), m_deadline(new QTimer(this)), m_server(configuredServer())
 {
     m_deadline->setSingleShot(true);
     m_deadline->setInterval(defaultDeadlineMs);
