@@ -85,7 +85,8 @@ QByteArray ResultWriter::json(const CliShapes::Shape& shape, const CalculationRu
     report.insert(QStringLiteral("fields"), fields);
     QJsonArray steps;
     for (const WorkingStep& step : result.steps) {
-        const WorkingText::Parts parts = WorkingText::parts(step, formatter);
+        const WorkingText::Parts parts =
+            WorkingText::parts(step, formatter, WorkingText::findsAngle(*shape.table, step));
         steps.append(
             QJsonObject{{QStringLiteral("target"), shape.quantityNames[size_t(step.target)]},
                         {QStringLiteral("formula"), parts.formula},

@@ -89,7 +89,8 @@ void ShapeCalculator::showWorking(std::optional<SolveOutcome> outcome)
         for (const WorkingStep& step : solution->steps) {
             TextField* field = m_fields.at(size_t(step.target));
             field->setToolTip(field->toolTip() + QLatin1Char('\n') +
-                              WorkingText::plainLine(step, NumberFormatter::shared()));
+                              WorkingText::plainLine(step, NumberFormatter::shared(),
+                                                     WorkingText::findsAngle(m_table, step)));
         }
     }
     emit workingChanged();

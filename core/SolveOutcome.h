@@ -24,6 +24,9 @@ struct Solution {
     std::vector<double> values;
     std::vector<bool> given;             // true: the case used this field's value as an input
     std::vector<WorkingStep> steps = {}; // how the case found the other values, in order
+    // English key naming the case the given values select ("three sides"), where a shape
+    // has cases that the values alone do not make plain.
+    const char* caseName = nullptr;
 };
 
 using SolveOutcome = std::variant<Refusal, Solution>;

@@ -3,8 +3,11 @@
 #include "core/CalculationChecks.h"
 #include "core/Localization.h"
 #include "core/NumberFormatter.h"
+#include "core/QuantityKind.h"
 
 namespace {
+
+const QString degreeSign = QStringLiteral("°");
 
 // A bound number is wrapped in brackets where a sign or exponent form would read as part
 // of the formula around it.
@@ -28,13 +31,18 @@ QString filled(const QString& pattern, const WorkingStep& step, const NumberForm
             break;
         }
         text += pattern.mid(at, open - at);
-        const QString name = pattern.mid(open + 1, close - open - 1);
+        QString name = pattern.mid(open + 1, close - open - 1);
+        // "{X°}" is an angle: its number is written in degrees, its name as it stands.
+        const bool degrees = name.endsWith(degreeSign);
+        if (degrees)
+            name.chop(1);
         QString replacement = name;
         for (const WorkingBinding& binding : step.bound) {
             if (name != QString::fromUtf8(binding.name))
                 continue;
             if (numbers)
-                replacement = boundText(binding.value, *numbers);
+                replacement =
+                    boundText(binding.value, *numbers) + (degrees ? degreeSign : QString());
             else if (binding.shown)
                 replacement = QString::fromUtf8(binding.shown);
         }
@@ -46,18 +54,27 @@ QString filled(const QString& pattern, const WorkingStep& step, const NumberForm
 
 } // namespace
 
-WorkingText::Parts WorkingText::parts(const WorkingStep& step, const NumberFormatter& numbers)
+bool WorkingText::findsAngle(const ShapeFieldTable& shape, const WorkingStep& step)
+{
+    return step.target >= 0 && size_t(step.target) < shape.fields.size() &&
+           QuantityKinds::ofOutlet(QLatin1String(shape.fields[size_t(step.target)].outlet)) ==
+               QuantityKind::Angle;
+}
+
+WorkingText::Parts WorkingText::parts(const WorkingStep& step, const NumberFormatter& numbers,
+                                      bool angle)
 {
     const QString pattern = localized(step.formula);
     if (step.target < 0)
         return {filled(pattern, step, &numbers), {}, {}};
     return {QString::fromUtf8(step.symbol) + QStringLiteral(" = ") + filled(pattern, step, nullptr),
-            filled(pattern, step, &numbers), numbers.correctlyFormatTheString(step.result)};
+            filled(pattern, step, &numbers),
+            numbers.correctlyFormatTheString(step.result) + (angle ? degreeSign : QString())};
 }
 
-QString WorkingText::plainLine(const WorkingStep& step, const NumberFormatter& numbers)
+QString WorkingText::plainLine(const WorkingStep& step, const NumberFormatter& numbers, bool angle)
 {
-    const Parts p = parts(step, numbers);
+    const Parts p = parts(step, numbers, angle);
     if (p.result.isEmpty())
         return p.formula;
     // A formula that is a single number already says all its substitution would.
@@ -78,14 +95,20 @@ QStringList WorkingText::plainLines(const ShapeFieldTable& shape, const SolveOut
     const Solution& solution = *solutionOf(outcome);
     QStringList given;
     for (size_t i = 0; i < solution.given.size() && i < shape.fields.size(); ++i) {
-        if (solution.given[i])
-            given << CalculationChecks::fieldName(shape.fields[i].formLabel) +
-                         QStringLiteral(" = ") +
-                         numbers.correctlyFormatTheString(solution.values[i]);
+        if (!solution.given[i])
+            continue;
+        const bool angle =
+            QuantityKinds::ofOutlet(QLatin1String(shape.fields[i].outlet)) == QuantityKind::Angle;
+        given << CalculationChecks::fieldName(shape.fields[i].formLabel) + QStringLiteral(" = ") +
+                     numbers.correctlyFormatTheString(solution.values[i]) +
+                     (angle ? degreeSign : QString());
     }
-    lines << localized("Given: %1").arg(given.join(QStringLiteral(", ")));
+    const QString givenText = given.join(QStringLiteral(", "));
+    lines << (solution.caseName
+                  ? localized("Given: %1 → %2").arg(givenText, localized(solution.caseName))
+                  : localized("Given: %1").arg(givenText));
     for (const WorkingStep& step : solution.steps)
-        lines << plainLine(step, numbers);
+        lines << plainLine(step, numbers, findsAngle(shape, step));
     return lines;
 }
 

@@ -19,8 +19,11 @@ public:
         QString result;      // "37.7"; empty for a reason
     };
 
-    static Parts parts(const WorkingStep& step, const NumberFormatter& numbers);
-    static QString plainLine(const WorkingStep& step, const NumberFormatter& numbers);
+    // An angle's result is written with its degree sign.
+    static Parts parts(const WorkingStep& step, const NumberFormatter& numbers, bool angle = false);
+    static QString plainLine(const WorkingStep& step, const NumberFormatter& numbers,
+                             bool angle = false);
+    static bool findsAngle(const ShapeFieldTable& shape, const WorkingStep& step);
     // The whole working: what was given ("Given: Radius = 3, Height = 4"), then each step; or
     // the refusal's reason. A refusal without one (too little given) has no working.
     static QStringList plainLines(const ShapeFieldTable& shape, const SolveOutcome& outcome,

@@ -47,6 +47,21 @@ bool given(double value)
     return value != 0.0; // exact; not a number counts as given
 }
 
+const char* caseName(Field third)
+{
+    switch (third) {
+    case Field::SideB:
+        return TR("two sides and an angle");
+    case Field::Height:
+        return TR("a side, an angle and the height");
+    case Field::Area:
+        return TR("a side, an angle and the area");
+    default:
+        break;
+    }
+    return TR("a side, an angle and the perimeter");
+}
+
 } // namespace
 
 SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
@@ -63,7 +78,7 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
                 angleMessage, std::nullopt,
                 WorkingStep{-1,
                             "",
-                            TR("{X} ≥ 180: an angle of a parallelogram is less than 180°"),
+                            TR("{X°} ≥ 180°: an angle of a parallelogram is less than 180°"),
                             {bind("X", angle, in[angle])}}};
     }
 
@@ -77,7 +92,7 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
         const Field otherAngle = c.angle == AngleA ? AngleB : AngleA;
         const WorkingBinding angle = bind("X", c.angle, v[c.angle]);
         v[otherAngle] =
-            w.step(otherAngle, symbols[otherAngle], TR("180 − {X}"), {angle}, 180 - v[c.angle]);
+            w.step(otherAngle, symbols[otherAngle], TR("180° − {X°}"), {angle}, 180 - v[c.angle]);
         const Field otherSide = c.side == SideA ? SideB : SideA;
         // Wide, the area of long sides at a thin angle, or of short ones, does not overflow
         // or underflow on the way to the other side or the height.
@@ -88,12 +103,12 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
             break;
         case Height:
             area = WideNumber(v[SideA]) * v[Height];
-            v[SideB] = w.step(SideB, "b", TR("{a}·{h}/(sin {X}·{a})"),
+            v[SideB] = w.step(SideB, "b", TR("{a}·{h}/(sin {X°}·{a})"),
                               {{"a", v[SideA]}, {"h", v[Height]}, angle},
                               (area / (sine * v[SideA])).value());
             break;
         case Area:
-            v[otherSide] = w.step(otherSide, symbols[otherSide], TR("{S}/(sin {X}·{x})"),
+            v[otherSide] = w.step(otherSide, symbols[otherSide], TR("{S}/(sin {X°}·{x})"),
                                   {{"S", v[Area]}, angle, bind("x", c.side, v[c.side])},
                                   (area / (sine * v[c.side])).value());
             break;
@@ -122,7 +137,7 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
             v[Area] =
                 w.step(Area, "S", TR("{a}·{h}"), {{"a", v[SideA]}, {"h", v[Height]}}, area.value());
         else if (c.third != Area)
-            v[Area] = w.step(Area, "S", TR("{a}·{b}·sin {X}"), sides, area.value());
+            v[Area] = w.step(Area, "S", TR("{a}·{b}·sin {X°}"), sides, area.value());
         // The height case keeps the entered height, as read.
         if (c.third != Height)
             v[Height] = w.step(Height, "h", TR("{S}/{a}"), {{"S", v[Area]}, {"a", v[SideA]}},
@@ -131,7 +146,7 @@ SolveOutcome ParallelogramSolver::solve(const std::vector<double>& in)
             v[Perimeter] =
                 w.step(Perimeter, "P", TR("2·{a} + 2·{b}"), sides, 2 * v[SideA] + 2 * v[SideB]);
 
-        Solution solution{v, std::vector<bool>(FieldCount, false), w.take()};
+        Solution solution{v, std::vector<bool>(FieldCount, false), w.take(), caseName(c.third)};
         solution.given[c.side] = solution.given[c.angle] = solution.given[c.third] = true;
         return solution;
     }

@@ -68,7 +68,7 @@ void completeAngle(Values& v, Field givenAngle, WorkingRecorder& w)
 {
     const Field leg = legOf(givenAngle);
     const Field partner = givenAngle == baseAngle(leg) ? topAngle(leg) : baseAngle(leg);
-    v[partner] = w.step(partner, symbols[partner], TR("180 − {X}"),
+    v[partner] = w.step(partner, symbols[partner], TR("180° − {X°}"),
                         {bind("X", givenAngle, v[givenAngle])}, 180 - v[givenAngle]);
 }
 
@@ -148,6 +148,23 @@ Roles rolesOf(const TrapeziumSolver::Case& c)
     return roles;
 }
 
+const char* caseName(Family family)
+{
+    switch (family) {
+    case Family::F1:
+        return TR("base a, a leg and an angle at each leg");
+    case Family::F2:
+        return TR("base c, a leg and an angle at each leg");
+    case Family::F3:
+        return TR("a base, the height and an angle at each leg");
+    case Family::F4:
+        return TR("both bases, a leg and an angle");
+    case Family::F5:
+        break;
+    }
+    return TR("both bases, the height and an angle");
+}
+
 } // namespace
 
 const std::vector<TrapeziumSolver::Case>& TrapeziumSolver::cases()
@@ -202,7 +219,7 @@ SolveOutcome TrapeziumSolver::solve(const std::vector<double>& in)
                 angleMessage, std::nullopt,
                 WorkingStep{-1,
                             "",
-                            TR("{X} ≥ 180: every angle of a trapezium is less than 180°"),
+                            TR("{X°} ≥ 180°: every angle of a trapezium is less than 180°"),
                             {bind("X", angle, in[angle])}}};
     }
 
@@ -226,25 +243,26 @@ SolveOutcome TrapeziumSolver::solve(const std::vector<double>& in)
             if (fromA) {
                 bound.push_back({"a", v[SideA]});
                 v[SideC] =
-                    w.step(SideC, "c", TR("{a} − ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})"),
+                    w.step(SideC, "c", TR("{a} − ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})"),
                            bound, v[SideA] - reaches);
                 if (!(v[SideC] > 0))
                     return Refusal{message, std::nullopt,
                                    WorkingStep{-1, "",
-                                               TR("{a} ≤ {h}·cos {A}/sin {A} + {h}·cos {B}/sin "
-                                                  "{B}: the legs meet before they reach base c"),
+                                               TR("{a} ≤ {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin "
+                                                  "{B°}: the legs meet before they reach base c"),
                                                bound}};
             } else {
                 bound.push_back({"c", v[SideC]});
                 v[SideA] =
-                    w.step(SideA, "a", TR("{c} + ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})"),
+                    w.step(SideA, "a", TR("{c} + ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})"),
                            bound, v[SideC] + reaches);
                 if (!(v[SideA] > 0))
-                    return Refusal{message, std::nullopt,
-                                   WorkingStep{-1, "",
-                                               TR("{c} + {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B} "
-                                                  "≤ 0: the legs meet before they reach base a"),
-                                               bound}};
+                    return Refusal{
+                        message, std::nullopt,
+                        WorkingStep{-1, "",
+                                    TR("{c} + {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°} "
+                                       "≤ 0: the legs meet before they reach base a"),
+                                    bound}};
             }
             return std::nullopt;
         };
@@ -256,10 +274,10 @@ SolveOutcome TrapeziumSolver::solve(const std::vector<double>& in)
             const Field leg = roles.leg;
             const Field other = otherLeg(leg);
             v[Height] =
-                w.step(Height, "h", TR("{l}·sin {X}"),
+                w.step(Height, "h", TR("{l}·sin {X°}"),
                        {bind("l", leg, v[leg]), bind("X", baseAngle(leg), v[baseAngle(leg)])},
                        v[leg] * sinDegrees(v[baseAngle(leg)]));
-            v[other] = w.step(other, symbols[other], TR("{h}/sin {X}"),
+            v[other] = w.step(other, symbols[other], TR("{h}/sin {X°}"),
                               {{"h", v[Height]}, bind("X", baseAngle(other), v[baseAngle(other)])},
                               v[Height] / sinDegrees(v[baseAngle(other)]));
             const bool fromA = c.family == Family::F1;
@@ -271,9 +289,9 @@ SolveOutcome TrapeziumSolver::solve(const std::vector<double>& in)
             break;
         }
         case Family::F3: {
-            v[SideB] = w.step(SideB, "b", TR("{h}/sin {B}"), {{"h", v[Height]}, {"B", v[AngleB]}},
+            v[SideB] = w.step(SideB, "b", TR("{h}/sin {B°}"), {{"h", v[Height]}, {"B", v[AngleB]}},
                               v[Height] / sinDegrees(v[AngleB]));
-            v[SideD] = w.step(SideD, "d", TR("{h}/sin {A}"), {{"h", v[Height]}, {"A", v[AngleA]}},
+            v[SideD] = w.step(SideD, "d", TR("{h}/sin {A°}"), {{"h", v[Height]}, {"A", v[AngleA]}},
                               v[Height] / sinDegrees(v[AngleA]));
             const bool fromA = roles.base == SideA;
             if (const auto refusal = otherBase(fromA, heightMessage)) {
@@ -286,22 +304,22 @@ SolveOutcome TrapeziumSolver::solve(const std::vector<double>& in)
         case Family::F4: {
             const Field leg = roles.leg;
             const double angle = v[baseAngle(leg)];
-            v[Height] = w.step(Height, "h", TR("{l}·sin {X}"),
+            v[Height] = w.step(Height, "h", TR("{l}·sin {X°}"),
                                {bind("l", leg, v[leg]), bind("X", baseAngle(leg), angle)},
                                v[leg] * sinDegrees(angle));
             closeWithOtherLeg(v, leg, v[leg] * cosDegrees(angle),
-                              TR("√({h}² + ({a} − {c} − {l}·cos {X})²)"),
-                              TR("acos(({a} − {c} − {l}·cos {X})/{m})"), w);
+                              TR("√({h}² + ({a} − {c} − {l}·cos {X°})²)"),
+                              TR("acos(({a} − {c} − {l}·cos {X°})/{m})"), w);
             break;
         }
         case Family::F5: {
             const Field leg = legOf(roles.angles.front());
-            v[leg] = w.step(leg, symbols[leg], TR("{h}/sin {X}"),
+            v[leg] = w.step(leg, symbols[leg], TR("{h}/sin {X°}"),
                             {{"h", v[Height]}, bind("X", baseAngle(leg), v[baseAngle(leg)])},
                             v[Height] / sinDegrees(v[baseAngle(leg)]));
             closeWithOtherLeg(v, leg, reach(v, leg),
-                              TR("√({h}² + ({a} − {c} − {h}·cos {X}/sin {X})²)"),
-                              TR("acos(({a} − {c} − {h}·cos {X}/sin {X})/{m})"), w);
+                              TR("√({h}² + ({a} − {c} − {h}·cos {X°}/sin {X°})²)"),
+                              TR("acos(({a} − {c} − {h}·cos {X°}/sin {X°})/{m})"), w);
             break;
         }
         }
@@ -313,7 +331,7 @@ SolveOutcome TrapeziumSolver::solve(const std::vector<double>& in)
         v[Perimeter] = w.step(Perimeter, "P", TR("{a} + {b} + {c} + {d}"),
                               {{"a", v[SideA]}, {"b", v[SideB]}, {"c", v[SideC]}, {"d", v[SideD]}},
                               v[SideA] + v[SideB] + v[SideC] + v[SideD]);
-        Solution solution{v, std::vector<bool>(FieldCount, false), w.take()};
+        Solution solution{v, std::vector<bool>(FieldCount, false), w.take(), caseName(c.family)};
         for (Field f : c.given)
             solution.given[f] = true;
         return solution;

@@ -71,6 +71,23 @@ bool given(double value)
     return value != 0.0; // exact; not a number counts as given
 }
 
+const char* caseName(Kind kind)
+{
+    switch (kind) {
+    case Kind::SideSideSide:
+        return TR("three sides");
+    case Kind::AngleSideAngle:
+        return TR("two angles and a side");
+    case Kind::SideAngleSide:
+        return TR("two sides and the included angle");
+    case Kind::SideSideAngle:
+        return TR("two sides and an angle facing one of them");
+    case Kind::AreaSideAngle:
+        break;
+    }
+    return TR("the area, side a and an angle at one end of it");
+}
+
 // Rounding can carry a cosine or sine just past ±1 for a nearly flat triangle; the angle
 // is then the nearest the formula resolves, not "not a number".
 double acosDegrees(double cosine)
@@ -154,7 +171,7 @@ double lastAngle(WorkingRecorder& w, Field target, Field xAngle, Field yAngle, d
     if (z < 0)
         return angleByCosines(w, target, sideFacing(target), sideFacing(xAngle), sideFacing(yAngle),
                               facing, side1, side2);
-    return w.step(target, symbols[target], TR("180 − ({X} + {Y})"),
+    return w.step(target, symbols[target], TR("180° − ({X°} + {Y°})"),
                   {bind("X", xAngle, x), bind("Y", yAngle, y)}, z);
 }
 
@@ -167,7 +184,7 @@ void finishSideAngleSide(std::vector<double>& v, Lengths& side, Field p, Field q
     const Field r = sideFacing(x);
     WideNumber rLength = sqrt(side[p] * side[p] + side[q] * side[q] -
                               WideNumber(2) * side[p] * side[q] * cosDegrees(v[x]));
-    const char* formula = TR("√({p}² + {q}² − 2·{p}·{q}·cos {X})");
+    const char* formula = TR("√({p}² + {q}² − 2·{p}·{q}·cos {X°})");
     // Where cancellation leaves nothing of the square (two equal sides, a tiny angle), it
     // is (p − q)² + 4·p·q·sin²(x/2) instead, with sin(x/2) = sin x / (2·cos(x/2)).
     if (!rLength.isPositive()) {
@@ -175,7 +192,7 @@ void finishSideAngleSide(std::vector<double>& v, Lengths& side, Field p, Field q
         const WideNumber difference = side[p] - side[q];
         rLength =
             sqrt(difference * difference + WideNumber(4) * side[p] * side[q] * halfSine * halfSine);
-        formula = TR("√(({p} − {q})² + 4·{p}·{q}·sin({X}/2)²)");
+        formula = TR("√(({p} − {q})² + 4·{p}·{q}·sin({X°}/2)²)");
     }
     side[r] = rLength;
     v[r] = w.step(r, symbols[r], formula,
@@ -214,7 +231,7 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
                     angleSumMessage, std::nullopt,
                     WorkingStep{-1,
                                 "",
-                                TR("{X} + {Y} ≥ 180: no angle is left for the third corner"),
+                                TR("{X°} + {Y°} ≥ 180°: no angle is left for the third corner"),
                                 {bind("X", x, in[x]), bind("Y", y, in[y])}}};
         }
     }
@@ -258,14 +275,14 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
         case Kind::AngleSideAngle: {
             const Field x = k.given[0], y = k.given[1], s = k.given[2];
             const Field z = third(x, y, AngleA);
-            v[z] = w.step(z, symbols[z], TR("180 − ({X} + {Y})"),
+            v[z] = w.step(z, symbols[z], TR("180° − ({X°} + {Y°})"),
                           {bind("X", x, v[x]), bind("Y", y, v[y])}, 180 - (v[x] + v[y]));
             const WideNumber diameter =
                 side[s] / sinDegrees<WideNumber>(v[angleFacing(s)]); // law of sines
             for (Field angle : {AngleA, AngleB, AngleC}) {
                 if (sideFacing(angle) != s)
                     setSide(sideFacing(angle), diameter * sinDegrees<WideNumber>(v[angle]),
-                            TR("{s}/sin {S}·sin {X}"),
+                            TR("{s}/sin {S°}·sin {X°}"),
                             {bind("s", s, v[s]), bind("S", angleFacing(s), v[angleFacing(s)]),
                              bind("X", angle, v[angle])});
             }
@@ -283,22 +300,23 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
                 if (v[facing] != v[other])
                     return Refusal{oppositeLargerSideMessage, std::nullopt,
                                    WorkingStep{-1, "",
-                                               TR("{p} < {q}: with the angle {X} facing the "
+                                               TR("{p} < {q}: with the angle {X°} facing the "
                                                   "shorter side, two triangles or none fit"),
                                                sides}};
                 if (!(v[x] < 90))
-                    return Refusal{lessThan90Message(x), std::nullopt,
-                                   WorkingStep{-1, "",
-                                               TR("{p} = {q} and {X} ≥ 90: two equal sides cannot "
-                                                  "both face an angle of 90° or more"),
-                                               sides}};
+                    return Refusal{
+                        lessThan90Message(x), std::nullopt,
+                        WorkingStep{-1, "",
+                                    TR("{p} = {q} and {X°} ≥ 90°: two equal sides cannot "
+                                       "both face an angle of 90° or more"),
+                                    sides}};
             }
             const Field y = angleFacing(other);
             const Field z = third(x, y, AngleA);
             const WideNumber diameter = side[facing] / sinDegrees<WideNumber>(v[x]);
-            v[y] = w.step(y, symbols[y], TR("asin({q}/({p}/sin {X}))"), sides,
+            v[y] = w.step(y, symbols[y], TR("asin({q}/({p}/sin {X°}))"), sides,
                           asinDegrees((side[other] / diameter).value()));
-            v[z] = w.step(z, symbols[z], TR("180 − ({X} + {Y})"),
+            v[z] = w.step(z, symbols[z], TR("180° − ({X°} + {Y°})"),
                           {bind("X", x, v[x]), bind("Y", y, v[y])}, 180 - (v[x] + v[y]));
             // Rounding can leave no angle for the third corner: the triangle is flat, and
             // refused as an entered flat one is.
@@ -306,10 +324,10 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
                 return Refusal{sideMessage(facing), v[facing],
                                WorkingStep{-1,
                                            "",
-                                           TR("{X} + {Y} = 180: the triangle is flat"),
+                                           TR("{X°} + {Y°} = 180°: the triangle is flat"),
                                            {bind("X", x, v[x]), bind("Y", y, v[y])}}};
             setSide(sideFacing(z), sinDegrees<WideNumber>(v[z]) * diameter,
-                    TR("sin {Z}·{p}/sin {X}"),
+                    TR("sin {Z°}·{p}/sin {X°}"),
                     {bind("Z", z, v[z]), bind("p", facing, v[facing]), bind("X", x, v[x])});
             break;
         }
@@ -320,7 +338,7 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
             const Field enclosing = third(SideA, sideFacing(x), SideA);
             setSide(enclosing,
                     WideNumber(2) * v[Area] / (side[SideA] * sinDegrees<WideNumber>(v[x])),
-                    TR("2·{S}/({a}·sin {X})"),
+                    TR("2·{S}/({a}·sin {X°})"),
                     {bind("S", Area, v[Area]), bind("a", SideA, v[SideA]), bind("X", x, v[x])});
             finishSideAngleSide(v, side, SideA, enclosing, x, w);
             break;
@@ -333,7 +351,7 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
                         x = enclosed ? k.given[2] : AngleC;
             area = WideNumber(0.5) * side[p] * side[q] * sinDegrees<WideNumber>(v[x]);
             v[Area] =
-                w.step(Area, "S", TR("0.5·{p}·{q}·sin {X}"),
+                w.step(Area, "S", TR("0.5·{p}·{q}·sin {X°}"),
                        {bind("p", p, v[p]), bind("q", q, v[q]), bind("X", x, v[x])}, area.value());
         }
         v[Height] = w.step(Height, "h", TR("2·{S}/{a}"), {{"S", v[Area]}, {"a", v[SideA]}},
@@ -342,7 +360,7 @@ SolveOutcome TriangleSolver::solve(const std::vector<double>& in)
                               {{"a", v[SideA]}, {"b", v[SideB]}, {"c", v[SideC]}},
                               v[SideA] + v[SideB] + v[SideC]);
 
-        Solution solution{v, std::vector<bool>(FieldCount, false), w.take()};
+        Solution solution{v, std::vector<bool>(FieldCount, false), w.take(), caseName(k.kind)};
         for (Field f : k.given)
             solution.given[f] = true;
         return solution;

@@ -32,7 +32,7 @@ SolveOutcome TrapezoidalPrismSolver::solve(double a, double b, double c, double 
         return Refusal{
             angleMessage, std::nullopt,
             WorkingStep{
-                -1, "", TR("{B} ≥ 180: the angle B must be less than 180°"), {{"B", angleB}}}};
+                -1, "", TR("{B°} ≥ 180°: the angle B must be less than 180°"), {{"B", angleB}}}};
 
     // The leg b rises at angle B from a; the run left between the leg's foot and c's end
     // closes the base with d, whatever its sign. Wide from here on: long parallel sides with
@@ -42,7 +42,7 @@ SolveOutcome TrapezoidalPrismSolver::solve(double a, double b, double c, double 
     const WideNumber rise = sin(theta) * b;
     const double run = (a - c) - std::cos(theta.value()) * b;
     WorkingRecorder w;
-    const double d = w.step(F::SideD, "d", TR("√(({a} − {c} − {b}·cos {B})² + ({b}·sin {B})²)"),
+    const double d = w.step(F::SideD, "d", TR("√(({a} − {c} − {b}·cos {B°})² + ({b}·sin {B°})²)"),
                             {{"a", a}, {"b", b}, {"c", c}, {"B", angleB}},
                             sqrt(WideNumber(run) * run + rise * rise).value());
     if (a == 0.0 || b == 0.0 || c == 0.0 || angleB == 0.0)
@@ -52,11 +52,12 @@ SolveOutcome TrapezoidalPrismSolver::solve(double a, double b, double c, double 
                                            {"d", d}, {"B", angleB}, {"h", height}};
     };
     const auto surfaceOf = [&](double height, double computed) {
-        return w.step(F::Surface, "S", TR("({a} + {b} + {c} + {d})·{h} + {b}·sin {B}·({a} + {c})"),
+        return w.step(F::Surface, "S", TR("({a} + {b} + {c} + {d})·{h} + {b}·sin {B°}·({a} + {c})"),
                       bound(height), computed);
     };
     const auto volumeOf = [&](double height, double computed) {
-        return w.step(F::Volume, "V", TR("{h}·{b}·sin {B}·({a} + {c})/2"), bound(height), computed);
+        return w.step(F::Volume, "V", TR("{h}·{b}·sin {B°}·({a} + {c})/2"), bound(height),
+                      computed);
     };
 
     const WideNumber base = rise * std::midpoint(a, c);
@@ -74,7 +75,7 @@ SolveOutcome TrapezoidalPrismSolver::solve(double a, double b, double c, double 
     if (volume != 0.0) {
         const WideNumber height = volume / base;
         const double shown =
-            w.step(F::Height, "h", TR("{V}/({b}·sin {B}·({a} + {c})/2)"),
+            w.step(F::Height, "h", TR("{V}/({b}·sin {B°}·({a} + {c})/2)"),
                    {{"V", volume}, {"a", a}, {"b", b}, {"c", c}, {"B", angleB}}, height.value());
         return worked(
             markedSolution(
@@ -91,10 +92,10 @@ SolveOutcome TrapezoidalPrismSolver::solve(double a, double b, double c, double 
                 WorkingStep{
                     -1,
                     "",
-                    TR("{b}·sin {B}·({a} + {c}) ≥ {S}: the two bases leave no area for the sides"),
+                    TR("{b}·sin {B°}·({a} + {c}) ≥ {S}: the two bases leave no area for the sides"),
                     {{"a", a}, {"b", b}, {"c", c}, {"B", angleB}, {"S", surface}}}};
         const double height =
-            w.step(F::Height, "h", TR("({S} − {b}·sin {B}·({a} + {c}))/({a} + {b} + {c} + {d})"),
+            w.step(F::Height, "h", TR("({S} − {b}·sin {B°}·({a} + {c}))/({a} + {b} + {c} + {d})"),
                    {{"S", surface}, {"a", a}, {"b", b}, {"c", c}, {"d", d}, {"B", angleB}},
                    ((surface - WideNumber(bases)) / (WideNumber(a) + b + c + d)).value());
         const double v = volumeOf(height, (base * height).value());

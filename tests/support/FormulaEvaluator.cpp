@@ -88,8 +88,10 @@ private:
             return std::numbers::pi;
         if (take(QLatin1Char('{'))) {
             const qsizetype close = s.indexOf(QLatin1Char('}'), at);
-            const QString name = s.mid(at, close - at);
+            QString name = s.mid(at, close - at);
             at = close + 1;
+            if (name.endsWith(QChar(0x00B0))) // an angle, in degrees like every angle here
+                name.chop(1);
             for (const WorkingBinding& binding : b)
                 if (name == QString::fromUtf8(binding.name))
                     return binding.value;

@@ -23,6 +23,7 @@ private slots:
     void showsTheStepsOfTheCaseTaken();
     void refusalShowsItsReasonAndClearEmptiesIt();
     void numbersAreWrittenAsTheFieldsWriteThem();
+    void namesTheCaseAndWritesAnglesInDegrees();
 
 private:
     static WorkingPanel* panelOf(ShapeCalculator* calculator)
@@ -81,6 +82,20 @@ void WorkingTest::numbersAreWrittenAsTheFieldsWriteThem()
     QTest::mouseClick(cone->calculateButton(), Qt::LeftButton);
     QCOMPARE(panelOf(cone)->plainText().section(QLatin1Char('\n'), 1, 1),
              QStringLiteral("s = √(h² + r²) = √(2² + 1,5²) = 2,5"));
+}
+
+void WorkingTest::namesTheCaseAndWritesAnglesInDegrees()
+{
+    ShapeCalculator* triangle =
+        m_app->calculate(QStringLiteral("Triangle"),
+                         {QStringLiteral("sideATextField=3"), QStringLiteral("sideBTextField=4"),
+                          QStringLiteral("angleCTextField=90")});
+    const QStringList lines = panelOf(triangle)->plainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0), QStringLiteral("Given: Side a = 3, Side b = 4, Angle C = 90° → two "
+                                            "sides and the included angle"));
+    QCOMPARE(lines.value(1), QStringLiteral("c = √(a² + b² − 2·a·b·cos C) = √(3² + 4² − 2·3·4·cos "
+                                            "90°) = 5"));
+    QVERIFY(lines.contains(QStringLiteral("B = 180° − (C + A) = 180° − (90° + 36.87°) = 53.13°")));
 }
 
 QTEST_MAIN(WorkingTest)

@@ -19,7 +19,8 @@ QJsonArray ScenarioWorking::report(const ShapeCalculator& calculator)
         return steps;
     const NumberFormatter& numbers = NumberFormatter::shared();
     const auto add = [&](const WorkingStep& step) {
-        const WorkingText::Parts parts = WorkingText::parts(step, numbers);
+        const WorkingText::Parts parts =
+            WorkingText::parts(step, numbers, WorkingText::findsAngle(calculator.table(), step));
         steps.append(QJsonObject{
             {QStringLiteral("target"),
              step.target < 0
