@@ -8,12 +8,15 @@
 #include "core/TapeFiles.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
+#include "core/UserDefaults.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -58,12 +61,21 @@ bool TapeCommands::copyResults()
     return true;
 }
 
+const ShapeFieldTable* TapeCommands::shapeOf(const QTextDocument* tape) const
+{
+    if (tape)
+        return nullptr;
+    const ShapeCalculator* calculator = m_window.calculator(m_window.tapeTextView()->heldShape());
+    return calculator ? &calculator->table() : nullptr;
+}
+
 bool TapeCommands::exportTo(const QString& path, TapeExport::Format format,
-                            const QTextDocument* tape)
+                            const QTextDocument* tape, bool includeWorking)
 {
     QString why;
     const QByteArray bytes =
-        TapeExport::encode(format, tapeOrShown(tape), NumberFormatter::shared().separator(), &why);
+        TapeExport::encode(format, tapeOrShown(tape), NumberFormatter::shared().separator(), &why,
+                           includeWorking ? shapeOf(tape) : nullptr);
     if (bytes.isEmpty() && why.isEmpty())
         why = localized("there is nothing to write");
     if (!why.isEmpty() ||
@@ -107,17 +119,28 @@ TapeExport::Format TapeCommands::formatOfFilter(const QString& filter)
 
 void TapeCommands::exportTape(const QTextDocument* tape)
 {
-    QString filter = filters().first();
-    QString path = QFileDialog::getSaveFileName(&m_window, localized("Export Tape"), QString(),
-                                                filters().join(QStringLiteral(";;")), &filter);
-    if (path.isEmpty())
+    // Qt's own dialog, since a desktop's native one cannot carry the working option.
+    QFileDialog dialog(&m_window, localized("Export Tape"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters());
+    auto* includeWorking = new QCheckBox(localized("Include working"), &dialog);
+    includeWorking->setToolTip(localized("Follows each entry with the steps that found its values. "
+                                         "The tape file itself is not changed."));
+    includeWorking->setChecked(UserDefaults().boolForKey(QString::fromLatin1(includeWorkingKey)));
+    includeWorking->setEnabled(shapeOf(tape) != nullptr);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(includeWorking, grid->rowCount(), 0, 1, -1);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
+    UserDefaults().setBool(QString::fromLatin1(includeWorkingKey), includeWorking->isChecked());
+    QString path = dialog.selectedFiles().constFirst();
     std::optional<TapeExport::Format> format = TapeExport::formatNamed(QFileInfo(path).suffix());
     if (!format) {
-        format = formatOfFilter(filter);
+        format = formatOfFilter(dialog.selectedNameFilter());
         path += QLatin1Char('.') + TapeExport::suffix(*format);
     }
-    exportTo(path, *format, tape);
+    exportTo(path, *format, tape, includeWorking->isEnabled() && includeWorking->isChecked());
 }
 
 void TapeCommands::printTape(const QTextDocument* tape)

@@ -8,6 +8,7 @@ class MainWindow;
 class QAction;
 class QPrinter;
 class QTextDocument;
+struct ShapeFieldTable;
 
 // Results leaving the program: Edit ▸ Copy Results (the shape on show as "Label: value"
 // lines and as a table), Tape ▸ Export Tape… and Tape ▸ Print Tape…. Failures go to the
@@ -19,9 +20,10 @@ public:
 
     // Puts the shape on show's quantities on the clipboard; false when there are none.
     bool copyResults();
-    // Writes `tape` (the tape on show when null) to `path`.
+    // Writes `tape` (the tape on show when null) to `path`, each entry followed by its
+    // working when asked and the tape's shape is known (the tape on show).
     bool exportTo(const QString& path, TapeExport::Format format,
-                  const QTextDocument* tape = nullptr);
+                  const QTextDocument* tape = nullptr, bool includeWorking = false);
     bool printTo(QPrinter& printer, const QTextDocument* tape = nullptr);
 
     // The interactive commands: the file dialog, the print dialog with its preview.
@@ -32,8 +34,13 @@ public:
     static QStringList filters();
     static TapeExport::Format formatOfFilter(const QString& filter);
 
+    // The settings key of the export dialog's "Include working" box.
+    static constexpr const char* includeWorkingKey = "ExportTapeIncludesWorking";
+
 private:
     const QTextDocument& tapeOrShown(const QTextDocument* tape) const;
+    // The shape whose solver explains `tape`'s entries; none for a tape from elsewhere.
+    const ShapeFieldTable* shapeOf(const QTextDocument* tape) const;
 
     MainWindow& m_window;
 };

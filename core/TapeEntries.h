@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -22,6 +23,7 @@ struct TapeRecord {
     std::vector<TapeLine> lines;
     int firstBlock = 0; // where the entry sits in the document
     int lastBlock = 0;
+    QStringList working = {}; // how it was found, when an export asks for it
 };
 
 class TapeEntries {

@@ -1,12 +1,16 @@
 #include "core/TapeExport.h"
 
 #include "core/Localization.h"
+#include "core/NumberFormatter.h"
 #include "core/RtfWriter.h"
+#include "core/TapeWorking.h"
 
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QStringList>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +35,17 @@ QString givenMark()
     return localized(" (given)");
 }
 
+QString workingHtml(const TapeRecord& entry)
+{
+    if (entry.working.isEmpty())
+        return {};
+    QString html =
+        QStringLiteral("<p><i>%1</i></p>\n<ul>\n").arg(localized("Working").toHtmlEscaped());
+    for (const QString& line : entry.working)
+        html += QStringLiteral("<li>%1</li>\n").arg(line.toHtmlEscaped());
+    return html + QStringLiteral("</ul>\n");
+}
+
 QString tableHtml(const TapeRecord& entry, QChar separator)
 {
     QString html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
@@ -42,7 +57,7 @@ QString tableHtml(const TapeRecord& entry, QChar separator)
                              ? QStringLiteral("<b>%1</b>%2").arg(value, givenMark().toHtmlEscaped())
                              : value);
     }
-    return html + QStringLiteral("</table>\n");
+    return html + QStringLiteral("</table>\n") + workingHtml(entry);
 }
 
 QByteArray pdfOf(const std::vector<TapeRecord>& entries, QChar separator)
@@ -145,6 +160,11 @@ QString TapeExport::entryText(const TapeRecord& entry, QChar separator)
         lines.append(line.label + QLatin1String(": ") + withSeparator(line.text, separator) +
                      (line.given ? givenMark() : QString()));
     }
+    if (!entry.working.isEmpty()) {
+        lines.append(localized("Working:"));
+        for (const QString& step : entry.working)
+            lines.append(QStringLiteral("  ") + step);
+    }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
@@ -178,12 +198,16 @@ QString TapeExport::csv(const std::vector<TapeRecord>& entries, QChar separator)
         }
         out += QLatin1String("\r\n");
     };
+    const bool withWorking = std::any_of(entries.begin(), entries.end(),
+                                         [](const TapeRecord& e) { return !e.working.isEmpty(); });
     QStringList header{localized("Date")};
     header += labels;
     header.append(localized("Given"));
+    if (withWorking)
+        header.append(localized("Working"));
     row(header);
     for (const TapeRecord& entry : entries) {
-        QStringList fields(labels.size() + 2);
+        QStringList fields(labels.size() + (withWorking ? 3 : 2));
         fields[0] = entry.date;
         QStringList given;
         for (const TapeLine& line : entry.lines) {
@@ -194,7 +218,9 @@ QString TapeExport::csv(const std::vector<TapeRecord>& entries, QChar separator)
             if (line.given && !given.contains(line.label))
                 given.append(line.label);
         }
-        fields.last() = given.join(QLatin1String(" + "));
+        fields[labels.size() + 1] = given.join(QLatin1String(" + "));
+        if (withWorking)
+            fields.last() = entry.working.join(QLatin1Char('\n'));
         row(fields);
     }
     return out;
@@ -213,11 +239,15 @@ QString TapeExport::html(const std::vector<TapeRecord>& entries, QChar separator
 }
 
 QByteArray TapeExport::encode(Format format, const QTextDocument& tape, QChar separator,
-                              QString* error)
+                              QString* error, const ShapeFieldTable* withWorkingOf)
 {
+    // The tape file is the tape as it is: it never holds the working.
     if (format == Format::Rtf)
         return RtfWriter::write(tape);
-    const std::vector<TapeRecord> entries = TapeEntries::read(tape);
+    std::vector<TapeRecord> entries = TapeEntries::read(tape);
+    if (withWorkingOf)
+        TapeWorking::attach(entries, *withWorkingOf,
+                            NumberFormatter(NumberFormatter::shared().decimalPlaces(), separator));
     switch (format) {
     case Format::Text:
         return text(entries, separator).toUtf8();

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QTextDocument;
+struct ShapeFieldTable;
 
 // The tape in the forms it leaves the program in: plain text, CSV for spreadsheets, HTML,
 // PDF, and RTF (the tape file itself). Values are written with the decimal separator
@@ -21,9 +22,11 @@ public:
     static QString suffix(Format format);
     static const char* mimeType(Format format);
 
-    // The file's bytes; empty, with `error` saying why, when they cannot be made.
+    // The file's bytes; empty, with `error` saying why, when they cannot be made. With a
+    // shape, each entry is followed by its working (every format but the tape's own RTF).
     static QByteArray encode(Format format, const QTextDocument& tape, QChar separator,
-                             QString* error = nullptr);
+                             QString* error = nullptr,
+                             const ShapeFieldTable* withWorkingOf = nullptr);
 
     static QString text(const std::vector<TapeRecord>& entries, QChar separator);
     // One row per entry: the date, one column per quantity, then the given quantities'

@@ -3,6 +3,7 @@
 #include "core/RtfWriter.h"
 #include "core/TapeEntries.h"
 #include "core/TapeExport.h"
+#include "shapes2d/CircleSolver.h"
 
 #include <QTest>
 #include <QTextCursor>
@@ -17,6 +18,7 @@ private slots:
     void formats();
     void csvQuotesWhatItMust();
     void pdfAndRtfKeepEveryEntry();
+    void workingFollowsEachEntryWhenAsked();
 };
 
 namespace {
@@ -151,6 +153,32 @@ void TapeExportTest::pdfAndRtfKeepEveryEntry()
     QCOMPARE(after.size(), before.size());
     for (size_t i = 0; i < before.size(); ++i)
         QCOMPARE(after[i].lines, before[i].lines);
+}
+
+void TapeExportTest::workingFollowsEachEntryWhenAsked()
+{
+    QTextDocument document;
+    fillTape(document);
+    addEntry(document, "07/12/2026 10:03", {"*Radius: 2", "*Bogus: 3"});
+    const ShapeFieldTable& circle = CircleSolver::fieldTable();
+    const auto encoded = [&](TapeExport::Format format) {
+        return QString::fromUtf8(TapeExport::encode(format, document, ',', nullptr, &circle));
+    };
+    // Solved again from the values given, whatever separator the entry was written with; an
+    // entry the circle cannot explain (the polygon's, a label it lacks) has none.
+    const QStringList text = encoded(TapeExport::Format::Text).split('\n');
+    QCOMPARE(text.mid(4, 3),
+             (QStringList{"Working:", "  Given: Radius = 2,5", "  d = 2·r = 2·2,5 = 5"}));
+    QCOMPARE(text.count("Working:"), 2);
+    const QStringList csv = encoded(TapeExport::Format::Csv).split("\r\n");
+    QVERIFY(csv[0].endsWith(";Given;Working"));
+    QVERIFY(csv[2].endsWith(";Diameter;\"Given: Diameter = 3\nr = d/2 = 3/2 = 1,5\n"
+                            "S = π·r² = π·1,5² = 7,07\nC = 2·π·r = 2·π·1,5 = 9,42\""));
+    QVERIFY(csv[3].endsWith(";Number of Sides + Side;"));
+    QVERIFY(encoded(TapeExport::Format::Html).contains("<li>d = 2·r = 2·2,5 = 5</li>"));
+    // The tape file is the tape itself.
+    QCOMPARE(TapeExport::encode(TapeExport::Format::Rtf, document, ',', nullptr, &circle),
+             RtfWriter::write(document));
 }
 
 QTEST_MAIN(TapeExportTest)

@@ -23,11 +23,12 @@ void copyResults(ScenarioSession& session, const QString&)
                                      {QStringLiteral("html"), mime && mime->hasHtml()}});
 }
 
-void exportTape(ScenarioSession& session, const QString& argument)
+void exportTape(ScenarioSession& session, const QString& argument, bool withWorking)
 {
     const QString path = argument.section(QLatin1Char(':'), 1);
     const auto format = TapeExport::formatNamed(argument.section(QLatin1Char(':'), 0, 0));
-    const bool written = session.window().tapeCommands()->exportTo(path, *format);
+    const bool written =
+        session.window().tapeCommands()->exportTo(path, *format, nullptr, withWorking);
     const QFileInfo file(path);
     session.recordReport(QStringLiteral("exported"),
                          QJsonObject{{QStringLiteral("path"), path},
@@ -49,9 +50,18 @@ std::vector<ScenarioStep> TapeSteps::appendedTo(std::vector<ScenarioStep> steps)
     std::vector<ScenarioStep> tape = {
         {QStringLiteral("copy-results"), false, copyResults, QStringLiteral("copy-results"),
          QStringLiteral("Edit ▸ Copy Results; the report gives the clipboard")},
-        {QStringLiteral("export-tape"), true, exportTape,
+        {QStringLiteral("export-tape"), true,
+         [](ScenarioSession& session, const QString& argument) {
+             exportTape(session, argument, false);
+         },
          QStringLiteral("export-tape:txt|csv|html|pdf|rtf:PATH"),
          QStringLiteral("exports the tape on show; the report gives the file's size")},
+        {QStringLiteral("export-tape-working"), true,
+         [](ScenarioSession& session, const QString& argument) {
+             exportTape(session, argument, true);
+         },
+         QStringLiteral("export-tape-working:txt|csv|html|pdf:PATH"),
+         QStringLiteral("the same with \"Include working\" ticked")},
         {QStringLiteral("reuse-entry"), true, reuseEntry, QStringLiteral("reuse-entry:N"),
          QStringLiteral("puts the given values of the N-th newest entry back (1 the newest)")},
     };
@@ -61,7 +71,7 @@ std::vector<ScenarioStep> TapeSteps::appendedTo(std::vector<ScenarioStep> steps)
 
 bool TapeSteps::accepts(const QString& name, const QString& argument)
 {
-    if (name == QLatin1String("export-tape"))
+    if (name == QLatin1String("export-tape") || name == QLatin1String("export-tape-working"))
         return TapeExport::formatNamed(argument.section(QLatin1Char(':'), 0, 0)).has_value() &&
                !argument.section(QLatin1Char(':'), 1).isEmpty();
     if (name == QLatin1String("reuse-entry")) {
