@@ -11,11 +11,14 @@
 #include "core/TapeEntries.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
+#include "core/UserDefaults.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPrinter>
@@ -23,6 +26,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QTimer>
 
 #include <memory>
 
@@ -183,6 +187,27 @@ private slots:
         QVERIFY(!m_app->window().tapeCommands()->exportTo(path, TapeExport::Format::Csv));
         QVERIFY(Notices::instance().history().last().contains(path));
         QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+    }
+
+    void theExportDialogIncludesTheWorkingWhenTicked()
+    {
+        m_app->calculate("Circle", {"radiusTextField=2"});
+        const QString path = m_dir->filePath("tape");
+        QTimer::singleShot(0, this, [path] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* box = dialog->findChild<QCheckBox*>();
+            QVERIFY(box && box->isEnabled() && !box->isChecked());
+            box->click();
+            dialog->selectNameFilter(TapeCommands::filters().at(1)); // plain text
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept(); // as the Save button does
+        });
+        m_app->window().tapeCommands()->exportTape();
+        QFile file(path + ".txt");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().contains("Working:\n  Given: Radius = 2\n  d = 2·r = 2·2 = 4\n"));
+        QVERIFY(UserDefaults().boolForKey(TapeCommands::includeWorkingKey));
     }
 
     void printingTheTapePrintsItsEntries()
