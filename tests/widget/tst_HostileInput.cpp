@@ -77,58 +77,26 @@ void HostileInputTest::aPasteIsJudgedAsAWhole_data()
     QTest::addColumn<QString>("separator");
     QTest::addColumn<QString>("after");
 
-    const QString radius = QStringLiteral("radiusTextField");
-    QTest::newRow("a negative number") << radius << ""
-                                       << "-5"
-                                       << "."
-                                       << "";
-    QTest::newRow("an exponent") << radius << ""
-                                 << "1e308"
-                                 << "."
-                                 << "";
-    QTest::newRow("trailing letters") << radius << ""
-                                      << "12abc"
-                                      << "."
-                                      << "";
-    QTest::newRow("the other separator") << radius << ""
-                                         << "1,5"
-                                         << "."
-                                         << "";
-    QTest::newRow("ten thousand digits") << radius << "" << QString(10000, '7') << "."
-                                         << "";
-    QTest::newRow("seventeen digits") << radius << "" << QString(17, '1') << "."
-                                      << "";
-    QTest::newRow("a minus put before a number") << radius << "5"
-                                                 << "-"
-                                                 << "."
-                                                 << "5";
-    QTest::newRow("a plain number") << radius << ""
-                                    << "3.25"
-                                    << "."
-                                    << "3.25";
-    QTest::newRow("the user's own separator") << radius << ""
-                                              << "1,5"
-                                              << ","
-                                              << "1,5";
-    QTest::newRow("digits before a number") << radius << "5"
-                                            << "12"
-                                            << "."
-                                            << "125";
-    QTest::newRow("a fraction as a count") << "xsidesNTextField"
-                                           << ""
-                                           << "5.5"
-                                           << "."
-                                           << "";
-    QTest::newRow("a count with a leading zero") << "xsidesNTextField"
-                                                 << ""
-                                                 << "07"
-                                                 << "."
-                                                 << "";
-    QTest::newRow("a count") << "xsidesNTextField"
-                             << ""
-                             << "12"
-                             << "."
-                             << "12";
+    const auto row = [](const char* name, const char* outlet, const char* before,
+                        const QString& pasted, const char* separator, const char* after) {
+        QTest::newRow(name) << QString(outlet) << QString(before) << pasted << QString(separator)
+                            << QString(after);
+    };
+    const char* radius = "radiusTextField";
+    const char* count = "xsidesNTextField";
+    row("a negative number", radius, "", "-5", ".", "");
+    row("an exponent", radius, "", "1e308", ".", "");
+    row("trailing letters", radius, "", "12abc", ".", "");
+    row("the other separator", radius, "", "1,5", ".", "");
+    row("ten thousand digits", radius, "", QString(10000, '7'), ".", "");
+    row("seventeen digits", radius, "", QString(17, '1'), ".", "");
+    row("a minus put before a number", radius, "5", "-", ".", "5");
+    row("a plain number", radius, "", "3.25", ".", "3.25");
+    row("the user's own separator", radius, "", "1,5", ",", "1,5");
+    row("digits before a number", radius, "5", "12", ".", "125");
+    row("a fraction as a count", count, "", "5.5", ".", "");
+    row("a count with a leading zero", count, "", "07", ".", "");
+    row("a count", count, "", "12", ".", "12");
 }
 
 void HostileInputTest::aPasteIsJudgedAsAWhole()
