@@ -80,6 +80,7 @@ MainWindow::MainWindow(QWidget* parent)
     outlets.changeLabelText = m_titleLabel;
     outlets.tapeTextView = tapeTextView();
     outlets.clearedTape = m_clearedTape;
+    outlets.calculatorFor = [this](const QString& shapeName) { return calculator(shapeName); };
     for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView}) {
         view->setOutlets(m_outlets);
         view->setNavigation(m_navigation);
@@ -103,30 +104,57 @@ MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::createShapePage(const ShapeEntry& entry)
 {
-    ShapeCalculator* calculator = entry.createCalculator();
-    calculator->setTapeView(tapeTextView());
-    for (int i = 0; i < calculator->fieldCount(); ++i)
-        m_typingFilter->watch(calculator->field(i));
-    m_calculators.push_back(calculator);
     // A pane taller than a small screen scrolls rather than pushing the panels off it.
     auto* page = new QScrollArea;
     page->setObjectName(QStringLiteral("pageOf") +
                         QString::fromLatin1(entry.name).remove(QLatin1Char(' ')));
     page->setFrameShape(QFrame::NoFrame);
     page->setWidgetResizable(true);
+    m_pages.push_back({&entry, page});
+    return page;
+}
+
+ShapeCalculator* MainWindow::build(ShapePage& shape) const
+{
+    ShapeCalculator* calculator = shape.entry->createCalculator();
+    shape.calculator = calculator;
+    calculator->setTapeView(tapeTextView());
+    for (int i = 0; i < calculator->fieldCount(); ++i)
+        m_typingFilter->watch(calculator->field(i));
     // The working sits under the fields it explains, so it follows the shape on show.
     auto* content = new QWidget;
     auto* layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(calculator);
     layout->addWidget(new WorkingPanel(calculator), 1);
-    page->setWidget(content);
-    return page;
+    shape.page->setWidget(content);
+    content->show(); // a scroll area already on screen shows a new widget only when told
+    connectFigureFields(*shape.entry);
+    if (m_awake)
+        calculator->awakeFromNib();
+    return calculator;
+}
+
+void MainWindow::connectFigureFields(const ShapeEntry& entry) const
+{
+    const QString name = QString::fromLatin1(entry.name);
+    if (m_render2DView && m_render2DView->outlets().figures.count(name)) {
+        Render2DView::Outlets outlets = m_render2DView->outlets();
+        outlets.figures.at(name).fields = figureFields(entry);
+        m_render2DView->setOutlets(std::move(outlets));
+    }
+    if (auto* solids = qobject_cast<Render3DView*>(m_outlets->render3DView))
+        solids->setSolidFields(name, figureFields(entry));
 }
 
 FigureFields MainWindow::figureFields(const ShapeEntry& entry) const
 {
-    const ShapeCalculator* shape = calculator(QString::fromLatin1(entry.name));
+    // Only a built calculator has fields; one built later connects itself to the views.
+    const ShapeCalculator* shape = nullptr;
+    for (const ShapePage& page : m_pages) {
+        if (page.entry == &entry)
+            shape = page.calculator;
+    }
     const auto field = [shape](const char* outlet) -> const TextField* {
         return shape && outlet ? shape->fieldByOutlet(QLatin1String(outlet)) : nullptr;
     };
@@ -349,8 +377,11 @@ void MainWindow::setFigureViews(QWidget* render2DView, QWidget* render3DView)
 
 void MainWindow::awakeFromNib()
 {
-    for (ShapeCalculator* calculator : m_calculators)
-        calculator->awakeFromNib();
+    m_awake = true;
+    for (const ShapePage& shape : m_pages) {
+        if (shape.calculator)
+            shape.calculator->awakeFromNib();
+    }
     for (MyTabView* view : {m_topTabView, m_d2TabView, m_d3TabView})
         view->awakeFromNib();
     if (m_render2DView)
@@ -371,11 +402,20 @@ TapeView* MainWindow::tapeTextView() const
 
 ShapeCalculator* MainWindow::calculator(const QString& shapeName) const
 {
-    for (ShapeCalculator* calculator : m_calculators) {
-        if (shapeName == QLatin1String(calculator->shapeName()))
-            return calculator;
+    for (ShapePage& shape : m_pages) {
+        if (shapeName == QLatin1String(shape.entry->name))
+            return shape.calculator ? shape.calculator : build(shape);
     }
     return nullptr;
+}
+
+bool MainWindow::isBuilt(const QString& shapeName) const
+{
+    for (const ShapePage& shape : m_pages) {
+        if (shapeName == QLatin1String(shape.entry->name))
+            return shape.calculator != nullptr;
+    }
+    return false;
 }
 
 bool MainWindow::selectShape(const QString& shapeName)

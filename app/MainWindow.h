@@ -15,6 +15,7 @@ class NavigationState;
 class QAction;
 class QDockWidget;
 class QLabel;
+class QScrollArea;
 class QTextEdit;
 class Render2DView;
 class TapePanel;
@@ -27,8 +28,9 @@ struct ShapeEntry;
 class TypingFilterDelegate;
 
 // The main window: the title, the "2D"/"3D" tab views with one tab per shape, and the
-// three panels (info, tape, graphics). It creates every calculator and wires them to the
-// tape and the typing filter; the controller drives the panels and the menus' actions.
+// three panels (info, tape, graphics). It builds each calculator when first needed and wires
+// it to the tape and the typing filter; the controller drives the panels and the menus'
+// actions.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -55,9 +57,11 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The calculator of a shape (by its English name), or nullptr if not built yet.
+    // The calculator of a shape (by its English name), built on first use; nullptr for a
+    // name that is no shape's. Only the shape on show is built before the first paint.
     ShapeCalculator* calculator(const QString& shapeName) const;
-    const std::vector<ShapeCalculator*>& calculators() const { return m_calculators; }
+    // Whether the shape's calculator has been built yet.
+    bool isBuilt(const QString& shapeName) const;
 
     // Selects a shape's tabs as the user would; false for an unknown name.
     bool selectShape(const QString& shapeName);
@@ -78,7 +82,8 @@ public:
     QDockWidget* graphicsDrawer() const { return m_graphicsDrawer; }
     QLabel* changeLabelText() const { return m_titleLabel; }
     QAction* action(Action which) const;
-    // The fields a shape's figure view reads, found by the outlets its table row names.
+    // The fields a shape's figure view reads, found by the outlets its table row names;
+    // none while its calculator is not built.
     FigureFields figureFields(const ShapeEntry& entry) const;
     DrawingCommands* drawingCommands() const { return m_drawingCommands; }
     TapeCommands* tapeCommands() const { return m_tapeCommands; }
@@ -104,7 +109,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A shape's tab page, empty until its calculator is first needed.
+    struct ShapePage {
+        const ShapeEntry* entry;
+        QScrollArea* page;
+        ShapeCalculator* calculator = nullptr;
+    };
     QWidget* createShapePage(const struct ShapeEntry& entry);
+    ShapeCalculator* build(ShapePage& page) const;
+    // Points the figure views at a newly built calculator's fields.
+    void connectFigureFields(const ShapeEntry& entry) const;
     void createDrawers();
     void createNoticeLine();
     void createMenus();
@@ -132,7 +146,10 @@ private:
     TapeCommands* m_tapeCommands = nullptr;
     TapeEntryMenu* m_tapeEntryMenu = nullptr;
     TypingFilterDelegate* m_typingFilter;
-    std::vector<ShapeCalculator*> m_calculators;
+    // Built on demand from const lookups, as the calculators are part of the window's state
+    // only once somebody asks for one.
+    mutable std::vector<ShapePage> m_pages;
+    bool m_awake = false;
     std::vector<std::pair<Action, QAction*>> m_actions;
     std::shared_ptr<MyTabView::Outlets> m_outlets;
     std::shared_ptr<NavigationState> m_navigation;

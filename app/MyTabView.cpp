@@ -113,11 +113,8 @@ void MyTabView::loadShape(const QString& shapeName, bool emptyInfoFirst)
 
     const bool plane = entry->dimension == ShapeCalculator::Dimension::Plane;
     UserDefaults().setBottomTab(plane ? TopTab::Plane : TopTab::Solid, shapeName);
-    MyTabView* family = plane ? o.d2TabView : o.d3TabView;
-    if (QWidget* page = family->currentWidget()) {
-        if (auto* calculator = page->findChild<ShapeCalculator*>())
-            calculator->focusPreferredField();
-    }
+    if (ShapeCalculator* calculator = o.calculatorFor ? o.calculatorFor(shapeName) : nullptr)
+        calculator->focusPreferredField();
     NotificationHub& hub = NotificationHub::instance();
     if (plane)
         emit hub.calculateAndDraw2DFigures();

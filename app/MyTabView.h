@@ -2,6 +2,7 @@
 
 #include <QTabWidget>
 
+#include <functional>
 #include <memory>
 
 class ClearedTape;
@@ -9,6 +10,7 @@ class GraphicsPanel;
 class NavigationState;
 class QLabel;
 class QTextEdit;
+class ShapeCalculator;
 class TapeView;
 
 // The class of the window's three tab views ("2D"/"3D" on top, the plane figures and the
@@ -29,6 +31,8 @@ public:
         QLabel* changeLabelText = nullptr;
         TapeView* tapeTextView = nullptr;
         ClearedTape* clearedTape = nullptr; // keeps what Clear Tape removed, for Undo
+        // A shape's calculator, built when first shown.
+        std::function<ShapeCalculator*(const QString& shapeName)> calculatorFor;
     };
 
     explicit MyTabView(QWidget* parent = nullptr);

@@ -44,6 +44,12 @@ public:
     };
     // The solids by tab identifier, as the shape table connects them.
     void setSolids(std::map<QString, Solid> solids) { m_solids = std::move(solids); }
+    // The fields of a solid whose calculator was built after the view.
+    void setSolidFields(const QString& identifier, const FigureFields& fields)
+    {
+        if (auto found = m_solids.find(identifier); found != m_solids.end())
+            found->second.fields = fields;
+    }
 
     // "calculateAndDraw3DFigures": re-initialises for the solid on display and redraws.
     void reinitialise();

@@ -50,6 +50,9 @@ void ApplicationShellTest::aFirstLaunchShowsTheDefaultShapeWithEveryPanelOpen()
         QVERIFY(!panel->isHidden());
     QCOMPARE(window().dockWidgetArea(window().tapeDrawer()), Qt::LeftDockWidgetArea);
     QVERIFY(window().tapeTextView()->toPlainText().isEmpty());
+    // Only the shape on show is built before the first paint.
+    for (const ShapeEntry& entry : ShapeCatalog::shapes())
+        QCOMPARE(window().isBuilt(entry.name), QLatin1String(entry.name) == "Ellipse");
 }
 
 void ApplicationShellTest::clickingATabLoadsItsShapeOnce()
@@ -67,6 +70,7 @@ void ApplicationShellTest::clickingATabLoadsItsShapeOnce()
     QVERIFY(window().graphicsPanel()->figureView() != planeView);
     // Once for the family's default solid, once for the cone.
     QCOMPARE(drawn3D.count(), 2);
+    QVERIFY(window().isBuilt("Cone") && window().calculator("Cone")->isVisible());
 
     clickTab(window().topTabView(), "2D");
     QCOMPARE(window().graphicsPanel()->figureView(), planeView);
