@@ -87,14 +87,16 @@ QString TapeFiles::adoptTape(const QString& shape, bool report)
     for (const QString& name : TapeAdoption::tapeFileNames(shape.toUtf8().constData()))
         candidates.append(folder.filePath(name));
     const TapeAdoption::Result result = TapeAdoption::adopt(path, candidates);
-    if (!result.error.isEmpty() && report) {
-        Notices::instance().report(
-            lcTape(), localized("The %1 tape was found as %2 but could not be renamed to %3 "
-                                "(%4). It is read from there and saved under the new name.")
-                          .arg(shapeTitle(shape), result.adoptedFrom, path, result.error));
-    } else if (result.error.isEmpty() && !result.adoptedFrom.isEmpty()) {
+    const QString failure =
+        localized("The %1 tape was found as %2 but could not be renamed to %3 (%4). It is read "
+                  "from there and saved under the new name.")
+            .arg(shapeTitle(shape), result.adoptedFrom, path, result.error);
+    if (!result.error.isEmpty() && report)
+        Notices::instance().report(lcTape(), failure);
+    else if (!result.error.isEmpty())
+        qCWarning(lcTape).noquote() << failure;
+    else if (!result.adoptedFrom.isEmpty())
         qCInfo(lcTape).noquote() << "Renamed" << result.adoptedFrom << "to" << path;
-    }
     return result.readFrom;
 }
 

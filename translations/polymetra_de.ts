@@ -345,7 +345,7 @@
     </message>
     <message>
         <source>Fade the 3D grid</source>
-        <translation>3D-Gitter ausblenden</translation>
+        <translation>3D-Gitter verblassen lassen</translation>
     </message>
     <message>
         <source>Bottom</source>

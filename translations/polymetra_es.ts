@@ -707,7 +707,7 @@ Mayús-clic conserva los valores dados.</translation>
     </message>
     <message>
         <source>Working</source>
-        <translation>Desarrollo</translation>
+        <translation>Procedimiento</translation>
     </message>
     <message>
         <source>Shows how the results were found</source>
@@ -715,7 +715,7 @@ Mayús-clic conserva los valores dados.</translation>
     </message>
     <message>
         <source>Copies the working as plain text</source>
-        <translation>Copia el desarrollo como texto sin formato</translation>
+        <translation>Copia el procedimiento como texto sin formato</translation>
     </message>
     <message>
         <source>Calculate to see how each result is found.</source>

@@ -707,7 +707,7 @@ Maj-clic conserve les valeurs données.</translation>
     </message>
     <message>
         <source>Working</source>
-        <translation>Calculs</translation>
+        <translation>Détail des calculs</translation>
     </message>
     <message>
         <source>Shows how the results were found</source>
@@ -715,7 +715,7 @@ Maj-clic conserve les valeurs données.</translation>
     </message>
     <message>
         <source>Copies the working as plain text</source>
-        <translation>Copie les calculs en texte brut</translation>
+        <translation>Copie le détail des calculs en texte brut</translation>
     </message>
     <message>
         <source>Calculate to see how each result is found.</source>
