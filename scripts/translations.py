@@ -3,8 +3,9 @@
 
     translations.py update   lupdate the .ts files in place (new texts come in unfinished)
     translations.py check    lupdate temporary copies; fail when a text in the code is
-                             missing from a .ts file or any entry is unfinished, empty or
-                             no longer used (exit 77 when lupdate is not installed)
+                             missing from a .ts file or any entry is unfinished, empty,
+                             no longer used or loses a placeholder, a leading line break,
+                             a trailing blank or its accelerator (exit 77 without lupdate)
 
 Every text is looked up in the one context "Polymetra" (core/Localization.h), mostly
 through localized(), which lupdate does not know. lupdate reads a copy of the sources in
@@ -75,6 +76,24 @@ def text_of(element):
     return text
 
 
+PLACEHOLDER = re.compile(r"%\d|%@|\{\w+\}")
+
+
+def form_problem(source, text):
+    """What a translation changed that the code relies on: the placeholders (%1, %@ and a
+    formula's {names}), a leading line break (tape labels), a trailing blank ("Scale "), a
+    menu's one accelerator."""
+    if sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
+        return "placeholders differ"
+    if source.startswith("\n") != text.startswith("\n"):
+        return "leading line break differs"
+    if source.endswith(" ") != text.endswith(" "):
+        return "trailing blank differs"
+    if ("&" in source.replace("&&", "")) != (text.replace("&&", "").count("&") == 1):
+        return "accelerator differs"
+    return None
+
+
 def problems_in(ts_file, committed):
     """What is wrong with ts_file after lupdate merged the code into it; committed is
     the same file before the merge (None when checking in place)."""
@@ -102,6 +121,8 @@ def problems_in(ts_file, committed):
                 found.append(f"{where}: unfinished")
             elif not text:
                 found.append(f"{where}: empty translation")
+            elif form_problem(source, text):
+                found.append(f"{where}: {form_problem(source, text)}: {text!r}")
     return found
 
 
