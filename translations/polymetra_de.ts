@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>&amp;Export Drawing…</source>
-        <translation>Zeichnung &amp;exportieren…</translation>
+        <translation>Zeichnung e&amp;xportieren…</translation>
     </message>
     <message>
         <source>P&amp;rint Drawing…</source>

@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation>Seleccionar &amp;todo</translation>
+        <translation>&amp;Seleccionar todo</translation>
     </message>
     <message>
         <source>&amp;Undo Clear Tape</source>
