@@ -38,8 +38,8 @@ bool EntryReuse::apply(const TapeRecord& entry, ShapeCalculator& calculator, QSt
                 target = calculator.field(i);
         }
         if (!target || target->isOutputOnly())
-            return fail(localized("The entry's value \"%1\" matches no field of the %2.")
-                            .arg(line.label, localized(calculator.shapeName()).toLower()));
+            return fail(localized("The entry's value \"%1\" matches no field of the %2 calculator.")
+                            .arg(line.label, localized(calculator.shapeName())));
         values.emplace_back(
             target, TapeExport::withSeparator(line.text, NumberFormatter::shared().separator()));
     }

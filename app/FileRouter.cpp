@@ -8,6 +8,7 @@
 #include "core/Notices.h"
 #include "core/NotificationHub.h"
 #include "core/SupportPaths.h"
+#include "core/Translations.h"
 #include "core/UserDefaults.h"
 
 #include <QFileInfo>
@@ -23,6 +24,18 @@ bool isOwnTape(const QString& path)
         return false;
     for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
         if (file.fileName() == SupportPaths::tapeFileName(localized(entry.name)))
+            return true;
+    }
+    return false;
+}
+
+// A shape file ("Polymetra Kegel") may come from the program speaking another language.
+bool namesShape(const QString& name, const ShapeEntry& entry)
+{
+    if (name == localized(entry.name))
+        return true;
+    for (const QString& code : LanguageChoice::codes()) {
+        if (name == Translations::translatedIn(code, entry.name))
             return true;
     }
     return false;
@@ -55,7 +68,7 @@ void FileRouter::openFile(const QString& path)
     }
     UserDefaults defaults;
     for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
-        if (shape != localized(entry.name))
+        if (!namesShape(shape, entry))
             continue;
         const TopTab family =
             entry.dimension == ShapeCalculator::Dimension::Plane ? TopTab::Plane : TopTab::Solid;

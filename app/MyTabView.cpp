@@ -9,6 +9,7 @@
 #include "core/NotificationHub.h"
 #include "core/RtfReader.h"
 #include "core/TapeFiles.h"
+#include "core/Translations.h"
 #include "core/UserDefaults.h"
 
 #include <QFile>
@@ -20,7 +21,8 @@ namespace {
 
 void loadInfoText(QTextEdit* view, const char* infoResource)
 {
-    QFile file(QStringLiteral(":/%1.rtfd/TXT.rtf").arg(QLatin1String(infoResource)));
+    QFile file(Translations::localizedResource(
+        QStringLiteral("%1.rtfd/TXT.rtf").arg(QLatin1String(infoResource))));
     if (view && file.open(QIODevice::ReadOnly))
         RtfReader::read(file.readAll(), *view->document());
 }

@@ -34,10 +34,10 @@ void Preferences::open()
     // The grid fades until the user says otherwise.
     if (defaults.gridFade() == GridFade::Unset)
         defaults.setGridFade(GridFade::On);
-    m_dialog->setValues({defaults.decimalPlaces(),
-                         defaults.boolForKey(DefaultsKeys::autoDeleteTapes),
-                         defaults.boolForKey(DefaultsKeys::autoCheck),
-                         defaults.gridFade() != GridFade::Off, defaults.tapeEdge()});
+    m_dialog->setValues(
+        {defaults.decimalPlaces(), defaults.boolForKey(DefaultsKeys::autoDeleteTapes),
+         defaults.boolForKey(DefaultsKeys::autoCheck), defaults.gridFade() != GridFade::Off,
+         defaults.tapeEdge(), defaults.language()});
     m_dialog->open();
     m_guard->guard(m_window, m_dialog);
 }
@@ -50,6 +50,8 @@ void Preferences::store()
     applyNumberFormat();
     defaults.setBool(DefaultsKeys::autoCheck, values.autoCheck);
     defaults.setBool(DefaultsKeys::autoDeleteTapes, values.autoDeleteTapes);
+    // Read at the next launch: every text is built in one language.
+    defaults.setLanguage(values.language);
 }
 
 void Preferences::setFade(bool fade)

@@ -6,9 +6,11 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
@@ -16,13 +18,15 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 PreferencesDialog::PreferencesDialog(QWidget* parent)
     : QDialog(parent), m_decimalPlaces(new TextField(this)), m_stepper(new QSpinBox(this)),
       m_autoClearTapes(new QCheckBox(localized("Clear all tapes when Polymetra quits"), this)),
       m_autoUpdate(new QCheckBox(localized("Check for updates at launch"), this)),
       m_fade3DGrid(new QCheckBox(localized("Fade the 3D grid"), this)),
       m_bottom(new QRadioButton(localized("Bottom"), this)),
-      m_left(new QRadioButton(localized("Left"), this))
+      m_left(new QRadioButton(localized("Left"), this)), m_language(new QComboBox(this))
 {
     setObjectName(QStringLiteral("preferencesSheet"));
     setWindowTitle(localized("Preferences"));
@@ -60,6 +64,22 @@ PreferencesDialog::PreferencesDialog(QWidget* parent)
     });
     connect(m_fade3DGrid, &QCheckBox::clicked, this, &PreferencesDialog::fadeToggled);
 
+    // Each language by its own name, which a user who cannot read the current one still
+    // recognises.
+    m_language->setObjectName(QStringLiteral("languagePopUp"));
+    for (const Language language : LanguageChoice::all) {
+        m_language->addItem(language == Language::System ? localized("System")
+                                                         : LanguageChoice::nativeName(language),
+                            LanguageChoice::storedName(language));
+    }
+    auto* languageNote =
+        new QLabel(localized("Takes effect the next time Polymetra starts."), this);
+    languageNote->setTextFormat(Qt::PlainText);
+    languageNote->setWordWrap(true);
+    auto* languageColumn = new QVBoxLayout;
+    languageColumn->addWidget(m_language);
+    languageColumn->addWidget(languageNote);
+
     auto* places = new QHBoxLayout;
     places->addWidget(m_decimalPlaces);
     places->addWidget(m_stepper);
@@ -72,6 +92,7 @@ PreferencesDialog::PreferencesDialog(QWidget* parent)
     auto* form = new QFormLayout;
     form->addRow(localized("Decimal places:"), places);
     form->addRow(localized("Tape panel edge:"), edgeRow);
+    form->addRow(localized("Language:"), languageColumn);
     form->addRow(QString(), m_autoClearTapes);
     form->addRow(QString(), m_autoUpdate);
     form->addRow(QString(), m_fade3DGrid);
@@ -91,9 +112,12 @@ PreferencesDialog::PreferencesDialog(QWidget* parent)
 PreferencesValues PreferencesDialog::values() const
 {
     // An emptied field means no decimal places.
-    return {m_decimalPlaces->text().toInt(), m_autoClearTapes->isChecked(),
-            m_autoUpdate->isChecked(), m_fade3DGrid->isChecked(),
-            m_bottom->isChecked() ? TapeEdge::Bottom : TapeEdge::Left};
+    return {m_decimalPlaces->text().toInt(),
+            m_autoClearTapes->isChecked(),
+            m_autoUpdate->isChecked(),
+            m_fade3DGrid->isChecked(),
+            m_bottom->isChecked() ? TapeEdge::Bottom : TapeEdge::Left,
+            LanguageChoice::fromStored(m_language->currentData().toString())};
 }
 
 void PreferencesDialog::setValues(const PreferencesValues& values)
@@ -104,6 +128,8 @@ void PreferencesDialog::setValues(const PreferencesValues& values)
     m_autoUpdate->setChecked(values.autoCheck);
     m_fade3DGrid->setChecked(values.fade);
     edgeButton(values.edge)->setChecked(true);
+    m_language->setCurrentIndex(
+        std::max(0, m_language->findData(LanguageChoice::storedName(values.language))));
 }
 
 QRadioButton* PreferencesDialog::edgeButton(TapeEdge edge) const

@@ -9,4 +9,5 @@ struct PreferencesValues {
     bool autoCheck = false;
     bool fade = true;
     TapeEdge edge = TapeEdge::Left;
+    Language language = Language::System;
 };

@@ -6,6 +6,7 @@
 #include "core/NotificationHub.h"
 #include "core/SupportPaths.h"
 #include "core/TapeFiles.h"
+#include "core/Translations.h"
 #include "core/UserDefaults.h"
 
 #include <QDir>
@@ -85,6 +86,11 @@ void SupportFiles::writeTapeSupportFiles()
     if (makeFolder(SupportPaths::tapesFolder(), failures) && !emptyTape.isEmpty()) {
         for (const ShapeEntry& shape : ShapeCatalog::shapes()) {
             const QString path = SupportPaths::tapeFilePath(localized(shape.name));
+            // A tape kept under another language's name is the shape's tape: taken over,
+            // or (when it cannot be renamed) left to be read where it is, never covered
+            // by an empty one.
+            if (TapeFiles::adoptTape(QString::fromLatin1(shape.name), false) != path)
+                continue;
             QString reason;
             if (!somethingAt(path) &&
                 !TapeFiles::writeFileAtomically(path, emptyTape, TapeFiles::tapeMimeType, &reason))
@@ -115,7 +121,8 @@ void SupportFiles::writeSpotlightSupportFiles()
             failures.add(path, reason);
     };
     for (const ShapeEntry& shape : ShapeCatalog::shapes()) {
-        copy(QStringLiteral(":/%1.rtfd/TXT.rtf").arg(QLatin1String(shape.infoResource)),
+        copy(Translations::localizedResource(
+                 QStringLiteral("%1.rtfd/TXT.rtf").arg(QLatin1String(shape.infoResource))),
              QStringLiteral("Polymetra ") + localized(shape.name));
     }
     copy(QStringLiteral(":/Polymetra Metadata.rtf"), QStringLiteral("Polymetra"));

@@ -6,6 +6,7 @@
 #include "core/Notices.h"
 #include "core/NotificationHub.h"
 #include "core/SupportPaths.h"
+#include "core/TapeAdoption.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -41,11 +42,15 @@ bool TapeHousekeeping::removeAllTapes()
     // The shapes' tapes go; anything else kept there (an unreadable tape moved aside for
     // the user to rescue) stays, and the folder goes only when nothing else is left.
     QStringList kept;
+    // Its names in the other languages go too: such a tape would otherwise be taken over
+    // as the shape's tape at the next load and the cleared entries come back.
     for (const ShapeEntry& shape : ShapeCatalog::shapes()) {
-        const QString path = SupportPaths::tapeFilePath(localized(shape.name));
-        const QFileInfo info(path);
-        if ((info.exists() || info.isSymLink()) && !QFile::remove(path))
-            kept.append(path);
+        for (const QString& name : TapeAdoption::tapeFileNames(shape.name)) {
+            const QString path = tapes.filePath(name);
+            const QFileInfo info(path);
+            if ((info.exists() || info.isSymLink()) && !QFile::remove(path))
+                kept.append(path);
+        }
     }
     tapes.rmdir(tapes.path());
     if (!kept.isEmpty())

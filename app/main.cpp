@@ -4,6 +4,8 @@
 #include "app/SingleInstance.h"
 #include "app/StartupTrace.h"
 #include "core/Localization.h"
+#include "core/Translations.h"
+#include "core/UserDefaults.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -50,6 +52,7 @@ int main(int argc, char* argv[])
     if (!hasDisplay()) {
         // Help and version need no display.
         const QCoreApplication console(argc, argv);
+        Translations::installChosen(UserDefaults().language());
         filesToOpen(console);
         std::fprintf(stderr, "%s\n",
                      qPrintable(localized("polymetra: no display found. Start it from a "
@@ -58,6 +61,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication application(argc, argv);
+    // Before anything builds a text: windows, menus and the command line's help.
+    Translations::installChosen(UserDefaults().language());
     StartupTrace::installIfAsked();
     QApplication::setDesktopFileName(QStringLiteral("org.polymetra.Polymetra"));
     const QStringList paths = filesToOpen(application);

@@ -18,6 +18,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The Qt image and icon plugins that draw the SVG pictures are loaded at run time, so no
 # library dependency names them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-svg-plugins | libqt6svg6, qt6-qpa-plugins | libqt6gui6")
+# Polymetra's own translations are built into the program; Qt's (the standard buttons) come
+# from the system when it has them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "Polymetra solves eight plane figures and seven solids from whatever quantities\n are typed, refuses values that make no shape, logs every calculation on a tape\n per shape and draws the shape to scale. polymetra-cli offers the same solvers\n on the command line.")
 include(CPack)

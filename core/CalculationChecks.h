@@ -31,13 +31,16 @@ public:
     // The field's label as a name in a sentence: "Radius:" becomes "Radius".
     static QString fieldName(const char* formLabel);
 
-    static constexpr const char* resultTooLargeMessage =
-        "The result is too large to be calculated.\rPlease try again with smaller values.";
-    static constexpr const char* noShapeMessage =
-        "These values do not make a shape.\rPlease try again with different values.";
-    static constexpr const char* unusableFieldMessage =
-        "The value of %1 is not a number of 0 or more.\rPlease correct it and try again.";
-    static constexpr const char* inexactCountMessage =
+    static constexpr const char* resultTooLargeMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
+        "The result is too large to be calculated.\rPlease try again with smaller values.");
+    static constexpr const char* noShapeMessage = QT_TRANSLATE_NOOP(
+        "Polymetra", "These values do not make a shape.\rPlease try again with different values.");
+    static constexpr const char* unusableFieldMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
+        "The value of %1 is not a number of 0 or more.\rPlease correct it and try again.");
+    static constexpr const char* inexactCountMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "The value of %1 is too large to be counted exactly.\rPlease enter a whole number up "
-        "to 9007199254740992.";
+        "to 9007199254740992.");
 };

@@ -2,6 +2,8 @@
 
 #include "core/WorkingStep.h"
 
+#include <QtGlobal>
+
 #include <optional>
 #include <variant>
 #include <vector>
@@ -10,8 +12,8 @@
 // Values and marks are indexed like the calculator's field table.
 
 // The message every calculator uses when too little is entered.
-inline constexpr const char* notEnoughParametersMessage =
-    "Not enough parameters to complete the calculations.\rPlease enter more values.";
+inline constexpr const char* notEnoughParametersMessage = QT_TRANSLATE_NOOP(
+    "Polymetra", "Not enough parameters to complete the calculations.\rPlease enter more values.");
 
 struct Refusal {
     const char* messageKey = notEnoughParametersMessage; // English text, translated on display

@@ -5,10 +5,12 @@
 #include "core/RegularFiles.h"
 #include "core/RtfReader.h"
 #include "core/SupportPaths.h"
+#include "core/TapeAdoption.h"
 #include "core/TapeView.h"
 #include "core/UserDefaults.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QTextDocument>
@@ -77,11 +79,44 @@ std::optional<QString> TapeFiles::moveAside(const QString& path, QString* error)
     return std::nullopt;
 }
 
+QString TapeFiles::adoptTape(const QString& shape, bool report)
+{
+    const QString path = tapePath(shape);
+    const QDir folder(SupportPaths::tapesFolder());
+    QStringList candidates;
+    for (const QString& name : TapeAdoption::tapeFileNames(shape.toUtf8().constData()))
+        candidates.append(folder.filePath(name));
+    const TapeAdoption::Result result = TapeAdoption::adopt(path, candidates);
+    const QString failure =
+        localized("The %1 tape was found as %2 but could not be renamed to %3 (%4). It is read "
+                  "from there and saved under the new name.")
+            .arg(shapeTitle(shape), result.adoptedFrom, path, result.error);
+    if (!result.error.isEmpty() && report)
+        Notices::instance().report(lcTape(), failure);
+    else if (!result.error.isEmpty())
+        qCWarning(lcTape).noquote() << failure;
+    else if (!result.adoptedFrom.isEmpty())
+        qCInfo(lcTape).noquote() << "Renamed" << result.adoptedFrom << "to" << path;
+    return result.readFrom;
+}
+
 void TapeFiles::setTapeTextViewToFile(const QString& shape, TapeView* tapeTextView)
 {
     if (!tapeTextView)
         return;
     const QString path = tapePath(shape);
+    const QString source = adoptTape(shape);
+    if (source != path) {
+        // The other language's file stays as it is; the tape is saved under its own name.
+        QString reason;
+        const std::optional<QByteArray> bytes = readRegularFile(source, maxTapeFileSize, &reason);
+        std::unique_ptr<QTextDocument> document = TapeView::newDocument();
+        if (bytes && RtfReader::looksLikeRtf(*bytes))
+            RtfReader::readTape(*bytes, *document);
+        tapeTextView->holdTape(shape, std::move(document));
+        tapeTextView->setFileStamp(fileStamp(path));
+        return;
+    }
     // Taken before the read: a change while reading shows as a change at the next entry.
     const QByteArray stamp = fileStamp(path);
     QString reason;

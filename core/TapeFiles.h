@@ -20,6 +20,11 @@ public:
     // tape; a file that cannot be read is moved aside unchanged (the user is told where
     // and why) and the shape starts on a fresh tape.
     static void setTapeTextViewToFile(const QString& shape, TapeView* tapeTextView);
+    // Takes over the shape's tape saved under its name in another language when its own
+    // file is missing (renamed to the current name). Returns where the tape is to be read:
+    // its own file, or the other one when that could not be renamed (reported, when
+    // `report`, and left in place; the tape is then saved under the current name).
+    static QString adoptTape(const QString& shape, bool report = true);
     // Loads the shape's tape unless the view already holds it, so that an entry always
     // lands on the tape of the shape that was calculated.
     static void ensureHolding(const QString& shape, TapeView* tapeTextView);

@@ -136,6 +136,16 @@ TapeEdge UserDefaults::tapeEdge() const
     return stringForKey(DefaultsKeys::tapeDrawerEdge) == bottom ? TapeEdge::Bottom : TapeEdge::Left;
 }
 
+Language UserDefaults::language() const
+{
+    return LanguageChoice::fromStored(stringForKey(DefaultsKeys::language));
+}
+
+void UserDefaults::setLanguage(Language language)
+{
+    setString(DefaultsKeys::language, LanguageChoice::storedName(language));
+}
+
 void UserDefaults::setTapeEdge(TapeEdge edge)
 {
     setString(DefaultsKeys::tapeDrawerEdge, tapeEdgeName(edge));

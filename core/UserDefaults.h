@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/LanguageChoice.h"
+
 #include <QString>
 
 #include <optional>
@@ -33,6 +35,9 @@ inline const QString gridXYZAxes = QStringLiteral("3DGridxyzAxes");
 // Whether the calculators show their working (a section under the fields).
 inline const QString workingShown = QStringLiteral("WorkingShown");
 inline const QString windowGeometry = QStringLiteral("MainWindowGeometry");
+// The language chosen in the preferences, applied at the next launch:
+// "System" (also for a missing or unknown value), "en", "de", "fr" or "es".
+inline const QString language = QStringLiteral("Language");
 } // namespace DefaultsKeys
 
 // Drawer states as stored: 1 open, 2 closed (0: missing, or the tape closed by its toggle).
@@ -75,6 +80,8 @@ public:
     void setTapeEdge(TapeEdge edge);
     GridFade gridFade() const;
     void setGridFade(GridFade fade);
+    Language language() const;
+    void setLanguage(Language language);
     // Nothing for a missing value or one that names neither family.
     std::optional<TopTab> topTab() const;
     void setTopTab(TopTab tab);

@@ -38,8 +38,8 @@ public:
     static constexpr Field graphicMeasures[measureCount] = {Side,  RadiusA, RadiusB,
                                                             Angle, Area,    Perimeter};
 
-    static constexpr const char* tooFewSidesMessage =
-        "A polygon has at least 3 sides.\rPlease try again with different values.";
+    static constexpr const char* tooFewSidesMessage = QT_TRANSLATE_NOOP(
+        "Polymetra", "A polygon has at least 3 sides.\rPlease try again with different values.");
 
     // The number of sides as a whole count, truncated (5.9 is 5); none when the entry is
     // no usable count: below 3, negative, not finite, or beyond an unsigned 64-bit count.

@@ -37,15 +37,19 @@ public:
     };
     static const std::vector<Case>& cases(); // in precedence
 
-    static constexpr const char* angleMessage =
+    static constexpr const char* angleMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Any angle in a trapezium must be smaller than 180 degrees.\rPlease try again with "
-        "different values.";
-    static constexpr const char* sideDMessage =
-        "This is not a valid trapezium.\rPlease make sure that Side d is smaller than %@ units.";
-    static constexpr const char* sideBMessage =
-        "This is not a valid trapezium.\rPlease make sure that Side b is smaller than %@ units.";
-    static constexpr const char* heightMessage =
-        "This is not a valid trapezium.\rPlease make sure that Height is smaller than %@ units.";
+        "different values.");
+    static constexpr const char* sideDMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
+        "This is not a valid trapezium.\rPlease make sure that Side d is smaller than %@ units.");
+    static constexpr const char* sideBMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
+        "This is not a valid trapezium.\rPlease make sure that Side b is smaller than %@ units.");
+    static constexpr const char* heightMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
+        "This is not a valid trapezium.\rPlease make sure that Height is smaller than %@ units.");
 
     // The values indexed by Field; 0 means not entered. The area is read only to tell
     // whether anything was entered; the perimeter is not read.

@@ -26,30 +26,38 @@ public:
         FieldCount
     };
 
-    static constexpr const char* angleSumMessage =
+    static constexpr const char* angleSumMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "The sum of the angles in a triangle can't exceed 180 degrees.\rPlease try again with "
-        "different values.";
-    static constexpr const char* sideAMessage =
+        "different values.");
+    static constexpr const char* sideAMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the sum of Side b and Side c is greater than Side a (> %@ "
-        "units).\rPlease try again with different values.";
-    static constexpr const char* sideBMessage =
+        "units).\rPlease try again with different values.");
+    static constexpr const char* sideBMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the sum of Side a and Side c is greater than Side b (> %@ "
-        "units).\rPlease try again with different values.";
-    static constexpr const char* sideCMessage =
+        "units).\rPlease try again with different values.");
+    static constexpr const char* sideCMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the sum of Side a and Side b is greater than Side c (> %@ "
-        "units).\rPlease try again with different values.";
-    static constexpr const char* oppositeLargerSideMessage =
+        "units).\rPlease try again with different values.");
+    static constexpr const char* oppositeLargerSideMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the Angle given is the one opposite the larger side.\rPlease try "
-        "again with different values.";
-    static constexpr const char* angleALessThan90Message =
+        "again with different values.");
+    static constexpr const char* angleALessThan90Message = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that Angle A is less than 90 degrees.\rPlease try again with different "
-        "values.";
-    static constexpr const char* angleBLessThan90Message =
+        "values.");
+    static constexpr const char* angleBLessThan90Message = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that Angle B is less than 90 degrees.\rPlease try again with different "
-        "values.";
-    static constexpr const char* angleCLessThan90Message =
+        "values.");
+    static constexpr const char* angleCLessThan90Message = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that Angle C is less than 90 degrees.\rPlease try again with different "
-        "values.";
+        "values.");
 
     // The values indexed by Field; 0 means not entered. Height and perimeter are read only
     // to tell whether anything was entered.

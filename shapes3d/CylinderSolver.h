@@ -10,9 +10,10 @@ public:
     // Field order of the cylinder: the order its values are written and logged.
     enum Field { Radius, Height, Volume, Surface, FieldCount };
 
-    static constexpr const char* baseAreasMessage =
+    static constexpr const char* baseAreasMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the Surface is greater than the sum of the two base areas (> %@ "
-        "square units).\rPlease try again with different values.";
+        "square units).\rPlease try again with different values.");
 
     // The fields in writing order, with a solve that reads them in this order.
     static const ShapeFieldTable& fieldTable();

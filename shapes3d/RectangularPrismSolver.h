@@ -11,12 +11,14 @@ public:
     // Field order of the box: the order its values are written and logged.
     enum Field { SideA, SideB, Height, Volume, Surface, FieldCount };
 
-    static constexpr const char* baseAreasMessage =
+    static constexpr const char* baseAreasMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the Surface is greater than the sum of the two base areas (> %@ "
-        "square units).\rPlease try again with different values.";
-    static constexpr const char* sideAreasMessage =
+        "square units).\rPlease try again with different values.");
+    static constexpr const char* sideAreasMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the Surface is greater than the sum of the two side areas (> %@ "
-        "square units).\rPlease try again with different values.";
+        "square units).\rPlease try again with different values.");
 
     // The fields in writing order, with a solve that reads them in this order.
     static const ShapeFieldTable& fieldTable();

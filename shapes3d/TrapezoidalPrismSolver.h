@@ -11,12 +11,14 @@ public:
     // Field order of the prism: the order its values are written and logged.
     enum Field { SideA, SideB, SideC, SideD, AngleB, Height, Volume, Surface, FieldCount };
 
-    static constexpr const char* angleMessage =
+    static constexpr const char* angleMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Any angle in a trapezium must be smaller than 180 degrees.\rPlease try again with "
-        "different values.";
-    static constexpr const char* baseAreasMessage =
+        "different values.");
+    static constexpr const char* baseAreasMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the Surface is greater than the sum of the two base areas (> %@ "
-        "square units).\rPlease try again with different values.";
+        "square units).\rPlease try again with different values.");
 
     // The fields in writing order, with a solve that reads them in this order.
     static const ShapeFieldTable& fieldTable();

@@ -11,21 +11,26 @@ public:
     // Field order of the prism: the order its values are written and logged.
     enum Field { SideA, SideB, SideC, Height, Volume, Surface, FieldCount };
 
-    static constexpr const char* sideAMessage =
+    static constexpr const char* sideAMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the sum of Side b and Side c is greater than Side a (> %@ "
-        "units).\rPlease try again with different values.";
-    static constexpr const char* sideBMessage =
+        "units).\rPlease try again with different values.");
+    static constexpr const char* sideBMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the sum of Side a and Side c is greater than Side b (> %@ "
-        "units).\rPlease try again with different values.";
-    static constexpr const char* sideCMessage =
+        "units).\rPlease try again with different values.");
+    static constexpr const char* sideCMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the sum of Side a and Side b is greater than Side c (> %@ "
-        "units).\rPlease try again with different values.";
-    static constexpr const char* baseAreasMessage =
+        "units).\rPlease try again with different values.");
+    static constexpr const char* baseAreasMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the Surface is greater than the sum of the two base areas (> %@ "
-        "square units).\rPlease try again with different values.";
-    static constexpr const char* volumeTooLargeMessage =
+        "square units).\rPlease try again with different values.");
+    static constexpr const char* volumeTooLargeMessage = QT_TRANSLATE_NOOP(
+        "Polymetra",
         "Please make sure that the Volume is not greater than %@ cubic units.\rPlease try again "
-        "with different values.";
+        "with different values.");
 
     // The fields in writing order, with a solve that reads them in this order.
     static const ShapeFieldTable& fieldTable();

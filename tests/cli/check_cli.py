@@ -205,6 +205,23 @@ with open(circle_tape, "rb") as kept:
     check(run.returncode == 1 and kept.read() == b"not a tape" and "Circle Tape" in run.stderr,
           f"unreadable tape: {run.returncode} {run.stderr}")
 
+# The app's tape in the app's language: the sphere's English tape is taken over under its
+# German name and the entry is labelled in German, as the German app shows it.
+sphere_home = tempfile.mkdtemp(prefix="polymetra-cli-de-")
+tapes = sphere_home + "/.local/share/Polymetra/Tapes/"
+os.makedirs(tapes)
+os.makedirs(sphere_home + "/.config/Polymetra")
+with open(sphere_home + "/.config/Polymetra/Polymetra.conf", "w") as conf:
+    conf.write("[General]\nLanguage=de\n")
+check(cli("sphere", "r=2", "--tape", env=home_env(sphere_home)).returncode == 0, "tape write")
+check(cli("sphere", "r=3", "--tape", env=home_env(sphere_home)).returncode == 0, "tape write")
+os.rename(tapes + "Kugel Protokoll", tapes + "Sphere Tape")
+check(cli("sphere", "r=4", "--tape", env=home_env(sphere_home)).returncode == 0, "tape write")
+with open(tapes + "Kugel Protokoll", "rb") as german:
+    text = german.read().decode("latin-1")
+check(os.listdir(tapes) == ["Kugel Protokoll"] and text.count("Radius: ") == 3
+      and "Oberfl" in text, f"German tape: {os.listdir(tapes)} {text[-300:]!r}")
+
 # Every shape's help shows an example that solves.
 for line in cli("--list").stdout.splitlines():
     example = cli(line.split()[0], "--help").stdout.split("polymetra-cli ")[-1].split()

@@ -50,6 +50,12 @@ else
         check "package holds $wanted" grep -qxF "$wanted" "$work/contents"
     done
     check "dependencies computed" sh -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"
+    # The translations are built into the program: the packaged one speaks German.
+    dpkg-deb -x "$deb" "$work/root"
+    check "translations shipped" sh -c "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM \
+        HOME='$work' XDG_CONFIG_HOME='$work/config' LANG=de_DE.UTF-8 LANGUAGE= LC_ALL= \
+        '$work/root/usr/bin/polymetra' --help \
+        | grep -q 'Geometrie-Rechner'"
     if command -v lintian > /dev/null; then
         lintian --no-tag-display-limit "$deb" > "$work/lintian.log" 2>&1
         cat "$work/lintian.log"

@@ -28,7 +28,9 @@ def normalised(report):
 def main():
     tool, update = sys.argv[1], "--update" in sys.argv[2:]
     scenarios = (HERE / "scenarios.jsonl").read_text()
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    # English and the C locale's numbers, whatever the machine's language.
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", LANG="C.UTF-8", LC_ALL="C.UTF-8")
+    env.pop("LANGUAGE", None)
     done = subprocess.run([tool, "--batch"], input=scenarios, capture_output=True, text=True,
                           env=env, check=True)
     reports = [normalised(json.loads(line)) for line in done.stdout.splitlines()]

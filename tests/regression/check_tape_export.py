@@ -33,7 +33,9 @@ def scenario(tool, shape, separator, entries, folder):
     steps += [f"export-tape:csv:{csv_path}", f"export-tape:pdf:{pdf_path}"]
     for step in steps:
         args += ["--step", step]
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    # English and the C locale's numbers, whatever the machine's language.
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", LANG="C.UTF-8", LC_ALL="C.UTF-8")
+    env.pop("LANGUAGE", None)
     done = subprocess.run(args, capture_output=True, text=True, env=env, check=True)
     return json.loads(done.stdout), csv_path, pdf_path
 

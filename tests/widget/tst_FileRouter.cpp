@@ -26,6 +26,8 @@ void FileRouterTest::openingAFileSelectsItsShape_data()
         << "/anywhere/Cone Tape" << false << "Ellipse" << false;
     QTest::newRow("a metadata file")
         << "/anywhere/Polymetra Trapezium" << true << "Trapezium" << false;
+    QTest::newRow("a metadata file written in another language")
+        << "/anywhere/Polymetra Prisme triangulaire" << true << "Triangular Prism" << false;
     QTest::newRow("the general metadata file is ignored")
         << "/anywhere/Polymetra" << false << "Ellipse" << false;
 }

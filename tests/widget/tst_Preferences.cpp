@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -24,6 +25,8 @@ private slots:
     void choicesAreStoredOnOkOnlyButTheFadeActsAtOnce_data();
     void choicesAreStoredOnOkOnlyButTheFadeActsAtOnce();
     void theWindowTakesNoInputWhileThePreferencesAreOpen();
+    void theLanguageIsStoredForTheNextLaunch_data();
+    void theLanguageIsStoredForTheNextLaunch();
 
 private:
     enum Closing { ByOk, ByCancel, ByEscape };
@@ -114,6 +117,48 @@ void PreferencesTest::theWindowTakesNoInputWhileThePreferencesAreOpen()
     circle->fieldByOutlet("radiusTextField")->setFocus();
     QTest::keyClick(circle->fieldByOutlet("radiusTextField"), Qt::Key_Return);
     QVERIFY(!circle->calculateButton()->isEnabled());
+}
+
+void PreferencesTest::theLanguageIsStoredForTheNextLaunch_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("picked");
+    QTest::addColumn<int>("closing");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("a damaged value shows as System") << "Klingon"
+                                                     << "System"
+                                                     << "" << int(ByOk) << "System";
+    QTest::newRow("Deutsch on OK") << ""
+                                   << "System"
+                                   << "Deutsch" << int(ByOk) << "de";
+    QTest::newRow("cancel keeps the stored one") << "fr"
+                                                 << "Français"
+                                                 << "Español" << int(ByCancel) << "fr";
+}
+
+void PreferencesTest::theLanguageIsStoredForTheNextLaunch()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, shown);
+    QFETCH(QString, picked);
+    QFETCH(int, closing);
+    QFETCH(QString, after);
+    UserDefaults().setString(DefaultsKeys::language, before);
+    PreferencesDialog* sheet = openSheet();
+    QVERIFY(sheet);
+    QComboBox* languages = sheet->languageMenu();
+    // The languages by their own names, whatever the language in use.
+    QStringList names;
+    for (int i = 0; i < languages->count(); ++i)
+        names << languages->itemText(i);
+    QCOMPARE(names, (QStringList{"System", "English", "Deutsch", "Français", "Español"}));
+    QCOMPARE(languages->currentText(), shown);
+    if (!picked.isEmpty())
+        languages->setCurrentIndex(languages->findText(picked));
+    QTest::mouseClick(closing == ByOk ? sheet->okButton() : sheet->cancelButton(), Qt::LeftButton);
+    QCOMPARE(UserDefaults().stringForKey(DefaultsKeys::language), closing == ByOk ? after : before);
+    QCOMPARE(UserDefaults().language(), LanguageChoice::fromStored(after));
 }
 
 QTEST_MAIN(PreferencesTest)

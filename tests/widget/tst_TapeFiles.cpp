@@ -22,6 +22,7 @@ private slots:
     void aCalculationIsSavedAndShownAgainAfterARestart();
     void aDeletedMetadataFileIsRecreatedAndOldOnesRefreshedOnce();
     void clearingTheTapeWritesAnEmptyTapeEvenWithTheDrawerClosed();
+    void aTapeSavedInAnotherLanguageIsTakenOver();
 
 private:
     void launched() override { window().selectShape(QStringLiteral("Circle")); }
@@ -89,6 +90,20 @@ void TapeFilesTest::clearingTheTapeWritesAnEmptyTapeEvenWithTheDrawerClosed()
     QVERIFY(!empty.contains("Radius"));
     QVERIFY(window().tapeTextView()->toPlainText().isEmpty());
     QCOMPARE(UserDefaults().stringForKey(DefaultsKeys::topTab), QString("2D"));
+}
+
+void TapeFilesTest::aTapeSavedInAnotherLanguageIsTakenOver()
+{
+    calculate(QStringLiteral("Circle"), {"radiusTextField=10.000"});
+    const QByteArray saved = bytes(circleTape());
+    const QString german = SupportPaths::tapesFolder() + "/Kreis Protokoll";
+    QVERIFY(QFile::rename(circleTape(), german));
+
+    restart();
+    // Seeding put no empty tape in its way: the German file became the circle's tape.
+    QVERIFY(!QFile::exists(german));
+    QCOMPARE(bytes(circleTape()), saved);
+    QVERIFY(window().tapeTextView()->toPlainText().contains("Radius: 10.000"));
 }
 
 QTEST_MAIN(TapeFilesTest)

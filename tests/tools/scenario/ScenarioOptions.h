@@ -11,7 +11,7 @@
 struct ScenarioOptions {
     QString home; // empty: a fresh temporary home
     int decimals = 2;
-    QString separator = QStringLiteral(".");
+    QString separator; // empty: the locale's, as the program takes it
     QStringList steps = {QStringLiteral("calculate")};
     std::optional<std::pair<int, int>> view; // --view WxH
     QString screenshot;

@@ -111,9 +111,11 @@ void ScenarioSession::start()
         m_interface->controller().updateCheckAvailability();
     }
     m_interface->applicationDidFinishLaunching();
-    const NumberFormatter& launched = NumberFormatter::shared();
-    NumberFormatter::setShared(
-        NumberFormatter(launched.decimalPlaces(), m_options.separator.front()));
+    if (!m_options.separator.isEmpty()) {
+        const NumberFormatter& launched = NumberFormatter::shared();
+        NumberFormatter::setShared(
+            NumberFormatter(launched.decimalPlaces(), m_options.separator.front()));
+    }
     if (m_options.view) {
         // The figure views need a real, laid-out window to have a size.
         window().show();

@@ -6,10 +6,18 @@
 #include "app/TapeCommands.h"
 #include "app/TapeEntryMenu.h"
 
+#include "core/Localization.h"
+#include "core/ShapeCalculator.h"
+#include "core/SupportPaths.h"
+#include "core/TapeView.h"
+#include "core/TextField.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonObject>
+#include <QMenuBar>
 #include <QMimeData>
 
 namespace {
@@ -43,6 +51,28 @@ void reuseEntry(ScenarioSession& session, const QString& argument)
     ScenarioSession::settle();
 }
 
+// The words the user reads outside the fields' values: each field's name, the menus and
+// the file the tape on show is saved to.
+void reportTexts(ScenarioSession& session, const QString&)
+{
+    QJsonObject labels;
+    if (const ShapeCalculator* calculator = session.currentCalculator()) {
+        for (int i = 0; i < calculator->fieldCount(); ++i)
+            labels.insert(calculator->field(i)->objectName(),
+                          calculator->field(i)->accessibleName());
+    }
+    QJsonArray menus;
+    for (const QAction* menu : session.window().menuBar()->actions())
+        menus.append(menu->text());
+    const QString shape = session.window().tapeTextView()->heldShape();
+    const QFileInfo tape(SupportPaths::tapeFilePath(localized(shape.toUtf8().constData())));
+    session.recordReport(QStringLiteral("texts"),
+                         QJsonObject{{QStringLiteral("labels"), labels},
+                                     {QStringLiteral("menus"), menus},
+                                     {QStringLiteral("tapeFile"), tape.fileName()},
+                                     {QStringLiteral("tapeFileExists"), tape.isFile()}});
+}
+
 } // namespace
 
 std::vector<ScenarioStep> TapeSteps::appendedTo(std::vector<ScenarioStep> steps)
@@ -64,6 +94,8 @@ std::vector<ScenarioStep> TapeSteps::appendedTo(std::vector<ScenarioStep> steps)
          QStringLiteral("the same with \"Include working\" ticked")},
         {QStringLiteral("reuse-entry"), true, reuseEntry, QStringLiteral("reuse-entry:N"),
          QStringLiteral("puts the given values of the N-th newest entry back (1 the newest)")},
+        {QStringLiteral("texts"), false, reportTexts, QStringLiteral("texts"),
+         QStringLiteral("the report gives the fields' names, the menus and the tape's file")},
     };
     steps.insert(steps.end(), tape.begin(), tape.end());
     return steps;

@@ -6,7 +6,8 @@
 
 // copy-results (Edit ▸ Copy Results; the report gains "clipboard": its text and whether
 // HTML came with it), export-tape:FORMAT:PATH (the report gains "exported": path, bytes,
-// written) and reuse-entry:N (the N-th entry from the newest, 1 the newest, used again).
+// written), reuse-entry:N (the N-th entry from the newest, 1 the newest, used again) and
+// texts (the report gains "texts": the fields' names, the menus and the tape's file).
 namespace TapeSteps {
 
 std::vector<ScenarioStep> appendedTo(std::vector<ScenarioStep> steps);

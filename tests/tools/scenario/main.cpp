@@ -7,6 +7,8 @@
 #include "ScenarioSteps.h"
 #include "TemplateHome.h"
 
+#include "core/Translations.h"
+
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -38,7 +40,7 @@ one line of output, {"error": ...} for a line that cannot run.
 Options:
   --home FOLDER         run on this home and keep it (default: a temporary one)
   --decimals DIGIT      decimal places, 0 to 9 (default 2)
-  --separator CHAR      the decimal separator (default ".")
+  --separator CHAR      the decimal separator (default: the locale's, as LANG says)
   --steps STEP,STEP...  the steps (default: calculate); "\," is a comma in a step
   --step STEP           one step, taken as it is; repeatable, after any --steps
   --view WxH            sizes the figure views and adds their layout to the report
@@ -113,6 +115,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Polymetra"));
     QApplication::setApplicationName(QStringLiteral("Polymetra"));
+    // The system's language, as LANG says; the tool never reads the user's own settings.
+    Translations::installChosen(Language::System);
 
     QStringList arguments = QApplication::arguments().mid(1);
     QString error;
