@@ -1160,22 +1160,6 @@ Oberfläche: </translation>
         <translation>{S}/(π·{a})</translation>
     </message>
     <message>
-        <source>{X} ≥ 180: an angle of a parallelogram is less than 180°</source>
-        <translation>{X} ≥ 180: ein Winkel eines Parallelogramms ist kleiner als 180°</translation>
-    </message>
-    <message>
-        <source>180 − {X}</source>
-        <translation>180 − {X}</translation>
-    </message>
-    <message>
-        <source>{a}·{h}/(sin {X}·{a})</source>
-        <translation>{a}·{h}/(sin {X}·{a})</translation>
-    </message>
-    <message>
-        <source>{S}/(sin {X}·{x})</source>
-        <translation>{S}/(sin {X}·{x})</translation>
-    </message>
-    <message>
         <source>{P} ≤ 2·{x}: the perimeter must be longer than two sides</source>
         <translation>{P} ≤ 2·{x}: der Umfang muss länger als zwei Seiten sein</translation>
     </message>
@@ -1186,10 +1170,6 @@ Oberfläche: </translation>
     <message>
         <source>{a}·{h}</source>
         <translation>{a}·{h}</translation>
-    </message>
-    <message>
-        <source>{a}·{b}·sin {X}</source>
-        <translation>{a}·{b}·sin {X}</translation>
     </message>
     <message>
         <source>{S}/{a}</source>
@@ -1296,58 +1276,6 @@ Oberfläche: </translation>
         <translation>{P}/4</translation>
     </message>
     <message>
-        <source>{X} ≥ 180: every angle of a trapezium is less than 180°</source>
-        <translation>{X} ≥ 180: jeder Winkel eines Trapezes ist kleiner als 180°</translation>
-    </message>
-    <message>
-        <source>{a} − ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})</source>
-        <translation>{a} − ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})</translation>
-    </message>
-    <message>
-        <source>{a} ≤ {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B}: the legs meet before they reach base c</source>
-        <translation>{a} ≤ {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B}: die Schenkel treffen sich, bevor sie die Grundseite c erreichen</translation>
-    </message>
-    <message>
-        <source>{c} + ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})</source>
-        <translation>{c} + ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})</translation>
-    </message>
-    <message>
-        <source>{c} + {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B} ≤ 0: the legs meet before they reach base a</source>
-        <translation>{c} + {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B} ≤ 0: die Schenkel treffen sich, bevor sie die Grundseite a erreichen</translation>
-    </message>
-    <message>
-        <source>{l}·sin {X}</source>
-        <translation>{l}·sin {X}</translation>
-    </message>
-    <message>
-        <source>{h}/sin {X}</source>
-        <translation>{h}/sin {X}</translation>
-    </message>
-    <message>
-        <source>{h}/sin {B}</source>
-        <translation>{h}/sin {B}</translation>
-    </message>
-    <message>
-        <source>{h}/sin {A}</source>
-        <translation>{h}/sin {A}</translation>
-    </message>
-    <message>
-        <source>√({h}² + ({a} − {c} − {l}·cos {X})²)</source>
-        <translation>√({h}² + ({a} − {c} − {l}·cos {X})²)</translation>
-    </message>
-    <message>
-        <source>acos(({a} − {c} − {l}·cos {X})/{m})</source>
-        <translation>arccos(({a} − {c} − {l}·cos {X})/{m})</translation>
-    </message>
-    <message>
-        <source>√({h}² + ({a} − {c} − {h}·cos {X}/sin {X})²)</source>
-        <translation>√({h}² + ({a} − {c} − {h}·cos {X}/sin {X})²)</translation>
-    </message>
-    <message>
-        <source>acos(({a} − {c} − {h}·cos {X}/sin {X})/{m})</source>
-        <translation>arccos(({a} − {c} − {h}·cos {X}/sin {X})/{m})</translation>
-    </message>
-    <message>
         <source>({a} + {c})/2·{h}</source>
         <translation>({a} + {c})/2·{h}</translation>
     </message>
@@ -1376,60 +1304,12 @@ Oberfläche: </translation>
         <translation>arccos(({y}² + {z}² − {x}²)/(2·{y}·{z}))</translation>
     </message>
     <message>
-        <source>180 − ({X} + {Y})</source>
-        <translation>180 − ({X} + {Y})</translation>
-    </message>
-    <message>
-        <source>√({p}² + {q}² − 2·{p}·{q}·cos {X})</source>
-        <translation>√({p}² + {q}² − 2·{p}·{q}·cos {X})</translation>
-    </message>
-    <message>
-        <source>√(({p} − {q})² + 4·{p}·{q}·sin({X}/2)²)</source>
-        <translation>√(({p} − {q})² + 4·{p}·{q}·sin({X}/2)²)</translation>
-    </message>
-    <message>
         <source>acos(({y}² − {r}² − {z}²)/(−2·{r}·{z}))</source>
         <translation>arccos(({y}² − {r}² − {z}²)/(−2·{r}·{z}))</translation>
     </message>
     <message>
-        <source>{X} + {Y} ≥ 180: no angle is left for the third corner</source>
-        <translation>{X} + {Y} ≥ 180: für die dritte Ecke bleibt kein Winkel übrig</translation>
-    </message>
-    <message>
         <source>{x} + {y} ≤ {z}: no triangle has these sides</source>
         <translation>{x} + {y} ≤ {z}: kein Dreieck hat diese Seiten</translation>
-    </message>
-    <message>
-        <source>{s}/sin {S}·sin {X}</source>
-        <translation>{s}/sin {S}·sin {X}</translation>
-    </message>
-    <message>
-        <source>{p} &lt; {q}: with the angle {X} facing the shorter side, two triangles or none fit</source>
-        <translation>{p} &lt; {q}: liegt der Winkel {X} der kürzeren Seite gegenüber, passen zwei Dreiecke oder keines</translation>
-    </message>
-    <message>
-        <source>{p} = {q} and {X} ≥ 90: two equal sides cannot both face an angle of 90° or more</source>
-        <translation>{p} = {q} und {X} ≥ 90: zwei gleich lange Seiten können nicht beide einem Winkel von 90° oder mehr gegenüberliegen</translation>
-    </message>
-    <message>
-        <source>asin({q}/({p}/sin {X}))</source>
-        <translation>arcsin({q}/({p}/sin {X}))</translation>
-    </message>
-    <message>
-        <source>{X} + {Y} = 180: the triangle is flat</source>
-        <translation>{X} + {Y} = 180: das Dreieck ist flach</translation>
-    </message>
-    <message>
-        <source>sin {Z}·{p}/sin {X}</source>
-        <translation>sin {Z}·{p}/sin {X}</translation>
-    </message>
-    <message>
-        <source>2·{S}/({a}·sin {X})</source>
-        <translation>2·{S}/({a}·sin {X})</translation>
-    </message>
-    <message>
-        <source>0.5·{p}·{q}·sin {X}</source>
-        <translation>0,5·{p}·{q}·sin {X}</translation>
     </message>
     <message>
         <source>2·{S}/{a}</source>
@@ -1596,34 +1476,6 @@ Oberfläche: </translation>
         <translation>√({S}/(4·π))</translation>
     </message>
     <message>
-        <source>{B} ≥ 180: the angle B must be less than 180°</source>
-        <translation>{B} ≥ 180: der Winkel B muss kleiner als 180° sein</translation>
-    </message>
-    <message>
-        <source>√(({a} − {c} − {b}·cos {B})² + ({b}·sin {B})²)</source>
-        <translation>√(({a} − {c} − {b}·cos {B})² + ({b}·sin {B})²)</translation>
-    </message>
-    <message>
-        <source>({a} + {b} + {c} + {d})·{h} + {b}·sin {B}·({a} + {c})</source>
-        <translation>({a} + {b} + {c} + {d})·{h} + {b}·sin {B}·({a} + {c})</translation>
-    </message>
-    <message>
-        <source>{h}·{b}·sin {B}·({a} + {c})/2</source>
-        <translation>{h}·{b}·sin {B}·({a} + {c})/2</translation>
-    </message>
-    <message>
-        <source>{V}/({b}·sin {B}·({a} + {c})/2)</source>
-        <translation>{V}/({b}·sin {B}·({a} + {c})/2)</translation>
-    </message>
-    <message>
-        <source>{b}·sin {B}·({a} + {c}) ≥ {S}: the two bases leave no area for the sides</source>
-        <translation>{b}·sin {B}·({a} + {c}) ≥ {S}: die beiden Grundflächen lassen keinen Platz für die Seitenflächen</translation>
-    </message>
-    <message>
-        <source>({S} − {b}·sin {B}·({a} + {c}))/({a} + {b} + {c} + {d})</source>
-        <translation>({S} − {b}·sin {B}·({a} + {c}))/({a} + {b} + {c} + {d})</translation>
-    </message>
-    <message>
         <source>2·{V}/{h} &gt; {p}·{q}: no triangle on these two sides has so large a base</source>
         <translation>2·{V}/{h} &gt; {p}·{q}: kein Dreieck mit diesen zwei Seiten hat eine so große Grundfläche</translation>
     </message>
@@ -1678,6 +1530,226 @@ Oberfläche: </translation>
     <message>
         <source>The %1 tape was found as %2 but could not be renamed to %3 (%4). It is read from there and saved under the new name.</source>
         <translation>Das Protokoll „%1“ wurde als %2 gefunden, konnte aber nicht in %3 umbenannt werden (%4). Es wird von dort gelesen und unter dem neuen Namen gespeichert.</translation>
+    </message>
+    <message>
+        <source>Include working</source>
+        <translation>Rechenweg einschließen</translation>
+    </message>
+    <message>
+        <source>Follows each entry with the steps that found its values. The tape file itself is not changed.</source>
+        <translation>Fügt jedem Eintrag die Schritte hinzu, die seine Werte ergeben haben. Die Protokolldatei selbst bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Working:</source>
+        <translation>Rechenweg:</translation>
+    </message>
+    <message>
+        <source>Given: %1 → %2</source>
+        <translation>Gegeben: %1 → %2</translation>
+    </message>
+    <message>
+        <source>two sides and an angle</source>
+        <translation>zwei Seiten und ein Winkel</translation>
+    </message>
+    <message>
+        <source>a side, an angle and the height</source>
+        <translation>eine Seite, ein Winkel und die Höhe</translation>
+    </message>
+    <message>
+        <source>a side, an angle and the area</source>
+        <translation>eine Seite, ein Winkel und der Flächeninhalt</translation>
+    </message>
+    <message>
+        <source>a side, an angle and the perimeter</source>
+        <translation>eine Seite, ein Winkel und der Umfang</translation>
+    </message>
+    <message>
+        <source>{X°} ≥ 180°: an angle of a parallelogram is less than 180°</source>
+        <translation>{X°} ≥ 180°: ein Winkel eines Parallelogramms ist kleiner als 180°</translation>
+    </message>
+    <message>
+        <source>180° − {X°}</source>
+        <translation>180° − {X°}</translation>
+    </message>
+    <message>
+        <source>{a}·{h}/(sin {X°}·{a})</source>
+        <translation>{a}·{h}/(sin {X°}·{a})</translation>
+    </message>
+    <message>
+        <source>{S}/(sin {X°}·{x})</source>
+        <translation>{S}/(sin {X°}·{x})</translation>
+    </message>
+    <message>
+        <source>{a}·{b}·sin {X°}</source>
+        <translation>{a}·{b}·sin {X°}</translation>
+    </message>
+    <message>
+        <source>base a, a leg and an angle at each leg</source>
+        <translation>Grundseite a, ein Schenkel und an jedem Schenkel ein Winkel</translation>
+    </message>
+    <message>
+        <source>base c, a leg and an angle at each leg</source>
+        <translation>Grundseite c, ein Schenkel und an jedem Schenkel ein Winkel</translation>
+    </message>
+    <message>
+        <source>a base, the height and an angle at each leg</source>
+        <translation>eine Grundseite, die Höhe und an jedem Schenkel ein Winkel</translation>
+    </message>
+    <message>
+        <source>both bases, a leg and an angle</source>
+        <translation>beide Grundseiten, ein Schenkel und ein Winkel</translation>
+    </message>
+    <message>
+        <source>both bases, the height and an angle</source>
+        <translation>beide Grundseiten, die Höhe und ein Winkel</translation>
+    </message>
+    <message>
+        <source>{X°} ≥ 180°: every angle of a trapezium is less than 180°</source>
+        <translation>{X°} ≥ 180°: jeder Winkel eines Trapezes ist kleiner als 180°</translation>
+    </message>
+    <message>
+        <source>{a} − ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})</source>
+        <translation>{a} − ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})</translation>
+    </message>
+    <message>
+        <source>{a} ≤ {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°}: the legs meet before they reach base c</source>
+        <translation>{a} ≤ {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°}: die Schenkel treffen sich, bevor sie die Grundseite c erreichen</translation>
+    </message>
+    <message>
+        <source>{c} + ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})</source>
+        <translation>{c} + ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})</translation>
+    </message>
+    <message>
+        <source>{c} + {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°} ≤ 0: the legs meet before they reach base a</source>
+        <translation>{c} + {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°} ≤ 0: die Schenkel treffen sich, bevor sie die Grundseite a erreichen</translation>
+    </message>
+    <message>
+        <source>{l}·sin {X°}</source>
+        <translation>{l}·sin {X°}</translation>
+    </message>
+    <message>
+        <source>{h}/sin {X°}</source>
+        <translation>{h}/sin {X°}</translation>
+    </message>
+    <message>
+        <source>{h}/sin {B°}</source>
+        <translation>{h}/sin {B°}</translation>
+    </message>
+    <message>
+        <source>{h}/sin {A°}</source>
+        <translation>{h}/sin {A°}</translation>
+    </message>
+    <message>
+        <source>√({h}² + ({a} − {c} − {l}·cos {X°})²)</source>
+        <translation>√({h}² + ({a} − {c} − {l}·cos {X°})²)</translation>
+    </message>
+    <message>
+        <source>acos(({a} − {c} − {l}·cos {X°})/{m})</source>
+        <translation>arccos(({a} − {c} − {l}·cos {X°})/{m})</translation>
+    </message>
+    <message>
+        <source>√({h}² + ({a} − {c} − {h}·cos {X°}/sin {X°})²)</source>
+        <translation>√({h}² + ({a} − {c} − {h}·cos {X°}/sin {X°})²)</translation>
+    </message>
+    <message>
+        <source>acos(({a} − {c} − {h}·cos {X°}/sin {X°})/{m})</source>
+        <translation>arccos(({a} − {c} − {h}·cos {X°}/sin {X°})/{m})</translation>
+    </message>
+    <message>
+        <source>three sides</source>
+        <translation>drei Seiten</translation>
+    </message>
+    <message>
+        <source>two angles and a side</source>
+        <translation>zwei Winkel und eine Seite</translation>
+    </message>
+    <message>
+        <source>two sides and the included angle</source>
+        <translation>zwei Seiten und der eingeschlossene Winkel</translation>
+    </message>
+    <message>
+        <source>two sides and an angle facing one of them</source>
+        <translation>zwei Seiten und ein Winkel, der einer von ihnen gegenüberliegt</translation>
+    </message>
+    <message>
+        <source>the area, side a and an angle at one end of it</source>
+        <translation>der Flächeninhalt, Seite a und ein Winkel an einem ihrer Enden</translation>
+    </message>
+    <message>
+        <source>180° − ({X°} + {Y°})</source>
+        <translation>180° − ({X°} + {Y°})</translation>
+    </message>
+    <message>
+        <source>√({p}² + {q}² − 2·{p}·{q}·cos {X°})</source>
+        <translation>√({p}² + {q}² − 2·{p}·{q}·cos {X°})</translation>
+    </message>
+    <message>
+        <source>√(({p} − {q})² + 4·{p}·{q}·sin({X°}/2)²)</source>
+        <translation>√(({p} − {q})² + 4·{p}·{q}·sin({X°}/2)²)</translation>
+    </message>
+    <message>
+        <source>{X°} + {Y°} ≥ 180°: no angle is left for the third corner</source>
+        <translation>{X°} + {Y°} ≥ 180°: für die dritte Ecke bleibt kein Winkel übrig</translation>
+    </message>
+    <message>
+        <source>{s}/sin {S°}·sin {X°}</source>
+        <translation>{s}/sin {S°}·sin {X°}</translation>
+    </message>
+    <message>
+        <source>{p} &lt; {q}: with the angle {X°} facing the shorter side, two triangles or none fit</source>
+        <translation>{p} &lt; {q}: liegt der Winkel {X°} der kürzeren Seite gegenüber, passen zwei Dreiecke oder keines</translation>
+    </message>
+    <message>
+        <source>{p} = {q} and {X°} ≥ 90°: two equal sides cannot both face an angle of 90° or more</source>
+        <translation>{p} = {q} und {X°} ≥ 90°: zwei gleich lange Seiten können nicht beide einem Winkel von 90° oder mehr gegenüberliegen</translation>
+    </message>
+    <message>
+        <source>asin({q}/({p}/sin {X°}))</source>
+        <translation>arcsin({q}/({p}/sin {X°}))</translation>
+    </message>
+    <message>
+        <source>{X°} + {Y°} = 180°: the triangle is flat</source>
+        <translation>{X°} + {Y°} = 180°: das Dreieck ist flach</translation>
+    </message>
+    <message>
+        <source>sin {Z°}·{p}/sin {X°}</source>
+        <translation>sin {Z°}·{p}/sin {X°}</translation>
+    </message>
+    <message>
+        <source>2·{S}/({a}·sin {X°})</source>
+        <translation>2·{S}/({a}·sin {X°})</translation>
+    </message>
+    <message>
+        <source>0.5·{p}·{q}·sin {X°}</source>
+        <translation>0,5·{p}·{q}·sin {X°}</translation>
+    </message>
+    <message>
+        <source>{B°} ≥ 180°: the angle B must be less than 180°</source>
+        <translation>{B°} ≥ 180°: der Winkel B muss kleiner als 180° sein</translation>
+    </message>
+    <message>
+        <source>√(({a} − {c} − {b}·cos {B°})² + ({b}·sin {B°})²)</source>
+        <translation>√(({a} − {c} − {b}·cos {B°})² + ({b}·sin {B°})²)</translation>
+    </message>
+    <message>
+        <source>({a} + {b} + {c} + {d})·{h} + {b}·sin {B°}·({a} + {c})</source>
+        <translation>({a} + {b} + {c} + {d})·{h} + {b}·sin {B°}·({a} + {c})</translation>
+    </message>
+    <message>
+        <source>{h}·{b}·sin {B°}·({a} + {c})/2</source>
+        <translation>{h}·{b}·sin {B°}·({a} + {c})/2</translation>
+    </message>
+    <message>
+        <source>{V}/({b}·sin {B°}·({a} + {c})/2)</source>
+        <translation>{V}/({b}·sin {B°}·({a} + {c})/2)</translation>
+    </message>
+    <message>
+        <source>{b}·sin {B°}·({a} + {c}) ≥ {S}: the two bases leave no area for the sides</source>
+        <translation>{b}·sin {B°}·({a} + {c}) ≥ {S}: die beiden Grundflächen lassen keinen Platz für die Seitenflächen</translation>
+    </message>
+    <message>
+        <source>({S} − {b}·sin {B°}·({a} + {c}))/({a} + {b} + {c} + {d})</source>
+        <translation>({S} − {b}·sin {B°}·({a} + {c}))/({a} + {b} + {c} + {d})</translation>
     </message>
 </context>
 </TS>

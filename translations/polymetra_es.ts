@@ -1160,22 +1160,6 @@ Surface: </source>
         <translation>{S}/(π·{a})</translation>
     </message>
     <message>
-        <source>{X} ≥ 180: an angle of a parallelogram is less than 180°</source>
-        <translation>{X} ≥ 180: un ángulo de un paralelogramo es menor que 180°</translation>
-    </message>
-    <message>
-        <source>180 − {X}</source>
-        <translation>180 − {X}</translation>
-    </message>
-    <message>
-        <source>{a}·{h}/(sin {X}·{a})</source>
-        <translation>{a}·{h}/(sen {X}·{a})</translation>
-    </message>
-    <message>
-        <source>{S}/(sin {X}·{x})</source>
-        <translation>{S}/(sen {X}·{x})</translation>
-    </message>
-    <message>
         <source>{P} ≤ 2·{x}: the perimeter must be longer than two sides</source>
         <translation>{P} ≤ 2·{x}: el perímetro ha de ser mayor que dos lados</translation>
     </message>
@@ -1186,10 +1170,6 @@ Surface: </source>
     <message>
         <source>{a}·{h}</source>
         <translation>{a}·{h}</translation>
-    </message>
-    <message>
-        <source>{a}·{b}·sin {X}</source>
-        <translation>{a}·{b}·sen {X}</translation>
     </message>
     <message>
         <source>{S}/{a}</source>
@@ -1296,58 +1276,6 @@ Surface: </source>
         <translation>{P}/4</translation>
     </message>
     <message>
-        <source>{X} ≥ 180: every angle of a trapezium is less than 180°</source>
-        <translation>{X} ≥ 180: todo ángulo de un trapecio es menor que 180°</translation>
-    </message>
-    <message>
-        <source>{a} − ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})</source>
-        <translation>{a} − ({h}·cos {A}/sen {A} + {h}·cos {B}/sen {B})</translation>
-    </message>
-    <message>
-        <source>{a} ≤ {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B}: the legs meet before they reach base c</source>
-        <translation>{a} ≤ {h}·cos {A}/sen {A} + {h}·cos {B}/sen {B}: los lados no paralelos se cortan antes de llegar a la base c</translation>
-    </message>
-    <message>
-        <source>{c} + ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})</source>
-        <translation>{c} + ({h}·cos {A}/sen {A} + {h}·cos {B}/sen {B})</translation>
-    </message>
-    <message>
-        <source>{c} + {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B} ≤ 0: the legs meet before they reach base a</source>
-        <translation>{c} + {h}·cos {A}/sen {A} + {h}·cos {B}/sen {B} ≤ 0: los lados no paralelos se cortan antes de llegar a la base a</translation>
-    </message>
-    <message>
-        <source>{l}·sin {X}</source>
-        <translation>{l}·sen {X}</translation>
-    </message>
-    <message>
-        <source>{h}/sin {X}</source>
-        <translation>{h}/sen {X}</translation>
-    </message>
-    <message>
-        <source>{h}/sin {B}</source>
-        <translation>{h}/sen {B}</translation>
-    </message>
-    <message>
-        <source>{h}/sin {A}</source>
-        <translation>{h}/sen {A}</translation>
-    </message>
-    <message>
-        <source>√({h}² + ({a} − {c} − {l}·cos {X})²)</source>
-        <translation>√({h}² + ({a} − {c} − {l}·cos {X})²)</translation>
-    </message>
-    <message>
-        <source>acos(({a} − {c} − {l}·cos {X})/{m})</source>
-        <translation>arccos(({a} − {c} − {l}·cos {X})/{m})</translation>
-    </message>
-    <message>
-        <source>√({h}² + ({a} − {c} − {h}·cos {X}/sin {X})²)</source>
-        <translation>√({h}² + ({a} − {c} − {h}·cos {X}/sen {X})²)</translation>
-    </message>
-    <message>
-        <source>acos(({a} − {c} − {h}·cos {X}/sin {X})/{m})</source>
-        <translation>arccos(({a} − {c} − {h}·cos {X}/sen {X})/{m})</translation>
-    </message>
-    <message>
         <source>({a} + {c})/2·{h}</source>
         <translation>({a} + {c})/2·{h}</translation>
     </message>
@@ -1376,60 +1304,12 @@ Surface: </source>
         <translation>arccos(({y}² + {z}² − {x}²)/(2·{y}·{z}))</translation>
     </message>
     <message>
-        <source>180 − ({X} + {Y})</source>
-        <translation>180 − ({X} + {Y})</translation>
-    </message>
-    <message>
-        <source>√({p}² + {q}² − 2·{p}·{q}·cos {X})</source>
-        <translation>√({p}² + {q}² − 2·{p}·{q}·cos {X})</translation>
-    </message>
-    <message>
-        <source>√(({p} − {q})² + 4·{p}·{q}·sin({X}/2)²)</source>
-        <translation>√(({p} − {q})² + 4·{p}·{q}·sen({X}/2)²)</translation>
-    </message>
-    <message>
         <source>acos(({y}² − {r}² − {z}²)/(−2·{r}·{z}))</source>
         <translation>arccos(({y}² − {r}² − {z}²)/(−2·{r}·{z}))</translation>
     </message>
     <message>
-        <source>{X} + {Y} ≥ 180: no angle is left for the third corner</source>
-        <translation>{X} + {Y} ≥ 180: no queda ángulo para el tercer vértice</translation>
-    </message>
-    <message>
         <source>{x} + {y} ≤ {z}: no triangle has these sides</source>
         <translation>{x} + {y} ≤ {z}: ningún triángulo tiene estos lados</translation>
-    </message>
-    <message>
-        <source>{s}/sin {S}·sin {X}</source>
-        <translation>{s}/sen {S}·sen {X}</translation>
-    </message>
-    <message>
-        <source>{p} &lt; {q}: with the angle {X} facing the shorter side, two triangles or none fit</source>
-        <translation>{p} &lt; {q}: con el ángulo {X} opuesto al lado menor, caben dos triángulos o ninguno</translation>
-    </message>
-    <message>
-        <source>{p} = {q} and {X} ≥ 90: two equal sides cannot both face an angle of 90° or more</source>
-        <translation>{p} = {q} y {X} ≥ 90: dos lados iguales no pueden estar ambos opuestos a un ángulo de 90° o más</translation>
-    </message>
-    <message>
-        <source>asin({q}/({p}/sin {X}))</source>
-        <translation>arcsen({q}/({p}/sen {X}))</translation>
-    </message>
-    <message>
-        <source>{X} + {Y} = 180: the triangle is flat</source>
-        <translation>{X} + {Y} = 180: el triángulo es plano</translation>
-    </message>
-    <message>
-        <source>sin {Z}·{p}/sin {X}</source>
-        <translation>sen {Z}·{p}/sen {X}</translation>
-    </message>
-    <message>
-        <source>2·{S}/({a}·sin {X})</source>
-        <translation>2·{S}/({a}·sen {X})</translation>
-    </message>
-    <message>
-        <source>0.5·{p}·{q}·sin {X}</source>
-        <translation>0,5·{p}·{q}·sen {X}</translation>
     </message>
     <message>
         <source>2·{S}/{a}</source>
@@ -1596,34 +1476,6 @@ Surface: </source>
         <translation>√({S}/(4·π))</translation>
     </message>
     <message>
-        <source>{B} ≥ 180: the angle B must be less than 180°</source>
-        <translation>{B} ≥ 180: el ángulo B ha de ser menor que 180°</translation>
-    </message>
-    <message>
-        <source>√(({a} − {c} − {b}·cos {B})² + ({b}·sin {B})²)</source>
-        <translation>√(({a} − {c} − {b}·cos {B})² + ({b}·sen {B})²)</translation>
-    </message>
-    <message>
-        <source>({a} + {b} + {c} + {d})·{h} + {b}·sin {B}·({a} + {c})</source>
-        <translation>({a} + {b} + {c} + {d})·{h} + {b}·sen {B}·({a} + {c})</translation>
-    </message>
-    <message>
-        <source>{h}·{b}·sin {B}·({a} + {c})/2</source>
-        <translation>{h}·{b}·sen {B}·({a} + {c})/2</translation>
-    </message>
-    <message>
-        <source>{V}/({b}·sin {B}·({a} + {c})/2)</source>
-        <translation>{V}/({b}·sen {B}·({a} + {c})/2)</translation>
-    </message>
-    <message>
-        <source>{b}·sin {B}·({a} + {c}) ≥ {S}: the two bases leave no area for the sides</source>
-        <translation>{b}·sen {B}·({a} + {c}) ≥ {S}: las dos bases no dejan área para las caras laterales</translation>
-    </message>
-    <message>
-        <source>({S} − {b}·sin {B}·({a} + {c}))/({a} + {b} + {c} + {d})</source>
-        <translation>({S} − {b}·sen {B}·({a} + {c}))/({a} + {b} + {c} + {d})</translation>
-    </message>
-    <message>
         <source>2·{V}/{h} &gt; {p}·{q}: no triangle on these two sides has so large a base</source>
         <translation>2·{V}/{h} &gt; {p}·{q}: ningún triángulo con estos dos lados tiene una base tan grande</translation>
     </message>
@@ -1678,6 +1530,226 @@ Surface: </source>
     <message>
         <source>The %1 tape was found as %2 but could not be renamed to %3 (%4). It is read from there and saved under the new name.</source>
         <translation>La cinta «%1» se encontró como %2, pero no se pudo renombrar a %3 (%4). Se lee desde allí y se guarda con el nombre nuevo.</translation>
+    </message>
+    <message>
+        <source>Include working</source>
+        <translation>Incluir el desarrollo</translation>
+    </message>
+    <message>
+        <source>Follows each entry with the steps that found its values. The tape file itself is not changed.</source>
+        <translation>Añade a cada entrada los pasos que dieron sus valores. El archivo de la cinta no se modifica.</translation>
+    </message>
+    <message>
+        <source>Working:</source>
+        <translation>Desarrollo:</translation>
+    </message>
+    <message>
+        <source>Given: %1 → %2</source>
+        <translation>Datos: %1 → %2</translation>
+    </message>
+    <message>
+        <source>two sides and an angle</source>
+        <translation>dos lados y un ángulo</translation>
+    </message>
+    <message>
+        <source>a side, an angle and the height</source>
+        <translation>un lado, un ángulo y la altura</translation>
+    </message>
+    <message>
+        <source>a side, an angle and the area</source>
+        <translation>un lado, un ángulo y el área</translation>
+    </message>
+    <message>
+        <source>a side, an angle and the perimeter</source>
+        <translation>un lado, un ángulo y el perímetro</translation>
+    </message>
+    <message>
+        <source>{X°} ≥ 180°: an angle of a parallelogram is less than 180°</source>
+        <translation>{X°} ≥ 180°: un ángulo de un paralelogramo es menor que 180°</translation>
+    </message>
+    <message>
+        <source>180° − {X°}</source>
+        <translation>180° − {X°}</translation>
+    </message>
+    <message>
+        <source>{a}·{h}/(sin {X°}·{a})</source>
+        <translation>{a}·{h}/(sen {X°}·{a})</translation>
+    </message>
+    <message>
+        <source>{S}/(sin {X°}·{x})</source>
+        <translation>{S}/(sen {X°}·{x})</translation>
+    </message>
+    <message>
+        <source>{a}·{b}·sin {X°}</source>
+        <translation>{a}·{b}·sen {X°}</translation>
+    </message>
+    <message>
+        <source>base a, a leg and an angle at each leg</source>
+        <translation>la base a, un lado oblicuo y un ángulo en cada lado oblicuo</translation>
+    </message>
+    <message>
+        <source>base c, a leg and an angle at each leg</source>
+        <translation>la base c, un lado oblicuo y un ángulo en cada lado oblicuo</translation>
+    </message>
+    <message>
+        <source>a base, the height and an angle at each leg</source>
+        <translation>una base, la altura y un ángulo en cada lado oblicuo</translation>
+    </message>
+    <message>
+        <source>both bases, a leg and an angle</source>
+        <translation>las dos bases, un lado oblicuo y un ángulo</translation>
+    </message>
+    <message>
+        <source>both bases, the height and an angle</source>
+        <translation>las dos bases, la altura y un ángulo</translation>
+    </message>
+    <message>
+        <source>{X°} ≥ 180°: every angle of a trapezium is less than 180°</source>
+        <translation>{X°} ≥ 180°: todo ángulo de un trapecio es menor que 180°</translation>
+    </message>
+    <message>
+        <source>{a} − ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})</source>
+        <translation>{a} − ({h}·cos {A°}/sen {A°} + {h}·cos {B°}/sen {B°})</translation>
+    </message>
+    <message>
+        <source>{a} ≤ {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°}: the legs meet before they reach base c</source>
+        <translation>{a} ≤ {h}·cos {A°}/sen {A°} + {h}·cos {B°}/sen {B°}: los lados no paralelos se cortan antes de llegar a la base c</translation>
+    </message>
+    <message>
+        <source>{c} + ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})</source>
+        <translation>{c} + ({h}·cos {A°}/sen {A°} + {h}·cos {B°}/sen {B°})</translation>
+    </message>
+    <message>
+        <source>{c} + {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°} ≤ 0: the legs meet before they reach base a</source>
+        <translation>{c} + {h}·cos {A°}/sen {A°} + {h}·cos {B°}/sen {B°} ≤ 0: los lados no paralelos se cortan antes de llegar a la base a</translation>
+    </message>
+    <message>
+        <source>{l}·sin {X°}</source>
+        <translation>{l}·sen {X°}</translation>
+    </message>
+    <message>
+        <source>{h}/sin {X°}</source>
+        <translation>{h}/sen {X°}</translation>
+    </message>
+    <message>
+        <source>{h}/sin {B°}</source>
+        <translation>{h}/sen {B°}</translation>
+    </message>
+    <message>
+        <source>{h}/sin {A°}</source>
+        <translation>{h}/sen {A°}</translation>
+    </message>
+    <message>
+        <source>√({h}² + ({a} − {c} − {l}·cos {X°})²)</source>
+        <translation>√({h}² + ({a} − {c} − {l}·cos {X°})²)</translation>
+    </message>
+    <message>
+        <source>acos(({a} − {c} − {l}·cos {X°})/{m})</source>
+        <translation>arccos(({a} − {c} − {l}·cos {X°})/{m})</translation>
+    </message>
+    <message>
+        <source>√({h}² + ({a} − {c} − {h}·cos {X°}/sin {X°})²)</source>
+        <translation>√({h}² + ({a} − {c} − {h}·cos {X°}/sen {X°})²)</translation>
+    </message>
+    <message>
+        <source>acos(({a} − {c} − {h}·cos {X°}/sin {X°})/{m})</source>
+        <translation>arccos(({a} − {c} − {h}·cos {X°}/sen {X°})/{m})</translation>
+    </message>
+    <message>
+        <source>three sides</source>
+        <translation>tres lados</translation>
+    </message>
+    <message>
+        <source>two angles and a side</source>
+        <translation>dos ángulos y un lado</translation>
+    </message>
+    <message>
+        <source>two sides and the included angle</source>
+        <translation>dos lados y el ángulo comprendido</translation>
+    </message>
+    <message>
+        <source>two sides and an angle facing one of them</source>
+        <translation>dos lados y un ángulo opuesto a uno de ellos</translation>
+    </message>
+    <message>
+        <source>the area, side a and an angle at one end of it</source>
+        <translation>el área, el lado a y un ángulo en uno de sus extremos</translation>
+    </message>
+    <message>
+        <source>180° − ({X°} + {Y°})</source>
+        <translation>180° − ({X°} + {Y°})</translation>
+    </message>
+    <message>
+        <source>√({p}² + {q}² − 2·{p}·{q}·cos {X°})</source>
+        <translation>√({p}² + {q}² − 2·{p}·{q}·cos {X°})</translation>
+    </message>
+    <message>
+        <source>√(({p} − {q})² + 4·{p}·{q}·sin({X°}/2)²)</source>
+        <translation>√(({p} − {q})² + 4·{p}·{q}·sen({X°}/2)²)</translation>
+    </message>
+    <message>
+        <source>{X°} + {Y°} ≥ 180°: no angle is left for the third corner</source>
+        <translation>{X°} + {Y°} ≥ 180°: no queda ángulo para el tercer vértice</translation>
+    </message>
+    <message>
+        <source>{s}/sin {S°}·sin {X°}</source>
+        <translation>{s}/sen {S°}·sen {X°}</translation>
+    </message>
+    <message>
+        <source>{p} &lt; {q}: with the angle {X°} facing the shorter side, two triangles or none fit</source>
+        <translation>{p} &lt; {q}: con el ángulo {X°} opuesto al lado menor, caben dos triángulos o ninguno</translation>
+    </message>
+    <message>
+        <source>{p} = {q} and {X°} ≥ 90°: two equal sides cannot both face an angle of 90° or more</source>
+        <translation>{p} = {q} y {X°} ≥ 90°: dos lados iguales no pueden estar ambos opuestos a un ángulo de 90° o más</translation>
+    </message>
+    <message>
+        <source>asin({q}/({p}/sin {X°}))</source>
+        <translation>arcsen({q}/({p}/sen {X°}))</translation>
+    </message>
+    <message>
+        <source>{X°} + {Y°} = 180°: the triangle is flat</source>
+        <translation>{X°} + {Y°} = 180°: el triángulo es plano</translation>
+    </message>
+    <message>
+        <source>sin {Z°}·{p}/sin {X°}</source>
+        <translation>sen {Z°}·{p}/sen {X°}</translation>
+    </message>
+    <message>
+        <source>2·{S}/({a}·sin {X°})</source>
+        <translation>2·{S}/({a}·sen {X°})</translation>
+    </message>
+    <message>
+        <source>0.5·{p}·{q}·sin {X°}</source>
+        <translation>0,5·{p}·{q}·sen {X°}</translation>
+    </message>
+    <message>
+        <source>{B°} ≥ 180°: the angle B must be less than 180°</source>
+        <translation>{B°} ≥ 180°: el ángulo B ha de ser menor que 180°</translation>
+    </message>
+    <message>
+        <source>√(({a} − {c} − {b}·cos {B°})² + ({b}·sin {B°})²)</source>
+        <translation>√(({a} − {c} − {b}·cos {B°})² + ({b}·sen {B°})²)</translation>
+    </message>
+    <message>
+        <source>({a} + {b} + {c} + {d})·{h} + {b}·sin {B°}·({a} + {c})</source>
+        <translation>({a} + {b} + {c} + {d})·{h} + {b}·sen {B°}·({a} + {c})</translation>
+    </message>
+    <message>
+        <source>{h}·{b}·sin {B°}·({a} + {c})/2</source>
+        <translation>{h}·{b}·sen {B°}·({a} + {c})/2</translation>
+    </message>
+    <message>
+        <source>{V}/({b}·sin {B°}·({a} + {c})/2)</source>
+        <translation>{V}/({b}·sen {B°}·({a} + {c})/2)</translation>
+    </message>
+    <message>
+        <source>{b}·sin {B°}·({a} + {c}) ≥ {S}: the two bases leave no area for the sides</source>
+        <translation>{b}·sen {B°}·({a} + {c}) ≥ {S}: las dos bases no dejan área para las caras laterales</translation>
+    </message>
+    <message>
+        <source>({S} − {b}·sin {B°}·({a} + {c}))/({a} + {b} + {c} + {d})</source>
+        <translation>({S} − {b}·sen {B°}·({a} + {c}))/({a} + {b} + {c} + {d})</translation>
     </message>
 </context>
 </TS>

@@ -1160,22 +1160,6 @@ Aire totale : </translation>
         <translation>{S}/(π·{a})</translation>
     </message>
     <message>
-        <source>{X} ≥ 180: an angle of a parallelogram is less than 180°</source>
-        <translation>{X} ≥ 180 : un angle de parallélogramme est inférieur à 180°</translation>
-    </message>
-    <message>
-        <source>180 − {X}</source>
-        <translation>180 − {X}</translation>
-    </message>
-    <message>
-        <source>{a}·{h}/(sin {X}·{a})</source>
-        <translation>{a}·{h}/(sin {X}·{a})</translation>
-    </message>
-    <message>
-        <source>{S}/(sin {X}·{x})</source>
-        <translation>{S}/(sin {X}·{x})</translation>
-    </message>
-    <message>
         <source>{P} ≤ 2·{x}: the perimeter must be longer than two sides</source>
         <translation>{P} ≤ 2·{x} : le périmètre doit dépasser deux côtés</translation>
     </message>
@@ -1186,10 +1170,6 @@ Aire totale : </translation>
     <message>
         <source>{a}·{h}</source>
         <translation>{a}·{h}</translation>
-    </message>
-    <message>
-        <source>{a}·{b}·sin {X}</source>
-        <translation>{a}·{b}·sin {X}</translation>
     </message>
     <message>
         <source>{S}/{a}</source>
@@ -1296,58 +1276,6 @@ Aire totale : </translation>
         <translation>{P}/4</translation>
     </message>
     <message>
-        <source>{X} ≥ 180: every angle of a trapezium is less than 180°</source>
-        <translation>{X} ≥ 180 : tout angle d’un trapèze est inférieur à 180°</translation>
-    </message>
-    <message>
-        <source>{a} − ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})</source>
-        <translation>{a} − ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})</translation>
-    </message>
-    <message>
-        <source>{a} ≤ {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B}: the legs meet before they reach base c</source>
-        <translation>{a} ≤ {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B} : les côtés obliques se coupent avant d’atteindre la base c</translation>
-    </message>
-    <message>
-        <source>{c} + ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})</source>
-        <translation>{c} + ({h}·cos {A}/sin {A} + {h}·cos {B}/sin {B})</translation>
-    </message>
-    <message>
-        <source>{c} + {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B} ≤ 0: the legs meet before they reach base a</source>
-        <translation>{c} + {h}·cos {A}/sin {A} + {h}·cos {B}/sin {B} ≤ 0 : les côtés obliques se coupent avant d’atteindre la base a</translation>
-    </message>
-    <message>
-        <source>{l}·sin {X}</source>
-        <translation>{l}·sin {X}</translation>
-    </message>
-    <message>
-        <source>{h}/sin {X}</source>
-        <translation>{h}/sin {X}</translation>
-    </message>
-    <message>
-        <source>{h}/sin {B}</source>
-        <translation>{h}/sin {B}</translation>
-    </message>
-    <message>
-        <source>{h}/sin {A}</source>
-        <translation>{h}/sin {A}</translation>
-    </message>
-    <message>
-        <source>√({h}² + ({a} − {c} − {l}·cos {X})²)</source>
-        <translation>√({h}² + ({a} − {c} − {l}·cos {X})²)</translation>
-    </message>
-    <message>
-        <source>acos(({a} − {c} − {l}·cos {X})/{m})</source>
-        <translation>arccos(({a} − {c} − {l}·cos {X})/{m})</translation>
-    </message>
-    <message>
-        <source>√({h}² + ({a} − {c} − {h}·cos {X}/sin {X})²)</source>
-        <translation>√({h}² + ({a} − {c} − {h}·cos {X}/sin {X})²)</translation>
-    </message>
-    <message>
-        <source>acos(({a} − {c} − {h}·cos {X}/sin {X})/{m})</source>
-        <translation>arccos(({a} − {c} − {h}·cos {X}/sin {X})/{m})</translation>
-    </message>
-    <message>
         <source>({a} + {c})/2·{h}</source>
         <translation>({a} + {c})/2·{h}</translation>
     </message>
@@ -1376,60 +1304,12 @@ Aire totale : </translation>
         <translation>arccos(({y}² + {z}² − {x}²)/(2·{y}·{z}))</translation>
     </message>
     <message>
-        <source>180 − ({X} + {Y})</source>
-        <translation>180 − ({X} + {Y})</translation>
-    </message>
-    <message>
-        <source>√({p}² + {q}² − 2·{p}·{q}·cos {X})</source>
-        <translation>√({p}² + {q}² − 2·{p}·{q}·cos {X})</translation>
-    </message>
-    <message>
-        <source>√(({p} − {q})² + 4·{p}·{q}·sin({X}/2)²)</source>
-        <translation>√(({p} − {q})² + 4·{p}·{q}·sin({X}/2)²)</translation>
-    </message>
-    <message>
         <source>acos(({y}² − {r}² − {z}²)/(−2·{r}·{z}))</source>
         <translation>arccos(({y}² − {r}² − {z}²)/(−2·{r}·{z}))</translation>
     </message>
     <message>
-        <source>{X} + {Y} ≥ 180: no angle is left for the third corner</source>
-        <translation>{X} + {Y} ≥ 180 : il ne reste aucun angle pour le troisième sommet</translation>
-    </message>
-    <message>
         <source>{x} + {y} ≤ {z}: no triangle has these sides</source>
         <translation>{x} + {y} ≤ {z} : aucun triangle n’a ces côtés</translation>
-    </message>
-    <message>
-        <source>{s}/sin {S}·sin {X}</source>
-        <translation>{s}/sin {S}·sin {X}</translation>
-    </message>
-    <message>
-        <source>{p} &lt; {q}: with the angle {X} facing the shorter side, two triangles or none fit</source>
-        <translation>{p} &lt; {q} : si l’angle {X} est opposé au plus petit côté, deux triangles conviennent ou aucun</translation>
-    </message>
-    <message>
-        <source>{p} = {q} and {X} ≥ 90: two equal sides cannot both face an angle of 90° or more</source>
-        <translation>{p} = {q} et {X} ≥ 90 : deux côtés égaux ne peuvent pas être tous deux opposés à un angle de 90° ou plus</translation>
-    </message>
-    <message>
-        <source>asin({q}/({p}/sin {X}))</source>
-        <translation>arcsin({q}/({p}/sin {X}))</translation>
-    </message>
-    <message>
-        <source>{X} + {Y} = 180: the triangle is flat</source>
-        <translation>{X} + {Y} = 180 : le triangle est aplati</translation>
-    </message>
-    <message>
-        <source>sin {Z}·{p}/sin {X}</source>
-        <translation>sin {Z}·{p}/sin {X}</translation>
-    </message>
-    <message>
-        <source>2·{S}/({a}·sin {X})</source>
-        <translation>2·{S}/({a}·sin {X})</translation>
-    </message>
-    <message>
-        <source>0.5·{p}·{q}·sin {X}</source>
-        <translation>0,5·{p}·{q}·sin {X}</translation>
     </message>
     <message>
         <source>2·{S}/{a}</source>
@@ -1596,34 +1476,6 @@ Aire totale : </translation>
         <translation>√({S}/(4·π))</translation>
     </message>
     <message>
-        <source>{B} ≥ 180: the angle B must be less than 180°</source>
-        <translation>{B} ≥ 180 : l’angle B doit être inférieur à 180°</translation>
-    </message>
-    <message>
-        <source>√(({a} − {c} − {b}·cos {B})² + ({b}·sin {B})²)</source>
-        <translation>√(({a} − {c} − {b}·cos {B})² + ({b}·sin {B})²)</translation>
-    </message>
-    <message>
-        <source>({a} + {b} + {c} + {d})·{h} + {b}·sin {B}·({a} + {c})</source>
-        <translation>({a} + {b} + {c} + {d})·{h} + {b}·sin {B}·({a} + {c})</translation>
-    </message>
-    <message>
-        <source>{h}·{b}·sin {B}·({a} + {c})/2</source>
-        <translation>{h}·{b}·sin {B}·({a} + {c})/2</translation>
-    </message>
-    <message>
-        <source>{V}/({b}·sin {B}·({a} + {c})/2)</source>
-        <translation>{V}/({b}·sin {B}·({a} + {c})/2)</translation>
-    </message>
-    <message>
-        <source>{b}·sin {B}·({a} + {c}) ≥ {S}: the two bases leave no area for the sides</source>
-        <translation>{b}·sin {B}·({a} + {c}) ≥ {S} : les deux bases ne laissent aucune aire pour les faces latérales</translation>
-    </message>
-    <message>
-        <source>({S} − {b}·sin {B}·({a} + {c}))/({a} + {b} + {c} + {d})</source>
-        <translation>({S} − {b}·sin {B}·({a} + {c}))/({a} + {b} + {c} + {d})</translation>
-    </message>
-    <message>
         <source>2·{V}/{h} &gt; {p}·{q}: no triangle on these two sides has so large a base</source>
         <translation>2·{V}/{h} &gt; {p}·{q} : aucun triangle sur ces deux côtés n’a une base aussi grande</translation>
     </message>
@@ -1678,6 +1530,226 @@ Aire totale : </translation>
     <message>
         <source>The %1 tape was found as %2 but could not be renamed to %3 (%4). It is read from there and saved under the new name.</source>
         <translation>La bande « %1 » a été trouvée sous %2 mais n’a pas pu être renommée en %3 (%4). Elle est lue à cet endroit et enregistrée sous le nouveau nom.</translation>
+    </message>
+    <message>
+        <source>Include working</source>
+        <translation>Inclure le calcul détaillé</translation>
+    </message>
+    <message>
+        <source>Follows each entry with the steps that found its values. The tape file itself is not changed.</source>
+        <translation>Fait suivre chaque entrée des étapes qui ont donné ses valeurs. Le fichier de la bande n’est pas modifié.</translation>
+    </message>
+    <message>
+        <source>Working:</source>
+        <translation>Calcul détaillé :</translation>
+    </message>
+    <message>
+        <source>Given: %1 → %2</source>
+        <translation>Données : %1 → %2</translation>
+    </message>
+    <message>
+        <source>two sides and an angle</source>
+        <translation>deux côtés et un angle</translation>
+    </message>
+    <message>
+        <source>a side, an angle and the height</source>
+        <translation>un côté, un angle et la hauteur</translation>
+    </message>
+    <message>
+        <source>a side, an angle and the area</source>
+        <translation>un côté, un angle et l’aire</translation>
+    </message>
+    <message>
+        <source>a side, an angle and the perimeter</source>
+        <translation>un côté, un angle et le périmètre</translation>
+    </message>
+    <message>
+        <source>{X°} ≥ 180°: an angle of a parallelogram is less than 180°</source>
+        <translation>{X°} ≥ 180° : un angle de parallélogramme est inférieur à 180°</translation>
+    </message>
+    <message>
+        <source>180° − {X°}</source>
+        <translation>180° − {X°}</translation>
+    </message>
+    <message>
+        <source>{a}·{h}/(sin {X°}·{a})</source>
+        <translation>{a}·{h}/(sin {X°}·{a})</translation>
+    </message>
+    <message>
+        <source>{S}/(sin {X°}·{x})</source>
+        <translation>{S}/(sin {X°}·{x})</translation>
+    </message>
+    <message>
+        <source>{a}·{b}·sin {X°}</source>
+        <translation>{a}·{b}·sin {X°}</translation>
+    </message>
+    <message>
+        <source>base a, a leg and an angle at each leg</source>
+        <translation>la base a, un côté oblique et un angle à chaque côté oblique</translation>
+    </message>
+    <message>
+        <source>base c, a leg and an angle at each leg</source>
+        <translation>la base c, un côté oblique et un angle à chaque côté oblique</translation>
+    </message>
+    <message>
+        <source>a base, the height and an angle at each leg</source>
+        <translation>une base, la hauteur et un angle à chaque côté oblique</translation>
+    </message>
+    <message>
+        <source>both bases, a leg and an angle</source>
+        <translation>les deux bases, un côté oblique et un angle</translation>
+    </message>
+    <message>
+        <source>both bases, the height and an angle</source>
+        <translation>les deux bases, la hauteur et un angle</translation>
+    </message>
+    <message>
+        <source>{X°} ≥ 180°: every angle of a trapezium is less than 180°</source>
+        <translation>{X°} ≥ 180° : tout angle d’un trapèze est inférieur à 180°</translation>
+    </message>
+    <message>
+        <source>{a} − ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})</source>
+        <translation>{a} − ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})</translation>
+    </message>
+    <message>
+        <source>{a} ≤ {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°}: the legs meet before they reach base c</source>
+        <translation>{a} ≤ {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°} : les côtés obliques se coupent avant d’atteindre la base c</translation>
+    </message>
+    <message>
+        <source>{c} + ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})</source>
+        <translation>{c} + ({h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°})</translation>
+    </message>
+    <message>
+        <source>{c} + {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°} ≤ 0: the legs meet before they reach base a</source>
+        <translation>{c} + {h}·cos {A°}/sin {A°} + {h}·cos {B°}/sin {B°} ≤ 0 : les côtés obliques se coupent avant d’atteindre la base a</translation>
+    </message>
+    <message>
+        <source>{l}·sin {X°}</source>
+        <translation>{l}·sin {X°}</translation>
+    </message>
+    <message>
+        <source>{h}/sin {X°}</source>
+        <translation>{h}/sin {X°}</translation>
+    </message>
+    <message>
+        <source>{h}/sin {B°}</source>
+        <translation>{h}/sin {B°}</translation>
+    </message>
+    <message>
+        <source>{h}/sin {A°}</source>
+        <translation>{h}/sin {A°}</translation>
+    </message>
+    <message>
+        <source>√({h}² + ({a} − {c} − {l}·cos {X°})²)</source>
+        <translation>√({h}² + ({a} − {c} − {l}·cos {X°})²)</translation>
+    </message>
+    <message>
+        <source>acos(({a} − {c} − {l}·cos {X°})/{m})</source>
+        <translation>arccos(({a} − {c} − {l}·cos {X°})/{m})</translation>
+    </message>
+    <message>
+        <source>√({h}² + ({a} − {c} − {h}·cos {X°}/sin {X°})²)</source>
+        <translation>√({h}² + ({a} − {c} − {h}·cos {X°}/sin {X°})²)</translation>
+    </message>
+    <message>
+        <source>acos(({a} − {c} − {h}·cos {X°}/sin {X°})/{m})</source>
+        <translation>arccos(({a} − {c} − {h}·cos {X°}/sin {X°})/{m})</translation>
+    </message>
+    <message>
+        <source>three sides</source>
+        <translation>trois côtés</translation>
+    </message>
+    <message>
+        <source>two angles and a side</source>
+        <translation>deux angles et un côté</translation>
+    </message>
+    <message>
+        <source>two sides and the included angle</source>
+        <translation>deux côtés et l’angle compris entre eux</translation>
+    </message>
+    <message>
+        <source>two sides and an angle facing one of them</source>
+        <translation>deux côtés et un angle opposé à l’un d’eux</translation>
+    </message>
+    <message>
+        <source>the area, side a and an angle at one end of it</source>
+        <translation>l’aire, le côté a et un angle à l’une de ses extrémités</translation>
+    </message>
+    <message>
+        <source>180° − ({X°} + {Y°})</source>
+        <translation>180° − ({X°} + {Y°})</translation>
+    </message>
+    <message>
+        <source>√({p}² + {q}² − 2·{p}·{q}·cos {X°})</source>
+        <translation>√({p}² + {q}² − 2·{p}·{q}·cos {X°})</translation>
+    </message>
+    <message>
+        <source>√(({p} − {q})² + 4·{p}·{q}·sin({X°}/2)²)</source>
+        <translation>√(({p} − {q})² + 4·{p}·{q}·sin({X°}/2)²)</translation>
+    </message>
+    <message>
+        <source>{X°} + {Y°} ≥ 180°: no angle is left for the third corner</source>
+        <translation>{X°} + {Y°} ≥ 180° : il ne reste aucun angle pour le troisième sommet</translation>
+    </message>
+    <message>
+        <source>{s}/sin {S°}·sin {X°}</source>
+        <translation>{s}/sin {S°}·sin {X°}</translation>
+    </message>
+    <message>
+        <source>{p} &lt; {q}: with the angle {X°} facing the shorter side, two triangles or none fit</source>
+        <translation>{p} &lt; {q} : si l’angle {X°} est opposé au plus petit côté, deux triangles conviennent ou aucun</translation>
+    </message>
+    <message>
+        <source>{p} = {q} and {X°} ≥ 90°: two equal sides cannot both face an angle of 90° or more</source>
+        <translation>{p} = {q} et {X°} ≥ 90° : deux côtés égaux ne peuvent pas être tous deux opposés à un angle de 90° ou plus</translation>
+    </message>
+    <message>
+        <source>asin({q}/({p}/sin {X°}))</source>
+        <translation>arcsin({q}/({p}/sin {X°}))</translation>
+    </message>
+    <message>
+        <source>{X°} + {Y°} = 180°: the triangle is flat</source>
+        <translation>{X°} + {Y°} = 180° : le triangle est aplati</translation>
+    </message>
+    <message>
+        <source>sin {Z°}·{p}/sin {X°}</source>
+        <translation>sin {Z°}·{p}/sin {X°}</translation>
+    </message>
+    <message>
+        <source>2·{S}/({a}·sin {X°})</source>
+        <translation>2·{S}/({a}·sin {X°})</translation>
+    </message>
+    <message>
+        <source>0.5·{p}·{q}·sin {X°}</source>
+        <translation>0,5·{p}·{q}·sin {X°}</translation>
+    </message>
+    <message>
+        <source>{B°} ≥ 180°: the angle B must be less than 180°</source>
+        <translation>{B°} ≥ 180° : l’angle B doit être inférieur à 180°</translation>
+    </message>
+    <message>
+        <source>√(({a} − {c} − {b}·cos {B°})² + ({b}·sin {B°})²)</source>
+        <translation>√(({a} − {c} − {b}·cos {B°})² + ({b}·sin {B°})²)</translation>
+    </message>
+    <message>
+        <source>({a} + {b} + {c} + {d})·{h} + {b}·sin {B°}·({a} + {c})</source>
+        <translation>({a} + {b} + {c} + {d})·{h} + {b}·sin {B°}·({a} + {c})</translation>
+    </message>
+    <message>
+        <source>{h}·{b}·sin {B°}·({a} + {c})/2</source>
+        <translation>{h}·{b}·sin {B°}·({a} + {c})/2</translation>
+    </message>
+    <message>
+        <source>{V}/({b}·sin {B°}·({a} + {c})/2)</source>
+        <translation>{V}/({b}·sin {B°}·({a} + {c})/2)</translation>
+    </message>
+    <message>
+        <source>{b}·sin {B°}·({a} + {c}) ≥ {S}: the two bases leave no area for the sides</source>
+        <translation>{b}·sin {B°}·({a} + {c}) ≥ {S} : les deux bases ne laissent aucune aire pour les faces latérales</translation>
+    </message>
+    <message>
+        <source>({S} − {b}·sin {B°}·({a} + {c}))/({a} + {b} + {c} + {d})</source>
+        <translation>({S} − {b}·sin {B°}·({a} + {c}))/({a} + {b} + {c} + {d})</translation>
     </message>
 </context>
 </TS>
