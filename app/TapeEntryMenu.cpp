@@ -39,13 +39,16 @@ void TapeEntryMenu::report(const QString& message) const
 
 int TapeEntryMenu::entryCount() const
 {
-    return int(TapeEntries::read(*m_tape->document()).size());
+    return int(TapeEntries::read(*m_tape->wholeDocument()).size());
 }
 
 int TapeEntryMenu::entryAt(const QPoint& viewportPosition) const
 {
-    const int block = m_tape->cursorForPosition(viewportPosition).blockNumber();
-    const std::vector<TapeRecord> entries = TapeEntries::read(*m_tape->document());
+    int block = m_tape->cursorForPosition(viewportPosition).blockNumber();
+    // Entries are counted over the whole tape: older ones read in go before this block.
+    const int blocksBefore = m_tape->document()->blockCount();
+    const std::vector<TapeRecord> entries = TapeEntries::read(*m_tape->wholeDocument());
+    block += m_tape->document()->blockCount() - blocksBefore;
     for (size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].firstBlock <= block && block <= entries[i].lastBlock)
             return int(i);
@@ -55,7 +58,7 @@ int TapeEntryMenu::entryAt(const QPoint& viewportPosition) const
 
 bool TapeEntryMenu::entry(int index, TapeRecord* found) const
 {
-    const std::vector<TapeRecord> entries = TapeEntries::read(*m_tape->document());
+    const std::vector<TapeRecord> entries = TapeEntries::read(*m_tape->wholeDocument());
     if (index < 0 || size_t(index) >= entries.size()) {
         report(localized("There is no such entry on the tape."));
         return false;
@@ -106,7 +109,7 @@ bool TapeEntryMenu::removeEntry(int index)
                    .arg(localized(shape.toUtf8().constData())));
         return false;
     }
-    QTextDocument* shown = m_tape->document();
+    QTextDocument* shown = m_tape->wholeDocument();
     std::unique_ptr<QTextDocument> before(shown->clone());
     before->setUndoRedoEnabled(false);
     before->setDocumentLayout(new QPlainTextDocumentLayout(before.get()));
