@@ -96,6 +96,20 @@ QByteArray TapeView::rtf()
     return out;
 }
 
+TapeView::SightLine TapeView::sightLine() const
+{
+    const QTextBlock top = firstVisibleBlock();
+    if (!top.isValid())
+        return {};
+    return {top.blockNumber(), verticalScrollBar()->value() - top.firstLineNumber()};
+}
+
+void TapeView::restoreSightLine(const SightLine& line, int blocksBefore)
+{
+    const QTextBlock kept = document()->findBlockByNumber(line.block + blocksBefore);
+    verticalScrollBar()->setValue(kept.firstLineNumber() + std::max(0, line.lineInBlock));
+}
+
 int TapeView::loadOlderEntries(int count)
 {
     if (!m_split || m_split->olderLeft() == 0 || count <= 0)
@@ -103,14 +117,9 @@ int TapeView::loadOlderEntries(int count)
     std::unique_ptr<QTextDocument> older = newDocument();
     RtfReader::readTape(m_split->takeOlder(count), *older);
 
-    // What is in sight stays in sight: the top line's block, moved down by the blocks put
-    // before it, and the line within it.
-    QScrollBar* bar = verticalScrollBar();
-    const QTextBlock top = firstVisibleBlock();
-    const int topBlock = top.isValid() ? top.blockNumber() : 0;
-    const int lineInBlock = top.isValid() ? bar->value() - top.firstLineNumber() : 0;
+    // What is in sight stays in sight, moved down by the blocks put before it.
+    const SightLine inSight = sightLine();
     const int before = document()->blockCount();
-
     // The chunk ends with the paragraph mark before the document's first entry: its last,
     // empty block becomes that entry's.
     QTextCursor start(document());
@@ -118,16 +127,33 @@ int TapeView::loadOlderEntries(int count)
     start.insertFragment(QTextDocumentFragment(older.get()));
     const int added = document()->blockCount() - before;
     m_verbatimBlocks += added;
-
-    const QTextBlock kept = document()->findBlockByNumber(topBlock + added);
-    bar->setValue(kept.firstLineNumber() + std::max(0, lineInBlock));
+    restoreSightLine(inSight, added);
     return added;
 }
 
 QTextDocument* TapeView::wholeDocument()
 {
-    while (olderEntriesLeft() > 0)
-        loadOlderEntries(olderEntriesLeft());
+    if (olderEntriesLeft() == 0)
+        return document();
+    // Every older entry in one reading, the entries held now put after them: half the
+    // work of reading them in chunks before the first, each chunk copied in again.
+    std::unique_ptr<QTextDocument> whole = newDocument();
+    RtfReader::readTape(m_split->takeOlder(m_split->olderLeft()), *whole);
+    const int addedBlocks = whole->blockCount() - 1;
+    const int addedCharacters = whole->characterCount() - 1;
+    QTextCursor end(whole.get());
+    end.movePosition(QTextCursor::End);
+    end.insertFragment(QTextDocumentFragment(document()));
+
+    const SightLine inSight = sightLine();
+    const QTextCursor held = textCursor();
+    replaceDocument(std::move(whole));
+    m_verbatimBlocks += addedBlocks;
+    QTextCursor moved(document());
+    moved.setPosition(held.anchor() + addedCharacters);
+    moved.setPosition(held.position() + addedCharacters, QTextCursor::KeepAnchor);
+    setTextCursor(moved);
+    restoreSightLine(inSight, addedBlocks);
     return document();
 }
 

@@ -55,18 +55,27 @@ public:
     // Puts up to `count` older entries before the document's first, keeping what is in
     // sight where it is. Returns how many blocks the document gained.
     int loadOlderEntries(int count);
-    // The whole tape, its older entries read first where they are not in the document.
+    // The whole tape, its older entries read first where they are not in the document;
+    // what is in sight and the selection stay as they were.
     QTextDocument* wholeDocument();
 
     // A tape with more entries than this is held in two parts.
     static constexpr int newestEntriesShown = 2000;
     // How many older entries are read at a time.
-    static constexpr int olderEntriesPerChunk = 2000;
+    static constexpr int olderEntriesPerChunk = 500;
 
     // A document ready to be filled off-screen and then held.
     static std::unique_ptr<QTextDocument> newDocument();
 
 private:
+    // The top line in sight: its block and the line within that block.
+    struct SightLine {
+        int block = 0;
+        int lineInBlock = 0;
+    };
+    SightLine sightLine() const;
+    // Brings that line back to the top once `blocksBefore` blocks were put before it.
+    void restoreSightLine(const SightLine& line, int blocksBefore);
     void replaceDocument(std::unique_ptr<QTextDocument> document);
     void loadOlderWhenNearTop();
 
