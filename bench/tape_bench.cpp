@@ -8,6 +8,7 @@
 #include "core/SupportPaths.h"
 #include "core/TapeFiles.h"
 #include "core/TapeSaver.h"
+#include "core/TapeSplit.h"
 #include "core/TapeView.h"
 #include "core/TapeWriter.h"
 #include "core/UserDefaults.h"
@@ -151,6 +152,17 @@ void scrollToTop(benchmark::State& state)
     state.counters["entries"] = double(added);
 }
 
+// The reader's first pass alone, which finds where the entries start.
+void splitTape(benchmark::State& state)
+{
+    writeTape(state.range(0) * 1024 * 1024);
+    QString error;
+    const std::optional<QByteArray> bytes =
+        TapeFiles::readRegularFile(SupportPaths::tapeFilePath(shape), 1 << 30, &error);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TapeSplit::of(*bytes, TapeView::newestEntriesShown));
+}
+
 // An operation on every entry (export, print, an entry's menu) reads the older ones first.
 void readWholeTape(benchmark::State& state)
 {
@@ -169,6 +181,7 @@ void readWholeTape(benchmark::State& state)
 BENCHMARK(loadTape)->Arg(1)->Arg(10)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(appendEntry)->Arg(1)->Arg(10)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(appendEntryUntilSaved)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(splitTape)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(scrollToTop)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(readWholeTape)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(2);
 
