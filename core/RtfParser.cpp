@@ -161,7 +161,9 @@ void RtfParser::readControl()
         }
     }
 
-    QByteArray word;
+    // One buffer for every control word: a tape has millions of them.
+    QByteArray& word = m_word;
+    word.resize(0);
     bool tooLong = false;
     while (m_pos < m_input.size() && isLetter(m_input.at(m_pos))) {
         if (word.size() < RtfReader::maxControlWordLength)

@@ -74,6 +74,7 @@ private:
     QTextDocument& m_document;
     QTextCursor m_cursor;
     QByteArray m_input;
+    QByteArray m_word; // the control word being read
     qsizetype m_pos = 0;
     GroupState m_state;
     std::vector<GroupState> m_stack;
