@@ -163,6 +163,23 @@ void splitTape(benchmark::State& state)
         benchmark::DoNotOptimize(TapeSplit::of(*bytes, TapeView::newestEntriesShown));
 }
 
+// The first use of an entry's menu counts the older entries, reading them a chunk at a time.
+void countOlderEntries(benchmark::State& state)
+{
+    writeTape(state.range(0) * 1024 * 1024);
+    const std::unique_ptr<TapeView> view = shownView();
+    int counted = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        TapeFiles::setTapeTextViewToFile(shape, view.get());
+        const double before = heapInUseMiB();
+        state.ResumeTiming();
+        counted = view->olderEntryCount();
+        state.counters["heldMiB"] = heapInUseMiB() - before;
+    }
+    state.counters["entries"] = double(counted);
+}
+
 // An operation on every entry (export, print, an entry's menu) reads the older ones first.
 void readWholeTape(benchmark::State& state)
 {
@@ -182,6 +199,7 @@ BENCHMARK(loadTape)->Arg(1)->Arg(10)->Arg(16)->Unit(benchmark::kMillisecond)->It
 BENCHMARK(appendEntry)->Arg(1)->Arg(10)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(appendEntryUntilSaved)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(splitTape)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(countOlderEntries)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(scrollToTop)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(readWholeTape)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(2);
 

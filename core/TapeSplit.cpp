@@ -63,11 +63,18 @@ QByteArray TapeSplit::takeOlder(int count)
     const size_t taken = std::min(m_left, size_t(std::max(0, count)));
     if (taken == 0)
         return {};
-    const qsizetype end = m_left == m_starts.size() ? m_older.size() : m_starts[m_left];
     m_left -= taken;
-    const qsizetype begin = m_starts[m_left];
+    return olderRange(int(m_left), int(m_left + taken));
+}
+
+QByteArray TapeSplit::olderRange(int first, int end) const
+{
+    if (first < 0 || end <= first || size_t(end) > m_starts.size())
+        return {};
+    const qsizetype begin = m_starts[size_t(first)];
+    const qsizetype stop = size_t(end) == m_starts.size() ? m_older.size() : m_starts[size_t(end)];
     QByteArray chunk = m_header;
-    chunk.append(m_older.constData() + begin, end - begin);
+    chunk.append(m_older.constData() + begin, stop - begin);
     chunk.append("}\n");
     return chunk;
 }

@@ -25,6 +25,8 @@ public:
     // The newest `count` of the older entries left, as a document of their own whose last
     // paragraph mark separates them from the entries after them.
     QByteArray takeOlder(int count);
+    // Older entries [first, end) as a document of their own, taken or not.
+    QByteArray olderRange(int first, int end) const;
 
     // The older entries' bytes as the file holds them: what the tape's body starts with.
     const QByteArray& olderBytes() const { return m_older; }

@@ -1,6 +1,7 @@
 #include "core/TapeView.h"
 
 #include "core/RtfReader.h"
+#include "core/TapeEntries.h"
 #include "core/TapeEntry.h"
 
 #include <QPlainTextDocumentLayout>
@@ -44,6 +45,7 @@ void TapeView::replaceDocument(std::unique_ptr<QTextDocument> document)
 void TapeView::holdTape(const QString& shape, std::unique_ptr<QTextDocument> document, bool canSave)
 {
     m_split.reset();
+    m_olderEntryCount = -1;
     m_verbatimBlocks = 0;
     m_writer.seedColours({});
     replaceDocument(std::move(document));
@@ -116,6 +118,8 @@ int TapeView::loadOlderEntries(int count)
         return 0;
     std::unique_ptr<QTextDocument> older = newDocument();
     RtfReader::readTape(m_split->takeOlder(count), *older);
+    if (m_olderEntryCount >= 0)
+        m_olderEntryCount -= int(TapeEntries::read(*older).size());
 
     // What is in sight stays in sight, moved down by the blocks put before it.
     const SightLine inSight = sightLine();
@@ -129,6 +133,24 @@ int TapeView::loadOlderEntries(int count)
     m_verbatimBlocks += added;
     restoreSightLine(inSight, added);
     return added;
+}
+
+int TapeView::olderEntryCount()
+{
+    if (olderEntriesLeft() == 0)
+        return 0;
+    if (m_olderEntryCount < 0) {
+        constexpr int perReading = 5000;
+        int counted = 0;
+        for (int first = 0; first < olderEntriesLeft(); first += perReading) {
+            const std::unique_ptr<QTextDocument> chunk = newDocument();
+            const int end = std::min(first + perReading, olderEntriesLeft());
+            RtfReader::readTape(m_split->olderRange(first, end), *chunk);
+            counted += int(TapeEntries::read(*chunk).size());
+        }
+        m_olderEntryCount = counted;
+    }
+    return m_olderEntryCount;
 }
 
 QTextDocument* TapeView::wholeDocument()

@@ -50,8 +50,12 @@ public:
     QList<QByteArray> rtfPieces();
     QByteArray rtf();
 
-    // Entries of the tape not in the document yet.
+    // Entries of the tape not in the document yet, as the split counts them.
     int olderEntriesLeft() const { return m_split ? m_split->olderLeft() : 0; }
+    // The same counted as TapeEntries reads them, so that entry N of the whole tape can
+    // be found in the document without reading the older ones in. Counted once, a chunk
+    // at a time, holding none of them.
+    int olderEntryCount();
     // Puts up to `count` older entries before the document's first, keeping what is in
     // sight where it is. Returns how many blocks the document gained.
     int loadOlderEntries(int count);
@@ -84,6 +88,7 @@ private:
     QByteArray m_fileStamp;
     RtfWriter m_writer;
     std::optional<TapeSplit> m_split;
-    int m_verbatimBlocks = 0; // the document's first blocks, whose bytes the split keeps
+    int m_verbatimBlocks = 0;   // the document's first blocks, whose bytes the split keeps
+    int m_olderEntryCount = -1; // not counted yet
     bool m_loadQueued = false;
 };

@@ -80,6 +80,7 @@ void LongTapesTest::olderEntriesServeEveryOperation_data()
     QTest::newRow("export writes every entry") << "export";
     QTest::newRow("the oldest entry is reused") << "reuse";
     QTest::newRow("the oldest entry is removed") << "remove";
+    QTest::newRow("an entry in sight is reused by double-click") << "double-click";
 }
 
 void LongTapesTest::olderEntriesServeEveryOperation()
@@ -106,6 +107,19 @@ void LongTapesTest::olderEntriesServeEveryOperation()
         const QList<QByteArray> rows = bytes(path).replace(';', ',').trimmed().split('\n');
         QCOMPARE(rows.size(), count + 1); // and the heading
         QVERIFY(rows.at(1).startsWith("7 Dec 2026 01:00,1,2,Radius"));
+    } else if (operation == "double-click") {
+        // Found among the entries in the view, the older ones left in the file.
+        const QPoint point(10, view->viewport()->height() - 10);
+        const QString radius = view->cursorForPosition(point)
+                                   .block()
+                                   .text()
+                                   .section("Radius: ", 1)
+                                   .section(QChar::LineSeparator, 0, 0);
+        QVERIFY(!radius.isEmpty());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, point);
+        QCOMPARE(window().calculator("Circle")->fieldByOutlet("radiusTextField")->text(), radius);
+        QCOMPARE(window().tapeEntryMenu()->entryCount(), count);
+        QCOMPARE(view->olderEntriesLeft(), count - TapeView::newestEntriesShown);
     } else if (operation == "reuse") {
         QVERIFY(window().tapeEntryMenu()->useEntry(0));
         QCOMPARE(window().calculator("Circle")->fieldByOutlet("radiusTextField")->text(), "1");
