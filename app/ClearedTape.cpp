@@ -18,7 +18,7 @@ void ClearedTape::clear(const QString& shape, TapeView* tapeTextView)
         return;
     TapeFiles::ensureHolding(shape, tapeTextView);
     const bool hadEntries = !tapeTextView->document()->isEmpty();
-    std::unique_ptr<QTextDocument> entries(tapeTextView->document()->clone());
+    std::unique_ptr<QTextDocument> entries(tapeTextView->wholeDocument()->clone());
     entries->setUndoRedoEnabled(false);
     entries->setDocumentLayout(new QPlainTextDocumentLayout(entries.get()));
     TapeFiles::clearTape(shape, tapeTextView);

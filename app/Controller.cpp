@@ -12,6 +12,7 @@
 #include "app/WindowPlacement.h"
 #include "core/Localization.h"
 #include "core/NotificationHub.h"
+#include "core/TapeSaver.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -110,6 +111,8 @@ void Controller::applicationDidFinishLaunching()
 
 void Controller::applicationWillTerminate()
 {
+    // Every entry is on disk before the program ends, and a failed save is still told.
+    TapeSaver::instance().waitForPending();
     m_panels->store();
     WindowPlacement::store(m_mainWindow);
     UserDefaults defaults;

@@ -5,6 +5,7 @@
 #include "core/NumberFormatter.h"
 #include "core/RtfReader.h"
 #include "core/TapeFiles.h"
+#include "core/TapeSaver.h"
 #include "core/TapeView.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@
 ForeignTapeWindow* ForeignTapeWindow::open(const QString& path, TapeCommands* commands,
                                            QWidget* parent, QString* why)
 {
+    // It may be one of the program's own tapes, still being saved.
+    TapeSaver::instance().waitForPending();
     const std::optional<QByteArray> bytes =
         TapeFiles::readRegularFile(path, TapeFiles::maxTapeFileSize, why);
     if (!bytes)

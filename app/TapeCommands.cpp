@@ -35,7 +35,7 @@ TapeCommands::TapeCommands(MainWindow& window, QAction* copyResults, QAction* ex
 
 const QTextDocument& TapeCommands::tapeOrShown(const QTextDocument* tape) const
 {
-    return tape ? *tape : *m_window.tapeTextView()->document();
+    return tape ? *tape : *m_window.tapeTextView()->wholeDocument();
 }
 
 bool TapeCommands::copyResults()

@@ -39,28 +39,34 @@ void TapeEntryMenu::report(const QString& message) const
 
 int TapeEntryMenu::entryCount() const
 {
-    return int(TapeEntries::read(*m_tape->document()).size());
+    return m_tape->olderEntryCount() + int(TapeEntries::read(*m_tape->document()).size());
 }
 
 int TapeEntryMenu::entryAt(const QPoint& viewportPosition) const
 {
+    // Entries are numbered over the whole tape, the older ones not in the view first.
     const int block = m_tape->cursorForPosition(viewportPosition).blockNumber();
     const std::vector<TapeRecord> entries = TapeEntries::read(*m_tape->document());
     for (size_t i = 0; i < entries.size(); ++i) {
         if (entries[i].firstBlock <= block && block <= entries[i].lastBlock)
-            return int(i);
+            return m_tape->olderEntryCount() + int(i);
     }
     return -1;
 }
 
 bool TapeEntryMenu::entry(int index, TapeRecord* found) const
 {
-    const std::vector<TapeRecord> entries = TapeEntries::read(*m_tape->document());
-    if (index < 0 || size_t(index) >= entries.size()) {
+    // An entry in the view is found there; an older one needs the whole tape.
+    const int older = index < 0 ? 0 : m_tape->olderEntryCount();
+    const bool inView = index >= older;
+    const std::vector<TapeRecord> entries =
+        TapeEntries::read(inView ? *m_tape->document() : *m_tape->wholeDocument());
+    const qsizetype at = inView ? index - older : index;
+    if (at < 0 || size_t(at) >= entries.size()) {
         report(localized("There is no such entry on the tape."));
         return false;
     }
-    *found = entries[size_t(index)];
+    *found = entries[size_t(at)];
     return true;
 }
 
@@ -97,6 +103,8 @@ bool TapeEntryMenu::copyEntry(int index)
 
 bool TapeEntryMenu::removeEntry(int index)
 {
+    // The blocks to remove are counted in the whole tape.
+    m_tape->wholeDocument();
     TapeRecord found;
     if (!entry(index, &found))
         return false;
@@ -106,7 +114,7 @@ bool TapeEntryMenu::removeEntry(int index)
                    .arg(localized(shape.toUtf8().constData())));
         return false;
     }
-    QTextDocument* shown = m_tape->document();
+    QTextDocument* shown = m_tape->wholeDocument();
     std::unique_ptr<QTextDocument> before(shown->clone());
     before->setUndoRedoEnabled(false);
     before->setDocumentLayout(new QPlainTextDocumentLayout(before.get()));

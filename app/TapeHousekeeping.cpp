@@ -7,6 +7,7 @@
 #include "core/NotificationHub.h"
 #include "core/SupportPaths.h"
 #include "core/TapeAdoption.h"
+#include "core/TapeSaver.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,6 +37,8 @@ void TapeHousekeeping::endClearAllTapesAlert(int returnCode)
 
 bool TapeHousekeeping::removeAllTapes()
 {
+    // A save still pending would otherwise bring a removed tape back.
+    TapeSaver::instance().waitForPending();
     QDir tapes(SupportPaths::tapesFolder());
     if (!tapes.exists())
         return false;

@@ -1,10 +1,14 @@
 // What a long tape costs: showing it when its shape is chosen (read, parse, lay out, scroll
-// to the end) and one calculation's entry on it (the lines appended and the file saved).
-// The tapes are written by make_tape.py's rule: circle entries of about 140 bytes.
+// to the end), one calculation's entry on it (the lines appended and the save handed to
+// the saver; and the same until the file is on disk), scrolling to the top of what the view
+// holds (the next older entries read in) and reading the whole tape for an operation on all
+// its entries. The tapes are written by make_tape.py's rule: circle entries of about 140 bytes.
 
 #include "core/RtfWriter.h"
 #include "core/SupportPaths.h"
 #include "core/TapeFiles.h"
+#include "core/TapeSaver.h"
+#include "core/TapeSplit.h"
 #include "core/TapeView.h"
 #include "core/TapeWriter.h"
 #include "core/UserDefaults.h"
@@ -13,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -82,12 +87,25 @@ void loadTape(benchmark::State& state)
         benchmark::DoNotOptimize(view->document()->blockCount());
     }
     state.counters["entries"] = double(view->document()->blockCount());
+    state.counters["olderLeft"] = double(view->olderEntriesLeft());
     // What the shown tape holds in memory, against the size of its file.
     state.counters["heldMiB"] = heapInUseMiB() - before;
     state.counters["fileMiB"] =
         double(QFileInfo(SupportPaths::tapeFilePath(shape)).size()) / (1024 * 1024);
 }
 
+void addEntry(TapeView* view)
+{
+    TapeWriter::writeDateTime(view);
+    TapeWriter::setTape(QStringLiteral("\nRadius: "), QStringLiteral("2"), true, view);
+    TapeWriter::setTape(QStringLiteral("\nDiameter: "), QStringLiteral("4"), false, view);
+    TapeWriter::setTape(QStringLiteral("\nArea: "), QStringLiteral("12.57"), false, view);
+    TapeWriter::setTape(QStringLiteral("\nCircumference: "), QStringLiteral("12.57"), false, view);
+    TapeFiles::writeTapeToFile(shape, view);
+    QApplication::processEvents();
+}
+
+// One entry as the calculation's frame sees it: appended, painted, its save handed over.
 void appendEntry(benchmark::State& state)
 {
     writeTape(state.range(0) * 1024 * 1024);
@@ -95,14 +113,83 @@ void appendEntry(benchmark::State& state)
     TapeFiles::setTapeTextViewToFile(shape, view.get());
     view->rtf(); // as after the first calculation on this tape
     for (auto _ : state) {
-        TapeWriter::writeDateTime(view.get());
-        TapeWriter::setTape(QStringLiteral("\nRadius: "), QStringLiteral("2"), true, view.get());
-        TapeWriter::setTape(QStringLiteral("\nDiameter: "), QStringLiteral("4"), false, view.get());
-        TapeWriter::setTape(QStringLiteral("\nArea: "), QStringLiteral("12.57"), false, view.get());
-        TapeWriter::setTape(QStringLiteral("\nCircumference: "), QStringLiteral("12.57"), false,
-                            view.get());
-        TapeFiles::writeTapeToFile(shape, view.get());
-        QApplication::processEvents();
+        addEntry(view.get());
+        // The previous save is not waited for inside the timing: a person does not
+        // calculate 60 times a second.
+        state.PauseTiming();
+        TapeSaver::instance().waitForPending();
+        state.ResumeTiming();
+    }
+    state.counters["entries"] = double(view->document()->blockCount());
+}
+
+// The same until the file is replaced on disk (written, synchronised, renamed).
+void appendEntryUntilSaved(benchmark::State& state)
+{
+    writeTape(state.range(0) * 1024 * 1024);
+    const std::unique_ptr<TapeView> view = shownView();
+    TapeFiles::setTapeTextViewToFile(shape, view.get());
+    view->rtf();
+    for (auto _ : state) {
+        addEntry(view.get());
+        TapeSaver::instance().waitForPending();
+    }
+}
+
+// Scrolling to the top of what the view holds: the next chunk of older entries read in.
+void scrollToTop(benchmark::State& state)
+{
+    writeTape(state.range(0) * 1024 * 1024);
+    const std::unique_ptr<TapeView> view = shownView();
+    TapeFiles::setTapeTextViewToFile(shape, view.get());
+    int added = 0;
+    for (auto _ : state) {
+        view->verticalScrollBar()->setValue(0);
+        QApplication::processEvents(); // the chunk is read after the scroll
+        QApplication::processEvents(); // and painted
+        added = view->document()->blockCount();
+    }
+    state.counters["entries"] = double(added);
+}
+
+// The reader's first pass alone, which finds where the entries start.
+void splitTape(benchmark::State& state)
+{
+    writeTape(state.range(0) * 1024 * 1024);
+    QString error;
+    const std::optional<QByteArray> bytes =
+        TapeFiles::readRegularFile(SupportPaths::tapeFilePath(shape), 1 << 30, &error);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(TapeSplit::of(*bytes, TapeView::newestEntriesShown));
+}
+
+// The first use of an entry's menu counts the older entries, reading them a chunk at a time.
+void countOlderEntries(benchmark::State& state)
+{
+    writeTape(state.range(0) * 1024 * 1024);
+    const std::unique_ptr<TapeView> view = shownView();
+    int counted = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        TapeFiles::setTapeTextViewToFile(shape, view.get());
+        const double before = heapInUseMiB();
+        state.ResumeTiming();
+        counted = view->olderEntryCount();
+        state.counters["heldMiB"] = heapInUseMiB() - before;
+    }
+    state.counters["entries"] = double(counted);
+}
+
+// An operation on every entry (export, print, an entry's menu) reads the older ones first.
+void readWholeTape(benchmark::State& state)
+{
+    writeTape(state.range(0) * 1024 * 1024);
+    const std::unique_ptr<TapeView> view = shownView();
+    for (auto _ : state) {
+        state.PauseTiming();
+        TapeFiles::setTapeTextViewToFile(shape, view.get());
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(view->wholeDocument()->blockCount());
     }
     state.counters["entries"] = double(view->document()->blockCount());
 }
@@ -110,6 +197,11 @@ void appendEntry(benchmark::State& state)
 // 16 MiB is a tape of about 100,000 entries.
 BENCHMARK(loadTape)->Arg(1)->Arg(10)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(appendEntry)->Arg(1)->Arg(10)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(appendEntryUntilSaved)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(splitTape)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(countOlderEntries)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(scrollToTop)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(readWholeTape)->Arg(16)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 
@@ -128,6 +220,7 @@ int main(int argc, char** argv)
 
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
+    TapeSaver::instance().waitForPending();
     benchmark::Shutdown();
     return 0;
 }

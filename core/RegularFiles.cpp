@@ -114,6 +114,12 @@ std::optional<QByteArray> RegularFiles::readRegularFile(const QString& path, qin
 bool RegularFiles::writeFileAtomically(const QString& path, const QByteArray& bytes,
                                        const char* mimeType, QString* error)
 {
+    return writeFileAtomically(path, QList<QByteArray>{bytes}, mimeType, error);
+}
+
+bool RegularFiles::writeFileAtomically(const QString& path, const QList<QByteArray>& pieces,
+                                       const char* mimeType, QString* error)
+{
     QString reason;
     if (!replaceable(path, &reason)) {
         if (error)
@@ -134,7 +140,10 @@ bool RegularFiles::writeFileAtomically(const QString& path, const QByteArray& by
         return fail();
     // A write that only reached the buffer is checked by the flush: commit() alone would
     // report success after a failed flush and leave an empty file in place of the old.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    bool written = true;
+    for (const QByteArray& bytes : pieces)
+        written = written && file.write(bytes) == bytes.size();
+    if (!written || !file.flush()) {
         const bool failed = fail();
         file.cancelWriting();
         return failed;

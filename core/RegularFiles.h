@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -13,6 +14,9 @@ public:
     // Writes bytes atomically and tags the file's type. On failure the old file is intact
     // and `error` (if given) says why.
     static bool writeFileAtomically(const QString& path, const QByteArray& bytes,
+                                    const char* mimeType, QString* error = nullptr);
+    // The same for bytes in pieces, written one after the other.
+    static bool writeFileAtomically(const QString& path, const QList<QByteArray>& pieces,
                                     const char* mimeType, QString* error = nullptr);
     // Reads a regular file (never following a link) of at most `maxBytes`. Nothing when
     // it cannot: `missing` tells an absent file apart, `error` says why otherwise.

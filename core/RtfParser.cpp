@@ -27,6 +27,8 @@ void RtfParser::parse(const QByteArray& rtf)
     m_cursor.beginEditBlock();
 
     while (m_pos < m_input.size()) {
+        if (m_entryStarts && (m_afterParagraph || !m_bodyState))
+            considerEntryStart();
         const char c = m_input.at(m_pos);
         if (c == '{') {
             ++m_pos;
@@ -49,6 +51,41 @@ void RtfParser::parse(const QByteArray& rtf)
     endParagraph();
     flush();
     m_cursor.endEditBlock();
+}
+
+void RtfParser::noteEntryStarts(qsizetype bodyStart, std::vector<qsizetype>* starts, bool textKept)
+{
+    m_bodyStart = bodyStart;
+    m_entryStarts = starts;
+    m_textKept = textKept;
+}
+
+void RtfParser::considerEntryStart()
+{
+    const bool topLevel = m_stack.size() == 1 && m_overflowDepth == 0 && !m_ignorableDestination;
+    if (!m_bodyState) {
+        if (m_pos >= m_bodyStart && topLevel)
+            m_bodyState = m_state;
+        else if (m_pos >= m_bodyStart)
+            m_entryStarts = nullptr; // the body does not begin at the document's level
+        return;
+    }
+    if (m_candidate >= 0 || !topLevel)
+        return;
+    const GroupState& body = *m_bodyState;
+    if (m_state.destination == body.destination && m_state.style == body.style &&
+        m_state.unicodeSkip == body.unicodeSkip && m_state.alignment == body.alignment)
+        m_candidate = m_pos;
+}
+
+void RtfParser::noteEmitted(QChar c)
+{
+    if (c != QChar::ParagraphSeparator && !RtfReader::isBreak(c) && m_candidate >= 0)
+        m_entryStarts->push_back(m_candidate);
+    // After a line break a paragraph mark reads differently than at a fresh start: only
+    // a paragraph followed by text is a place to start reading from.
+    m_afterParagraph = c == QChar::ParagraphSeparator;
+    m_candidate = -1;
 }
 
 void RtfParser::openGroup()
@@ -124,7 +161,9 @@ void RtfParser::readControl()
         }
     }
 
-    QByteArray word;
+    // One buffer for every control word: a tape has millions of them.
+    QByteArray& word = m_word;
+    word.resize(0);
     bool tooLong = false;
     while (m_pos < m_input.size() && isLetter(m_input.at(m_pos))) {
         if (word.size() < RtfReader::maxControlWordLength)
@@ -318,6 +357,12 @@ void RtfParser::appendText(QChar c)
 
 void RtfParser::addToRun(QChar c)
 {
+    if (m_entryStarts)
+        noteEmitted(c);
+    if (!m_textKept) {
+        m_lastWasBreak = RtfReader::isBreak(c);
+        return;
+    }
     if (!m_pendingText.isEmpty() && !(m_state.style == m_pendingStyle))
         flush();
     m_pendingStyle = m_state.style;

@@ -8,6 +8,7 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 
+#include <optional>
 #include <vector>
 
 class QTextDocument;
@@ -21,6 +22,15 @@ public:
 
     RtfParser(QTextDocument& document, Paragraphs paragraphs);
     void parse(const QByteArray& rtf);
+
+    // Reading a tape, also notes where its entries' paragraphs start: offsets, from
+    // `bodyStart` on, where a new paragraph begins at the document's own level with the
+    // state the body began with, and starts with text rather than another break. Reading
+    // the header and then the bytes from any such offset gives the same paragraphs as
+    // reading the whole. With `textKept` false nothing goes into the document.
+    void noteEntryStarts(qsizetype bodyStart, std::vector<qsizetype>* starts, bool textKept);
+    // The colour table read, index 0 being the "auto" entry.
+    const QList<QColor>& colours() const { return m_colours; }
 
 private:
     enum class Destination { Text, ColourTable, Skipped };
@@ -56,11 +66,15 @@ private:
     // Gives the current block the group's alignment, once per change.
     void alignBlock();
     void flush();
+    // Where an entry may start: checked before each token while a paragraph has just ended.
+    void considerEntryStart();
+    void noteEmitted(QChar c);
     QTextCharFormat charFormat(const RunStyle& style) const;
 
     QTextDocument& m_document;
     QTextCursor m_cursor;
     QByteArray m_input;
+    QByteArray m_word; // the control word being read
     qsizetype m_pos = 0;
     GroupState m_state;
     std::vector<GroupState> m_stack;
@@ -75,4 +89,11 @@ private:
     bool m_lastWasBreak = false; // the last character of text was a line or paragraph break
     bool m_blockHasAlignment = false;
     Qt::Alignment m_blockAlignment = Qt::AlignLeft;
+
+    std::vector<qsizetype>* m_entryStarts = nullptr;
+    bool m_textKept = true;
+    qsizetype m_bodyStart = 0;
+    std::optional<GroupState> m_bodyState;
+    bool m_afterParagraph = false;
+    qsizetype m_candidate = -1;
 };

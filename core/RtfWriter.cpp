@@ -40,9 +40,15 @@ QByteArray RtfWriter::write(const QTextDocument& document)
 
 void RtfWriter::reset()
 {
-    m_colours.clear();
-    m_settledBody.clear();
+    m_colours = m_seed;
+    m_settledPieces.clear();
     m_settledBlocks = 0;
+}
+
+void RtfWriter::seedColours(const QList<QColor>& colours)
+{
+    m_seed = colours;
+    reset();
 }
 
 int RtfWriter::colourIndex(const QColor& colour)
@@ -105,27 +111,40 @@ QByteArray RtfWriter::header() const
     return out;
 }
 
-QByteArray RtfWriter::writeGrown(const QTextDocument& document)
+QList<QByteArray> RtfWriter::grownBody(const QTextDocument& document, int firstBlock)
 {
-    if (document.blockCount() <= m_settledBlocks)
-        reset(); // the document shrank: it was replaced, not grown
+    // A document that shrank, or whose first written block moved, was replaced, not grown.
+    if (firstBlock != m_firstBlock || document.blockCount() - firstBlock <= m_settledBlocks)
+        reset();
+    m_firstBlock = firstBlock;
 
     // Every block but the last is final; the last may still grow.
-    QTextBlock block =
-        m_settledBlocks == 0 ? document.begin() : document.findBlockByNumber(m_settledBlocks);
+    QTextBlock block = document.findBlockByNumber(firstBlock + m_settledBlocks);
     QByteArray tail;
     for (; block.isValid(); block = block.next()) {
         const bool last = !block.next().isValid();
-        QByteArray& out = last ? tail : m_settledBody;
-        appendBlock(out, block, block.blockNumber() == 0);
+        if (!last && (m_settledPieces.isEmpty() || m_settledPieces.last().size() >= pieceSize))
+            m_settledPieces.append(QByteArray());
+        QByteArray& out = last ? tail : m_settledPieces.last();
+        appendBlock(out, block, block.blockNumber() == firstBlock);
         if (!last)
             ++m_settledBlocks;
     }
+    QList<QByteArray> pieces = m_settledPieces;
+    pieces.append(tail);
+    return pieces;
+}
 
+QByteArray RtfWriter::writeGrown(const QTextDocument& document)
+{
+    const QList<QByteArray> body = grownBody(document);
     QByteArray out = header();
-    out.reserve(out.size() + m_settledBody.size() + tail.size() + 4);
-    out += m_settledBody;
-    out += tail;
+    qsizetype size = out.size() + 2;
+    for (const QByteArray& piece : body)
+        size += piece.size();
+    out.reserve(size);
+    for (const QByteArray& piece : body)
+        out += piece;
     out += "}\n";
     return out;
 }

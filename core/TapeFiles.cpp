@@ -6,12 +6,14 @@
 #include "core/RtfReader.h"
 #include "core/SupportPaths.h"
 #include "core/TapeAdoption.h"
+#include "core/TapeSaver.h"
 #include "core/TapeView.h"
 #include "core/UserDefaults.h"
 
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QSaveFile>
 #include <QTextDocument>
 
@@ -104,6 +106,8 @@ void TapeFiles::setTapeTextViewToFile(const QString& shape, TapeView* tapeTextVi
 {
     if (!tapeTextView)
         return;
+    // A save still being written would otherwise be read half-way, or not yet.
+    TapeSaver::instance().waitForPending();
     const QString path = tapePath(shape);
     const QString source = adoptTape(shape);
     if (source != path) {
@@ -133,9 +137,7 @@ void TapeFiles::setTapeTextViewToFile(const QString& shape, TapeView* tapeTextVi
         reason = localized("it is not an RTF document");
     else if (bytes) {
         // Parsed off-screen: a long tape is laid out once, when it is shown.
-        std::unique_ptr<QTextDocument> document = TapeView::newDocument();
-        RtfReader::readTape(*bytes, *document);
-        tapeTextView->holdTape(shape, std::move(document));
+        tapeTextView->holdTapeFile(shape, *bytes);
         tapeTextView->setFileStamp(stamp);
         return;
     }
@@ -168,7 +170,9 @@ void TapeFiles::ensureHolding(const QString& shape, TapeView* tapeTextView)
     }
     // Entries another program added since are kept: the tape is read again before this
     // entry joins it, so saving never writes over them. A file that cannot be read now is
-    // left to the save, which refuses or reports it as before.
+    // left to the save, which refuses or reports it as before. The program's own saves
+    // are finished first, so that their stamps are the ones compared.
+    TapeSaver::instance().waitForPending();
     const QString path = tapePath(shape);
     const QByteArray stamp = fileStamp(path);
     if (!tapeTextView->canSave() || stamp == tapeTextView->fileStamp())
@@ -177,35 +181,59 @@ void TapeFiles::ensureHolding(const QString& shape, TapeView* tapeTextView)
     const std::optional<QByteArray> bytes = readRegularFile(path, maxTapeFileSize, &reason);
     if (!bytes || !RtfReader::looksLikeRtf(*bytes))
         return;
-    std::unique_ptr<QTextDocument> document = TapeView::newDocument();
-    RtfReader::readTape(*bytes, *document);
-    tapeTextView->holdTape(shape, std::move(document));
+    tapeTextView->holdTapeFile(shape, *bytes);
     tapeTextView->setFileStamp(stamp);
 }
 
 void TapeFiles::writeTapeToFile(const QString& shape, TapeView* tapeTextView)
 {
-    if (!UserDefaults().tapeDrawerOpen())
+    if (!UserDefaults().tapeDrawerOpen() || !tapeTextView)
         return;
-    saveTape(shape, tapeTextView);
+    const QString path = tapePath(shape);
+    if (const QString refusal = saveRefusal(shape, tapeTextView); !refusal.isEmpty()) {
+        reportUnsaved(shape, path, refusal);
+        return;
+    }
+    // The bytes of this moment go to the saver; the view may grow meanwhile.
+    TapeSaver::instance().save(
+        path, tapeTextView->rtfPieces(), tapeMimeType,
+        [view = QPointer<TapeView>(tapeTextView), shape, path](bool saved, const QString& reason) {
+            if (!saved)
+                reportUnsaved(shape, path, reason);
+            else if (view && view->heldShape() == shape)
+                view->setFileStamp(fileStamp(path));
+        });
+}
+
+QString TapeFiles::saveRefusal(const QString& shape, const TapeView* tapeTextView)
+{
+    if (tapeTextView->heldShape() != shape)
+        return localized("the tape view holds another tape");
+    if (!tapeTextView->canSave())
+        return localized("its unreadable file is still in place");
+    return {};
+}
+
+void TapeFiles::reportUnsaved(const QString& shape, const QString& path, const QString& reason)
+{
+    Notices::instance().report(lcTape(), localized("The %1 tape could not be saved to %2: %3.")
+                                             .arg(shapeTitle(shape), path, reason));
 }
 
 bool TapeFiles::saveTape(const QString& shape, TapeView* tapeTextView)
 {
     if (!tapeTextView)
         return false;
+    // Saves asked earlier go first, so that this one is the last word on the file.
+    TapeSaver::instance().waitForPending();
     const QString path = tapePath(shape);
-    QString reason;
-    if (tapeTextView->heldShape() != shape)
-        reason = localized("the tape view holds another tape");
-    else if (!tapeTextView->canSave())
-        reason = localized("its unreadable file is still in place");
-    else if (writeFileAtomically(path, tapeTextView->rtf(), tapeMimeType, &reason)) {
+    QString reason = saveRefusal(shape, tapeTextView);
+    if (reason.isEmpty() &&
+        RegularFiles::writeFileAtomically(path, tapeTextView->rtfPieces(), tapeMimeType, &reason)) {
         tapeTextView->setFileStamp(fileStamp(path));
         return true;
     }
-    Notices::instance().report(lcTape(), localized("The %1 tape could not be saved to %2: %3.")
-                                             .arg(shapeTitle(shape), path, reason));
+    reportUnsaved(shape, path, reason);
     return false;
 }
 

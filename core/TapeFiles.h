@@ -12,9 +12,12 @@ class TapeView;
 // are read or replaced, reads are bounded, and every failure is reported to the user.
 class TapeFiles {
 public:
-    // Saves the tape view to the shape's file while the tape drawer is open.
+    // Saves the tape view to the shape's file while the tape drawer is open: the tape's
+    // bytes as they are now go to TapeSaver, which replaces the file off the GUI thread;
+    // a failure is reported when the saver has finished.
     static void writeTapeToFile(const QString& shape, TapeView* tapeTextView);
-    // Saves regardless of the drawer (clearing a tape writes an empty one even when closed).
+    // Saves regardless of the drawer (clearing a tape writes an empty one even when closed),
+    // at once, after any save still pending.
     static bool saveTape(const QString& shape, TapeView* tapeTextView);
     // Shows the shape's tape in the view and moves to its end. A missing file is an empty
     // tape; a file that cannot be read is moved aside unchanged (the user is told where
@@ -46,6 +49,9 @@ public:
     static constexpr qint64 maxTapeFileSize = 64 * 1024 * 1024;
 
 private:
+    // Why the view's tape may not be saved as the shape's, or nothing.
+    static QString saveRefusal(const QString& shape, const TapeView* tapeTextView);
+    static void reportUnsaved(const QString& shape, const QString& path, const QString& reason);
     // Renames an unreadable file to "<name>.unreadable-<date>", never over another file.
     static std::optional<QString> moveAside(const QString& path, QString* error);
 };

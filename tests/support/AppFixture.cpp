@@ -6,6 +6,7 @@
 #include "core/Colours.h"
 #include "core/NumberFormatter.h"
 #include "core/ShapeCalculator.h"
+#include "core/TapeSaver.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
 
@@ -51,6 +52,8 @@ void AppFixture::terminate()
 
 void AppFixture::moveToNewHome()
 {
+    // A program that stops still finishes the saves it began, in its own home.
+    TapeSaver::instance().waitForPending();
     m_app.reset();
     m_home = std::make_unique<TestHome>();
 }
@@ -89,6 +92,8 @@ ShapeCalculator* AppFixture::calculate(const QString& shape, const QStringList& 
     }
     QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
     QApplication::processEvents();
+    // The tape is saved off the GUI thread; what a test checks next may be its file.
+    TapeSaver::instance().waitForPending();
     return calculator;
 }
 

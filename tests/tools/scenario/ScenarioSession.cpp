@@ -16,6 +16,7 @@
 #include "core/NotificationHub.h"
 #include "core/NumberFormatter.h"
 #include "core/ShapeCalculator.h"
+#include "core/TapeSaver.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
@@ -43,6 +44,8 @@ ScenarioSession::ScenarioSession(const ScenarioOptions& options, const TemplateH
 
 ScenarioSession::~ScenarioSession()
 {
+    // Saves still pending land in this scenario's home, not after it is gone.
+    TapeSaver::instance().waitForPending();
     m_interface.reset();
     AlertPresenter::setInstance(nullptr);
     m_home.reset();
@@ -258,6 +261,9 @@ QJsonObject ScenarioSession::run()
     assignFields();
     for (const QString& step : m_options.steps)
         runStep(step);
+    // The report is what the user sees once the tape's save, made off the GUI thread, is
+    // done: a failure to save is among its messages.
+    TapeSaver::instance().waitForPending();
 
     QJsonArray alerts;
     for (const AlertPresenter::Alert& alert : m_alerts.alerts()) {
