@@ -44,33 +44,30 @@ void ClearingTest::clearingReturnsToEntry_data()
     QTest::addColumn<QStringList>("kept"); // "outlet=text" left after the clear; all else empty
     QTest::addColumn<QString>("focused");  // the field that has the focus afterwards
 
-    QTest::newRow("circle: Shift keeps the given value and selects it")
-        << "Circle" << QStringList{"areaTextField=10"} << true << QStringList{"areaTextField=10"}
-        << "areaTextField";
-    QTest::newRow("circle: plain clear empties all and selects the radius")
-        << "Circle" << QStringList{"diameterTextField=5"} << false << QStringList{}
-        << "radiusTextField";
-    QTest::newRow("polygon: Shift keeps the given table values")
-        << "Regular Polygon" << QStringList{"xsidesNTextField=6", "xareaTextField=10"} << true
-        << QStringList{"xsidesNTextField=6", "xareaTextField=10"} << "xsidesNTextField";
-    QTest::newRow("polygon: plain clear")
-        << "Regular Polygon" << QStringList{"xsidesNTextField=6", "xareaTextField=10"} << false
-        << QStringList{} << "xsidesNTextField";
-    QTest::newRow("triangle: Shift keeps the area as an input")
-        << "Triangle" << QStringList{"areaTextField=6", "sideATextField=3", "angleCTextField=90"}
-        << true << QStringList{"areaTextField=6", "sideATextField=3", "angleCTextField=90"}
-        << "sideATextField";
-    QTest::newRow("ellipse: Shift empties the circumference")
-        << "Ellipse" << QStringList{"RadiusATextField=3", "RadiusBTextField=2"} << true
-        << QStringList{"RadiusATextField=3", "RadiusBTextField=2"} << "RadiusATextField";
-    QTest::newRow("cone: Shift empties the surface")
-        << "Cone" << QStringList{"HeigthHTextField=4", "radiusTextField=3"} << true
-        << QStringList{"HeigthHTextField=4", "radiusTextField=3"} << "radiusTextField";
-    QTest::newRow("trapezoidal prism: plain clear empties side d")
-        << "Trapezoidal Prism"
-        << QStringList{"heightTextField=10", "sideATextField=6", "sideBTextField=2",
-                       "sideCTextField=4", "angleBTextField=90"}
-        << false << QStringList{} << "sideATextField";
+    const auto row = [](const char* name, const char* shape, const QStringList& entries, bool shift,
+                        const char* focused) {
+        QTest::newRow(name) << QString(shape) << entries << shift
+                            << (shift ? entries : QStringList()) << QString(focused);
+    };
+    // A Shift clear keeps exactly the values given; a plain clear keeps nothing.
+    row("circle: Shift keeps the given value and selects it", "Circle", {"areaTextField=10"}, true,
+        "areaTextField");
+    row("circle: plain clear empties all and selects the radius", "Circle", {"diameterTextField=5"},
+        false, "radiusTextField");
+    row("polygon: Shift keeps the given table values", "Regular Polygon",
+        {"xsidesNTextField=6", "xareaTextField=10"}, true, "xsidesNTextField");
+    row("polygon: plain clear", "Regular Polygon", {"xsidesNTextField=6", "xareaTextField=10"},
+        false, "xsidesNTextField");
+    row("triangle: Shift keeps the area as an input", "Triangle",
+        {"areaTextField=6", "sideATextField=3", "angleCTextField=90"}, true, "sideATextField");
+    row("ellipse: Shift empties the circumference", "Ellipse",
+        {"RadiusATextField=3", "RadiusBTextField=2"}, true, "RadiusATextField");
+    row("cone: Shift empties the surface", "Cone", {"HeigthHTextField=4", "radiusTextField=3"},
+        true, "radiusTextField");
+    row("trapezoidal prism: plain clear empties side d", "Trapezoidal Prism",
+        {"heightTextField=10", "sideATextField=6", "sideBTextField=2", "sideCTextField=4",
+         "angleBTextField=90"},
+        false, "sideATextField");
 }
 
 void ClearingTest::clearingReturnsToEntry()
@@ -116,24 +113,20 @@ void ClearingTest::outputOnlyFieldsStayReadOnlyAndGrey_data()
     QTest::addColumn<QStringList>("outputs");
     QTest::addColumn<QStringList>("entries");
 
-    QTest::newRow("polygon angles and name")
-        << "Regular Polygon" << QStringList{"xangleTextField", "angleTextField", "xnameTextField"}
-        << QStringList{"sideTextField=1"};
-    QTest::newRow("triangle height and perimeter")
-        << "Triangle" << QStringList{"yHeightTextField", "circumferenceTextField"}
-        << QStringList{"sideATextField=3", "sideBTextField=4", "sideCTextField=5"};
-    QTest::newRow("ellipse circumference")
-        << "Ellipse" << QStringList{"circumferenceTextField"}
-        << QStringList{"RadiusATextField=3", "RadiusBTextField=2"};
-    QTest::newRow("cone surface") << "Cone" << QStringList{"SurfaceTextField"}
-                                  << QStringList{"radiusTextField=3", "HeigthHTextField=4"};
-    QTest::newRow("pyramid surface")
-        << "Pyramid" << QStringList{"SurfaceTextField"}
-        << QStringList{"sideATextField=3", "sideBTextField=4", "heightHTextField=6"};
-    QTest::newRow("trapezoidal prism side d")
-        << "Trapezoidal Prism" << QStringList{"sideDTetxField"}
-        << QStringList{"heightTextField=10", "sideATextField=6", "sideBTextField=2",
-                       "sideCTextField=4", "angleBTextField=90"};
+    const auto row = [](const char* name, const char* shape, const QStringList& outputs,
+                        const QStringList& entries) {
+        QTest::newRow(name) << QString(shape) << outputs << entries;
+    };
+    row("polygon angles and name", "Regular Polygon",
+        {"xangleTextField", "angleTextField", "xnameTextField"}, {"sideTextField=1"});
+    row("triangle height and perimeter", "Triangle", {"yHeightTextField", "circumferenceTextField"},
+        {"sideATextField=3", "sideBTextField=4", "sideCTextField=5"});
+    row("ellipse circumference", "Ellipse", {"circumferenceTextField"},
+        {"RadiusATextField=3", "RadiusBTextField=2"});
+    row("cone surface", "Cone", {"SurfaceTextField"}, {"radiusTextField=3", "HeigthHTextField=4"});
+    row("trapezoidal prism side d", "Trapezoidal Prism", {"sideDTetxField"},
+        {"heightTextField=10", "sideATextField=6", "sideBTextField=2", "sideCTextField=4",
+         "angleBTextField=90"});
 }
 
 void ClearingTest::outputOnlyFieldsStayReadOnlyAndGrey()
