@@ -1,6 +1,7 @@
 #include "app/HelpWindow.h"
 
 #include "core/Localization.h"
+#include "core/Translations.h"
 
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -21,7 +22,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
 
 void HelpWindow::showSection(const QString& anchor)
 {
-    QUrl url(QStringLiteral("qrc:/manual/index.html"));
+    // The manual in the language in use, else the English one: a language may be spoken
+    // before its manual is written.
+    QUrl url(QStringLiteral("qrc") +
+             Translations::localizedResource(QStringLiteral("manual/index.html")));
     if (!anchor.isEmpty())
         url.setFragment(anchor);
     m_browser->setSource(url);

@@ -4,8 +4,9 @@
 
 class QTextBrowser;
 
-// The user manual shipped with the program, shown in a window of its own (it needs no
-// browser and works offline), opened at a section such as the shape on show.
+// The user manual shipped with the program, in the language in use, shown in a window of
+// its own (it needs no browser and works offline), opened at a section such as the shape
+// on show.
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:

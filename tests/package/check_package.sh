@@ -46,7 +46,9 @@ else
         ./usr/share/mime/packages/org.polymetra.Polymetra.xml \
         ./usr/share/icons/hicolor/scalable/apps/polymetra.svg \
         ./usr/share/man/man1/polymetra.1.gz ./usr/share/man/man1/polymetra-cli.1.gz \
-        ./usr/share/doc/polymetra/copyright ./usr/share/doc/polymetra/manual/index.html; do
+        ./usr/share/doc/polymetra/copyright ./usr/share/doc/polymetra/manual/index.html \
+        ./usr/share/doc/polymetra/manual/de/index.html ./usr/share/doc/polymetra/manual/fr/index.html \
+        ./usr/share/doc/polymetra/manual/es/index.html; do
         check "package holds $wanted" grep -qxF "$wanted" "$work/contents"
     done
     check "dependencies computed" sh -c "dpkg-deb -f '$deb' Depends | grep -q libqt6widgets6"

@@ -9,6 +9,7 @@
 #include "app/WindowPlacement.h"
 #include "core/TapeView.h"
 #include "core/TextField.h"
+#include "core/Translations.h"
 #include "core/UserDefaults.h"
 
 #include <QAction>
@@ -19,9 +20,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 #include <algorithm>
@@ -37,6 +40,8 @@ private slots:
     void tabFollowsTheVisualOrder();
     void shortcutsReachEveryShape();
     void helpOpensAtTheShapeAndAboutShowsTheIcon();
+    void helpSpeaksTheLanguageInUse_data();
+    void helpSpeaksTheLanguageInUse();
     void theWindowComesBackWhereItWasAndOnAScreen();
     void clampedOntoTheScreens_data();
     void clampedOntoTheScreens();
@@ -191,6 +196,41 @@ void KeyboardAndWindowTest::helpOpensAtTheShapeAndAboutShowsTheIcon()
     const auto* icon = about->findChild<QLabel*>();
     QVERIFY(icon && !icon->pixmap().isNull());
     about->accept();
+}
+
+void KeyboardAndWindowTest::helpSpeaksTheLanguageInUse_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("manual");
+    QTest::addColumn<QString>("heading"); // the cone's, at the top of the view
+    QTest::newRow("German") << "de"
+                            << "/de/manual/index.html"
+                            << "Kegel";
+    QTest::newRow("French") << "fr"
+                            << "/fr/manual/index.html"
+                            << "Cône";
+    QTest::newRow("Spanish") << "es"
+                             << "/es/manual/index.html"
+                             << "Cono";
+    QTest::newRow("English") << "en"
+                             << "/manual/index.html"
+                             << "Cone";
+}
+
+void KeyboardAndWindowTest::helpSpeaksTheLanguageInUse()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, manual);
+    QFETCH(QString, heading);
+    const auto restore = qScopeGuard([] { Translations::install(QStringLiteral("en")); });
+    Translations::install(code);
+    window().selectShape("Cone");
+    QTest::keyClick(&window(), Qt::Key_F1);
+    QVERIFY(window().helpWindow() && window().helpWindow()->isVisible());
+    const QTextBrowser* browser = window().helpWindow()->browser();
+    QCOMPARE(browser->source().path(), manual);
+    QCOMPARE(browser->source().fragment(), QString("cone"));
+    QCOMPARE(browser->cursorForPosition(QPoint(2, 2)).block().text(), heading);
 }
 
 void KeyboardAndWindowTest::theWindowComesBackWhereItWasAndOnAScreen()
