@@ -795,23 +795,23 @@ Umfang: </translation>
     </message>
     <message>
         <source>Radius a:</source>
-        <translation>Halbachse a:</translation>
+        <translation>Radius a:</translation>
     </message>
     <message>
         <source>
 Radius a: </source>
         <translation>
-Halbachse a: </translation>
+Radius a: </translation>
     </message>
     <message>
         <source>Radius b:</source>
-        <translation>Halbachse b:</translation>
+        <translation>Radius b:</translation>
     </message>
     <message>
         <source>
 Radius b: </source>
         <translation>
-Halbachse b: </translation>
+Radius b: </translation>
     </message>
     <message>
         <source>h</source>
@@ -891,11 +891,11 @@ Umfang: </translation>
     </message>
     <message>
         <source>radius a</source>
-        <translation>Halbachse a</translation>
+        <translation>Radius a</translation>
     </message>
     <message>
         <source>radius b</source>
-        <translation>Halbachse b</translation>
+        <translation>Radius b</translation>
     </message>
     <message>
         <source>Equilateral Triangle</source>

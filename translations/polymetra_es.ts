@@ -795,23 +795,23 @@ Perímetro: </translation>
     </message>
     <message>
         <source>Radius a:</source>
-        <translation>Semieje a:</translation>
+        <translation>Radio a:</translation>
     </message>
     <message>
         <source>
 Radius a: </source>
         <translation>
-Semieje a: </translation>
+Radio a: </translation>
     </message>
     <message>
         <source>Radius b:</source>
-        <translation>Semieje b:</translation>
+        <translation>Radio b:</translation>
     </message>
     <message>
         <source>
 Radius b: </source>
         <translation>
-Semieje b: </translation>
+Radio b: </translation>
     </message>
     <message>
         <source>h</source>
@@ -891,11 +891,11 @@ Perímetro: </translation>
     </message>
     <message>
         <source>radius a</source>
-        <translation>semieje a</translation>
+        <translation>radio a</translation>
     </message>
     <message>
         <source>radius b</source>
-        <translation>semieje b</translation>
+        <translation>radio b</translation>
     </message>
     <message>
         <source>Equilateral Triangle</source>

@@ -795,23 +795,23 @@ Périmètre : </translation>
     </message>
     <message>
         <source>Radius a:</source>
-        <translation>Demi-axe a :</translation>
+        <translation>Rayon a :</translation>
     </message>
     <message>
         <source>
 Radius a: </source>
         <translation>
-Demi-axe a : </translation>
+Rayon a : </translation>
     </message>
     <message>
         <source>Radius b:</source>
-        <translation>Demi-axe b :</translation>
+        <translation>Rayon b :</translation>
     </message>
     <message>
         <source>
 Radius b: </source>
         <translation>
-Demi-axe b : </translation>
+Rayon b : </translation>
     </message>
     <message>
         <source>h</source>
@@ -891,11 +891,11 @@ Périmètre : </translation>
     </message>
     <message>
         <source>radius a</source>
-        <translation>demi-axe a</translation>
+        <translation>rayon a</translation>
     </message>
     <message>
         <source>radius b</source>
-        <translation>demi-axe b</translation>
+        <translation>rayon b</translation>
     </message>
     <message>
         <source>Equilateral Triangle</source>
