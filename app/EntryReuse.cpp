@@ -11,10 +11,7 @@
 
 QString EntryReuse::tapeLabelOf(const ShapeCalculator& calculator, int field)
 {
-    QString label = localized(calculator.fieldSpec(field).tapeLabel).trimmed();
-    if (label.endsWith(QLatin1Char(':')))
-        label.chop(1);
-    return label.trimmed();
+    return TapeEntries::labelOf(calculator.fieldSpec(field));
 }
 
 bool EntryReuse::apply(const TapeRecord& entry, ShapeCalculator& calculator, QString* why)
@@ -24,19 +21,14 @@ bool EntryReuse::apply(const TapeRecord& entry, ShapeCalculator& calculator, QSt
             *why = reason;
         return false;
     };
-    // The k-th line with a label goes to the k-th field with that label: the regular
-    // polygon logs its two field sets under the same labels, in field order.
     std::map<QString, int> seen;
     std::vector<std::pair<TextField*, QString>> values;
     for (const TapeLine& line : entry.lines) {
         const int occurrence = seen[line.label]++;
         if (!line.given)
             continue;
-        TextField* target = nullptr;
-        for (int i = 0, found = 0; i < calculator.fieldCount() && !target; ++i) {
-            if (tapeLabelOf(calculator, i) == line.label && found++ == occurrence)
-                target = calculator.field(i);
-        }
+        const int field = TapeEntries::fieldOf(calculator.table(), line.label, occurrence);
+        TextField* target = field < 0 ? nullptr : calculator.field(field);
         if (!target || target->isOutputOnly())
             return fail(localized("The entry's value \"%1\" matches no field of the %2 calculator.")
                             .arg(line.label, localized(calculator.shapeName())));

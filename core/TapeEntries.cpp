@@ -1,7 +1,9 @@
 #include "core/TapeEntries.h"
 
 #include "core/Colours.h"
+#include "core/Localization.h"
 #include "core/RtfReader.h"
+#include "core/ShapeFieldTable.h"
 
 #include <QStringList>
 #include <QTextBlock>
@@ -97,4 +99,21 @@ QStringList TapeEntries::labels(const std::vector<TapeRecord>& entries)
         }
     }
     return labels;
+}
+
+QString TapeEntries::labelOf(const FieldSpec& field)
+{
+    QString label = localized(field.tapeLabel).trimmed();
+    if (label.endsWith(QLatin1Char(':')))
+        label.chop(1);
+    return label.trimmed();
+}
+
+int TapeEntries::fieldOf(const ShapeFieldTable& shape, const QString& label, int occurrence)
+{
+    for (size_t i = 0, found = 0; i < shape.fields.size(); ++i) {
+        if (labelOf(shape.fields[i]) == label && int(found++) == occurrence)
+            return int(i);
+    }
+    return -1;
 }

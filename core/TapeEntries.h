@@ -6,6 +6,8 @@
 #include <vector>
 
 class QTextDocument;
+struct FieldSpec;
+struct ShapeFieldTable;
 
 // A tape read back into its entries: the date line, then one "Label: value" line per
 // quantity, each knowing whether the user gave it (the blue runs). Export, copying and
@@ -32,4 +34,10 @@ public:
 
     // The labels of all entries, in the order they first appear.
     static QStringList labels(const std::vector<TapeRecord>& entries);
+
+    // A quantity's label as its entries carry it ("Radius"), in the language in use.
+    static QString labelOf(const FieldSpec& field);
+    // The field that the occurrence-th line labelled `label` in an entry stands for; -1 for
+    // none. The regular polygon logs its two field sets under the same labels, in field order.
+    static int fieldOf(const ShapeFieldTable& shape, const QString& label, int occurrence);
 };

@@ -1,29 +1,14 @@
 #include "core/TapeWorking.h"
 
-#include "core/Localization.h"
 #include "core/NumberReader.h"
 #include "core/TapeExport.h"
 #include "core/WorkingText.h"
 
 #include <map>
 
-namespace {
-
-QString tapeLabelOf(const FieldSpec& field)
-{
-    QString label = localized(field.tapeLabel).trimmed();
-    if (label.endsWith(QLatin1Char(':')))
-        label.chop(1);
-    return label.trimmed();
-}
-
-} // namespace
-
 QStringList TapeWorking::of(const TapeRecord& entry, const ShapeFieldTable& shape,
                             const NumberFormatter& numbers)
 {
-    // The k-th line with a label is the k-th field with that label: the regular polygon
-    // logs its two field sets under the same labels, in field order.
     std::map<QString, int> seen;
     std::vector<double> values(shape.fields.size(), 0.0);
     bool anyGiven = false;
@@ -31,19 +16,15 @@ QStringList TapeWorking::of(const TapeRecord& entry, const ShapeFieldTable& shap
         const int occurrence = seen[line.label]++;
         if (!line.given)
             continue;
-        size_t field = 0;
-        for (int found = 0; field < shape.fields.size(); ++field) {
-            if (tapeLabelOf(shape.fields[field]) == line.label && found++ == occurrence)
-                break;
-        }
-        if (field == shape.fields.size())
+        const int field = TapeEntries::fieldOf(shape, line.label, occurrence);
+        if (field < 0)
             return {};
         // The tape writes numbers with the separator in use when the entry was made.
         const QString text = TapeExport::withSeparator(line.text, QLatin1Char('.'));
         const std::optional<double> value = NumberReader::readWholeText(text, QLatin1Char('.'));
         if (!value)
             return {};
-        values[field] = *value;
+        values[size_t(field)] = *value;
         anyGiven = true;
     }
     if (!anyGiven)
