@@ -6,6 +6,8 @@
 #include "core/Localization.h"
 #include "core/Translations.h"
 #include "core/UserDefaults.h"
+#include "render/OpenGLWarmUp.h"
+#include "render/Render3DCanvas.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -70,6 +72,10 @@ int main(int argc, char* argv[])
     SingleInstance instance;
     if (instance.handOverOrListen(paths))
         return 0;
+    // A launch that shows a solid loads the OpenGL driver while the window is built.
+    OpenGLWarmUp openGLWarmUp;
+    if (UserDefaults().topTab() == TopTab::Solid)
+        openGLWarmUp.start(Render3DCanvas::surfaceFormat());
 
     AppInterface interface;
     Controller& controller = interface.controller();

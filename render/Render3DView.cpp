@@ -4,6 +4,7 @@
 #include "core/NotificationHub.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
+#include "render/OpenGLWarmUp.h"
 #include "render/Render3DCanvas.h"
 
 #include <QCheckBox>
@@ -31,18 +32,24 @@ constexpr int releaseWait = 11;
 // Whether an OpenGL context of the solid view's kind can be made here at all. Asked
 // before any OpenGL widget joins the window: a window that gets one composes through
 // OpenGL from then on, which a platform without OpenGL cannot do.
+// A context the launch's warm-up made is asked instead of a new one.
 bool openGLAvailable()
 {
-    QOpenGLContext context;
-    context.setFormat(Render3DCanvas::surfaceFormat());
-    if (!context.create())
-        return false;
+    std::unique_ptr<QOpenGLContext> context;
+    if (OpenGLWarmUp* warmUp = OpenGLWarmUp::pending())
+        context = warmUp->take();
+    if (!context || !context->isValid()) {
+        context = std::make_unique<QOpenGLContext>();
+        context->setFormat(Render3DCanvas::surfaceFormat());
+        if (!context->create())
+            return false;
+    }
     QOffscreenSurface surface;
-    surface.setFormat(context.format());
+    surface.setFormat(context->format());
     surface.create();
-    const bool usable = surface.isValid() && context.makeCurrent(&surface);
+    const bool usable = surface.isValid() && context->makeCurrent(&surface);
     if (usable)
-        context.doneCurrent();
+        context->doneCurrent();
     return usable;
 }
 
@@ -216,6 +223,18 @@ void Render3DView::reshape()
 
 void Render3DView::createSurface()
 {
+    if (OpenGLWarmUp* warmUp = OpenGLWarmUp::pending(); warmUp && warmUp->isRunning()) {
+        // The window shows and paints its widgets meanwhile; the scene follows.
+        if (!m_waitingForWarmUp) {
+            m_waitingForWarmUp = true;
+            connect(warmUp, &OpenGLWarmUp::finished, this, [this] {
+                m_waitingForWarmUp = false;
+                if (!m_canvas && !m_note && isVisible() && m_drawerOpen && m_kind)
+                    createSurface();
+            });
+        }
+        return;
+    }
     if (openGLAvailable()) {
         m_canvas = new Render3DCanvas(this);
         m_canvasHolder = QWidget::createWindowContainer(m_canvas, m_sceneArea);

@@ -118,6 +118,7 @@ private:
     Render3DCanvas* m_canvas = nullptr; // owned by its holder
     QWidget* m_canvasHolder = nullptr;
     QLabel* m_note = nullptr;
+    bool m_waitingForWarmUp = false;
     QWidget* m_watchedWindow = nullptr;
 
     QTimer renderTimer;

@@ -7,6 +7,7 @@
 #include "core/ShapeCalculator.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
+#include "render/OpenGLWarmUp.h"
 #include "render/Render3DCanvas.h"
 #include "render/Render3DView.h"
 #include "render/SolidViewPicture.h"
@@ -25,6 +26,7 @@ private slots:
     void init();
     void cleanup();
 
+    void theWindowIsNotRecreatedForASolid_data();
     void theWindowIsNotRecreatedForASolid();
     void anUnsolvedSolidIsWhite();
     void prismFacesAreTranslucentLightBlueWithBlackEdges();
@@ -78,7 +80,7 @@ void SolidViewGLTest::show(const QString& shape, const QStringList& entries, boo
         calculator->field(i)->setText(entries[i]);
     if (calculate)
         QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
-    QVERIFY(m_view->canvas());
+    QTRY_VERIFY(m_view->canvas()); // after a launch's warm-up, once it has finished
     QTRY_COMPARE(m_view->canvas()->size(), QSize(200, 150));
     QTRY_VERIFY(m_view->canvas()->isValid()); // its context is made when it is first shown
 }
@@ -96,15 +98,29 @@ QImage SolidViewGLTest::finishedFrame()
     return image;
 }
 
+void SolidViewGLTest::theWindowIsNotRecreatedForASolid_data()
+{
+    QTest::addColumn<bool>("warmUp");
+    QTest::newRow("driver loaded by the view") << false;
+    QTest::newRow("driver loaded by a warm-up") << true;
+}
+
 // The solid's OpenGL surface is a window of its own: the main window keeps its native
-// window (no flicker, no OpenGL composition of the rest).
+// window (no flicker, no OpenGL composition of the rest). With a launch's warm-up still
+// loading the driver, the window shows at once and the solid follows, drawn.
 void SolidViewGLTest::theWindowIsNotRecreatedForASolid()
 {
+    QFETCH(bool, warmUp);
+    OpenGLWarmUp launch;
+    if (warmUp)
+        launch.start(Render3DCanvas::surfaceFormat());
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     const WId before = m_window->winId();
     show(QStringLiteral("Cone"), {"1", "2"});
     QCOMPARE(m_window->winId(), before);
     QCOMPARE(m_window->windowHandle()->surfaceType(), QSurface::RasterSurface);
+    const QImage image = finishedFrame();
+    QVERIFY(image.pixel(100, 75) != qRgb(255, 255, 255));
 }
 
 void SolidViewGLTest::anUnsolvedSolidIsWhite()
