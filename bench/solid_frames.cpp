@@ -65,9 +65,10 @@ void disableSmoothing()
     glDisable(GL_POLYGON_SMOOTH);
 }
 
-// Spinning: one frame. At rest: the first frame after a change (what shows at once), or the
-// whole anti-aliased frame (the draws that finish it).
-enum class Rest { Spinning, FirstFrame, Finished };
+// Spinning: one frame. At rest: the first frame after a turn (what shows at once), the same
+// after a calculation (the solid's display lists rebuilt first, as a new size needs), or
+// the whole anti-aliased frame (the draws that finish it).
+enum class Rest { Spinning, FirstFrame, Calculated, Finished };
 
 void frameTime(benchmark::State& state, Solid solid, int width, int height, Rest rest,
                bool smoothing)
@@ -86,6 +87,10 @@ void frameTime(benchmark::State& state, Solid solid, int width, int height, Rest
         // At rest each frame is a new one (turned a little), as after a calculation.
         if (rest != Rest::Spinning)
             motion.setAngle(solid.kind, float(++turn % 360));
+        if (rest == Rest::Calculated) {
+            renderer.isGLInitialised = false;
+            renderer.displayListsSet = false;
+        }
         renderer.drawRect(frame, motion, target.handle());
         while (rest == Rest::Finished && renderer.refining())
             renderer.drawRect(frame, motion, target.handle());
@@ -159,6 +164,7 @@ int main(int argc, char** argv)
         for (const auto& [width, height] : {std::pair{400, 300}, std::pair{800, 600}}) {
             for (const auto& [rest, label] : {std::pair{Rest::Spinning, "/spinning"},
                                               std::pair{Rest::FirstFrame, "/first frame"},
+                                              std::pair{Rest::Calculated, "/calculated"},
                                               std::pair{Rest::Finished, "/at rest"}}) {
                 for (const bool smoothing : {true, false}) {
                     const std::string name = std::string(solid.name) + "/" + std::to_string(width) +

@@ -5,6 +5,7 @@
 #include "render/SolidMotion.h"
 
 #include <QOpenGLContext>
+#include <QOpenGLExtraFunctions>
 #include <QOpenGLFramebufferObject>
 #include <QOpenGLFunctions>
 
@@ -349,29 +350,31 @@ void SolidRenderer::addTexture(unsigned texture, float weight)
 
 void SolidRenderer::drawAntiAliased(const SolidFrame& frame, SolidMotion& motion, unsigned target)
 {
-    QOpenGLFunctions* gl = QOpenGLContext::currentContext()->functions();
     const float angle = motion.angle(*frame.kind);
     const bool sameFrame = m_refined > 0 && frame == m_refinedFrame && angle == m_refinedAngle;
     if (sameFrame && m_refined == jitterPasses) {
         // Finished earlier (an expose, a repaint): shown again as it is.
         m_scenePasses = jitterPasses;
-        gl->glBindFramebuffer(GL_FRAMEBUFFER, target);
-        addTexture(m_accumulation->texture(), 1.0f);
+        present(*m_accumulation, target);
         return;
     }
     const int width = int(frame.width);
     const int height = int(frame.height);
     ensureAccumulation(width, height);
     if (!sameFrame) {
+        m_refinedFrame = frame;
+        m_refinedAngle = angle;
+        m_refined = 0;
+    } else if (m_refined == 1) {
+        // The first rendering was shown alone, so that it came at once; it is added to
+        // the sum now, while the pass buffer still holds it.
         GLfloat clear[4];
         glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
         m_accumulation->bind();
         glClearColor(0, 0, 0, 0); // the accumulation buffer's clear value
         glClear(GL_COLOR_BUFFER_BIT);
         glClearColor(clear[0], clear[1], clear[2], clear[3]);
-        m_refinedFrame = frame;
-        m_refinedAngle = angle;
-        m_refined = 0;
+        addTexture(m_pass->texture(), 1.0f / float(jitterPasses));
     }
     // One jittered rendering per draw, so that the first frame shows at once and input is
     // handled between the renderings; until the last, the rendering itself is shown.
@@ -381,12 +384,32 @@ void SolidRenderer::drawAntiAliased(const SolidFrame& frame, SolidMotion& motion
     accumulatePerspective(frame, frame.layout.fov, frame.width / frame.height, nearPlane,
                           float(farPlane), jitter.x, jitter.y);
     drawSmoothScene(frame, motion);
-    m_accumulation->bind();
-    addTexture(m_pass->texture(), 1.0f / float(jitterPasses));
+    if (m_refined > 0) {
+        m_accumulation->bind();
+        addTexture(m_pass->texture(), 1.0f / float(jitterPasses));
+    }
     ++m_refined;
     m_scenePasses = m_refined;
-    gl->glBindFramebuffer(GL_FRAMEBUFFER, target);
-    addTexture(m_refined == jitterPasses ? m_accumulation->texture() : m_pass->texture(), 1.0f);
+    present(m_refined == jitterPasses ? *m_accumulation : *m_pass, target);
+}
+
+void SolidRenderer::present(const QOpenGLFramebufferObject& source, unsigned target)
+{
+    QOpenGLContext* context = QOpenGLContext::currentContext();
+    if (QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
+        // Copied as it is: on a software renderer, a third of the frame's time less than
+        // drawing it as a texture.
+        QOpenGLExtraFunctions* extra = context->extraFunctions();
+        const QSize size = source.size();
+        extra->glBindFramebuffer(GL_READ_FRAMEBUFFER, source.handle());
+        extra->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, target);
+        extra->glBlitFramebuffer(0, 0, size.width(), size.height(), 0, 0, size.width(),
+                                 size.height(), GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        extra->glBindFramebuffer(GL_FRAMEBUFFER, target);
+        return;
+    }
+    context->functions()->glBindFramebuffer(GL_FRAMEBUFFER, target);
+    addTexture(source.texture(), 1.0f);
 }
 
 void SolidRenderer::releaseResources()

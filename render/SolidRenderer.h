@@ -63,6 +63,8 @@ private:
                            float top, float near, float far, float pixdx, float pixdy);
     void ensureAccumulation(int width, int height);
     void addTexture(unsigned texture, float weight);
+    // Shows a rendering or the finished sum in the target framebuffer.
+    void present(const QOpenGLFramebufferObject& source, unsigned target);
 
     unsigned m_lists = 0; // first of the current display lists
     int m_listCount = 0;
