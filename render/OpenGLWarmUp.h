@@ -10,8 +10,9 @@ class QThread;
 
 // Loads the OpenGL driver on a worker thread while the window is being built. The driver
 // is most of a launch on a solid (tens of milliseconds of loading and relocating); made
-// in parallel with the widgets, the solid's first frame waits for it far less. One warm-up
-// runs per process, owned by main().
+// in parallel with the widgets, the solid's first frame waits for it far less, and a
+// first solid shown later does not freeze the window. One warm-up runs per process, owned
+// by main().
 class OpenGLWarmUp : public QObject {
     Q_OBJECT
 public:
@@ -19,7 +20,8 @@ public:
     // Waits for a warm-up still running: its context must not outlive the application.
     ~OpenGLWarmUp() override;
 
-    // Starts creating a context of `format` on a worker thread. GUI thread only.
+    // Starts creating a context of `format` on a worker thread, unless it was started
+    // before. GUI thread only.
     void start(const QSurfaceFormat& format);
 
     // The warm-up of this process while it has not been taken, or nullptr.

@@ -223,7 +223,12 @@ void Render3DView::reshape()
 
 void Render3DView::createSurface()
 {
-    if (OpenGLWarmUp* warmUp = OpenGLWarmUp::pending(); warmUp && warmUp->isRunning()) {
+    OpenGLWarmUp* warmUp = OpenGLWarmUp::pending();
+    // The first solid after a launch on a plane figure loads the driver off the GUI thread
+    // too: the window stays responsive for the tens of milliseconds it takes.
+    if (warmUp)
+        warmUp->start(Render3DCanvas::surfaceFormat());
+    if (warmUp && warmUp->isRunning()) {
         // The window shows and paints its widgets meanwhile; the scene follows.
         if (!m_waitingForWarmUp) {
             m_waitingForWarmUp = true;
