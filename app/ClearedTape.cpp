@@ -5,9 +5,6 @@
 #include "core/TapeFiles.h"
 #include "core/TapeView.h"
 
-#include <QPlainTextDocumentLayout>
-#include <QTextDocument>
-
 ClearedTape::ClearedTape(QObject* parent) : QObject(parent) {}
 
 ClearedTape::~ClearedTape() = default;
@@ -18,9 +15,7 @@ void ClearedTape::clear(const QString& shape, TapeView* tapeTextView)
         return;
     TapeFiles::ensureHolding(shape, tapeTextView);
     const bool hadEntries = !tapeTextView->document()->isEmpty();
-    std::unique_ptr<QTextDocument> entries(tapeTextView->wholeDocument()->clone());
-    entries->setUndoRedoEnabled(false);
-    entries->setDocumentLayout(new QPlainTextDocumentLayout(entries.get()));
+    QByteArray entries = hadEntries ? tapeTextView->rtf() : QByteArray();
     TapeFiles::clearTape(shape, tapeTextView);
     // A tape that could not be cleared (its unreadable file still in place) keeps its
     // entries; an empty one has nothing to bring back.
@@ -33,7 +28,7 @@ void ClearedTape::clear(const QString& shape, TapeView* tapeTextView)
 
 bool ClearedTape::undo(TapeView* tapeTextView)
 {
-    if (!m_entries || !tapeTextView)
+    if (m_entries.isEmpty() || !tapeTextView)
         return false;
     TapeFiles::ensureHolding(m_shape, tapeTextView);
     if (!tapeTextView->document()->isEmpty()) {
@@ -44,7 +39,7 @@ bool ClearedTape::undo(TapeView* tapeTextView)
         forget();
         return false;
     }
-    tapeTextView->holdTape(m_shape, std::move(m_entries));
+    tapeTextView->holdTapeFile(m_shape, m_entries);
     const bool saved = TapeFiles::saveTape(m_shape, tapeTextView);
     forget();
     return saved;
@@ -52,7 +47,7 @@ bool ClearedTape::undo(TapeView* tapeTextView)
 
 void ClearedTape::forget()
 {
-    m_entries.reset();
+    m_entries.clear();
     m_shape.clear();
     emit availabilityChanged(false);
 }

@@ -1,16 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
-#include <memory>
-
-class QTextDocument;
 class TapeView;
 
 // Clearing a tape, with one level of undo for the session: the entries cleared last are
-// kept in memory, and Undo Clear Tape puts them back as long as that tape has had no new
-// entry since (undo must never drop an entry the user made after clearing).
+// kept in memory, as the tape file's bytes (a long tape's older entries are never read
+// in for it, and the bytes take a fifth of the memory of a document), and Undo Clear Tape puts them
+// back as long as that tape has had no new entry since (undo must never drop an entry the user made
+// after clearing).
 class ClearedTape : public QObject {
     Q_OBJECT
 public:
@@ -18,7 +18,7 @@ public:
     ~ClearedTape() override;
 
     void clear(const QString& shape, TapeView* tapeTextView);
-    bool canUndo() const { return bool(m_entries); }
+    bool canUndo() const { return !m_entries.isEmpty(); }
     QString shape() const { return m_shape; }
     // Restores the cleared entries, in the view and on disk; false (and the user told why)
     // when the tape has changed since.
@@ -31,5 +31,5 @@ private:
     void forget();
 
     QString m_shape;
-    std::unique_ptr<QTextDocument> m_entries;
+    QByteArray m_entries;
 };

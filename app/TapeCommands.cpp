@@ -33,9 +33,14 @@ TapeCommands::TapeCommands(MainWindow& window, QAction* copyResults, QAction* ex
     connect(printTape, &QAction::triggered, this, [this] { this->printTape(); });
 }
 
-const QTextDocument& TapeCommands::tapeOrShown(const QTextDocument* tape) const
+const QTextDocument& TapeCommands::tapeOrShown(const QTextDocument* tape,
+                                               std::unique_ptr<QTextDocument>& copy) const
 {
-    return tape ? *tape : *m_window.tapeTextView()->wholeDocument();
+    if (tape)
+        return *tape;
+    TapeView* view = m_window.tapeTextView();
+    copy = view->wholeCopy();
+    return copy ? *copy : *view->document();
 }
 
 bool TapeCommands::copyResults()
@@ -73,9 +78,11 @@ bool TapeCommands::exportTo(const QString& path, TapeExport::Format format,
                             const QTextDocument* tape, bool includeWorking)
 {
     QString why;
+    std::unique_ptr<QTextDocument> copy;
     const QByteArray bytes =
-        TapeExport::encode(format, tapeOrShown(tape), NumberFormatter::shared().separator(), &why,
-                           includeWorking ? shapeOf(tape) : nullptr);
+        TapeExport::encode(format, tapeOrShown(tape, copy), NumberFormatter::shared().separator(),
+                           &why, includeWorking ? shapeOf(tape) : nullptr);
+    copy.reset();
     if (bytes.isEmpty() && why.isEmpty())
         why = localized("there is nothing to write");
     if (!why.isEmpty() ||
@@ -90,8 +97,11 @@ bool TapeCommands::exportTo(const QString& path, TapeExport::Format format,
 bool TapeCommands::printTo(QPrinter& printer, const QTextDocument* tape)
 {
     QTextDocument document;
-    document.setHtml(TapeExport::html(TapeEntries::read(tapeOrShown(tape)),
-                                      NumberFormatter::shared().separator()));
+    {
+        std::unique_ptr<QTextDocument> copy;
+        document.setHtml(TapeExport::html(TapeEntries::read(tapeOrShown(tape, copy)),
+                                          NumberFormatter::shared().separator()));
+    }
     document.print(&printer);
     if (printer.printerState() == QPrinter::Error) {
         Notices::instance().report(lcExport(),

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <memory>
+
 class MainWindow;
 class QAction;
 class QPrinter;
@@ -38,7 +40,9 @@ public:
     static constexpr const char* includeWorkingKey = "ExportTapeIncludesWorking";
 
 private:
-    const QTextDocument& tapeOrShown(const QTextDocument* tape) const;
+    // `tape`, or the shown tape whole; `copy` keeps what the view had not read in.
+    const QTextDocument& tapeOrShown(const QTextDocument* tape,
+                                     std::unique_ptr<QTextDocument>& copy) const;
     // The shape whose solver explains `tape`'s entries; none for a tape from elsewhere.
     const ShapeFieldTable* shapeOf(const QTextDocument* tape) const;
 

@@ -59,8 +59,8 @@ bool TapeEntryMenu::entry(int index, TapeRecord* found) const
     // An entry in the view is found there; an older one needs the whole tape.
     const int older = index < 0 ? 0 : m_tape->olderEntryCount();
     const bool inView = index >= older;
-    const std::vector<TapeRecord> entries =
-        TapeEntries::read(inView ? *m_tape->document() : *m_tape->wholeDocument());
+    const std::unique_ptr<QTextDocument> copy = inView ? nullptr : m_tape->wholeCopy();
+    const std::vector<TapeRecord> entries = TapeEntries::read(copy ? *copy : *m_tape->document());
     const qsizetype at = inView ? index - older : index;
     if (at < 0 || size_t(at) >= entries.size()) {
         report(localized("There is no such entry on the tape."));

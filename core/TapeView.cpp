@@ -153,6 +153,18 @@ int TapeView::olderEntryCount()
     return m_olderEntryCount;
 }
 
+std::unique_ptr<QTextDocument> TapeView::wholeCopy() const
+{
+    if (olderEntriesLeft() == 0)
+        return nullptr;
+    std::unique_ptr<QTextDocument> whole = newDocument();
+    RtfReader::readTape(m_split->olderRange(0, m_split->olderLeft()), *whole);
+    QTextCursor end(whole.get());
+    end.movePosition(QTextCursor::End);
+    end.insertFragment(QTextDocumentFragment(document()));
+    return whole;
+}
+
 QTextDocument* TapeView::wholeDocument()
 {
     if (olderEntriesLeft() == 0)

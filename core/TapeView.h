@@ -60,8 +60,13 @@ public:
     // sight where it is. Returns how many blocks the document gained.
     int loadOlderEntries(int count);
     // The whole tape, its older entries read first where they are not in the document;
-    // what is in sight and the selection stay as they were.
+    // what is in sight and the selection stay as they were. For changing the tape: the
+    // view holds every entry from then on.
     QTextDocument* wholeDocument();
+    // The whole tape for reading (export, print, an older entry): a document of its own
+    // when older entries are not in the view, gone with the pointer, so that the view
+    // keeps holding only the newest; null when the view's document is the whole tape.
+    std::unique_ptr<QTextDocument> wholeCopy() const;
 
     // A tape with more entries than this is held in two parts.
     static constexpr int newestEntriesShown = 2000;

@@ -1,5 +1,6 @@
 #include "widget/ShellTest.h"
 
+#include "app/ClearedTape.h"
 #include "app/MainWindow.h"
 #include "app/TapeCommands.h"
 #include "app/TapeEntryMenu.h"
@@ -81,6 +82,7 @@ void LongTapesTest::olderEntriesServeEveryOperation_data()
     QTest::newRow("the oldest entry is reused") << "reuse";
     QTest::newRow("the oldest entry is removed") << "remove";
     QTest::newRow("an entry in sight is reused by double-click") << "double-click";
+    QTest::newRow("a cleared tape is put back") << "undo-clear";
 }
 
 void LongTapesTest::olderEntriesServeEveryOperation()
@@ -107,6 +109,8 @@ void LongTapesTest::olderEntriesServeEveryOperation()
         const QList<QByteArray> rows = bytes(path).replace(';', ',').trimmed().split('\n');
         QCOMPARE(rows.size(), count + 1); // and the heading
         QVERIFY(rows.at(1).startsWith("7 Dec 2026 01:00,1,2,Radius"));
+        // Read for the export alone: the view still holds only the newest.
+        QCOMPARE(view->olderEntriesLeft(), count - TapeView::newestEntriesShown);
     } else if (operation == "double-click") {
         // Found among the entries in the view, the older ones left in the file.
         const QPoint point(10, view->viewport()->height() - 10);
@@ -123,6 +127,14 @@ void LongTapesTest::olderEntriesServeEveryOperation()
     } else if (operation == "reuse") {
         QVERIFY(window().tapeEntryMenu()->useEntry(0));
         QCOMPARE(window().calculator("Circle")->fieldByOutlet("radiusTextField")->text(), "1");
+        QCOMPARE(view->olderEntriesLeft(), count - TapeView::newestEntriesShown);
+    } else if (operation == "undo-clear") {
+        window().clearedTape()->clear("Circle", view);
+        QVERIFY(view->document()->isEmpty());
+        QVERIFY(window().clearedTape()->undo(view));
+        QCOMPARE(view->olderEntriesLeft(), count - TapeView::newestEntriesShown);
+        TapeSaver::instance().waitForPending();
+        QCOMPARE(radii(bytes(circleTape())), expected);
     } else {
         QVERIFY(window().tapeEntryMenu()->removeEntry(0));
         QCOMPARE(radii(bytes(circleTape())), expected.mid(1));
