@@ -39,6 +39,10 @@ void OpenGLWarmUp::start(const QSurfaceFormat& format)
         context->moveToThread(QThread::currentThread());
         if (!context->create())
             qCInfo(lcWarmUp) << "No OpenGL context could be made on this display";
+        // The share group is made with the context, on this thread; it must go on living
+        // where its deferred deletion can run once the context is gone.
+        if (QOpenGLContextGroup* group = context->shareGroup())
+            group->moveToThread(gui);
         context->moveToThread(gui);
     });
     m_thread->setObjectName(QStringLiteral("OpenGL warm-up"));
