@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QOffscreenSurface>
 #include <QOpenGLContext>
+#include <QPalette>
 #include <QShowEvent>
 #include <QStackedLayout>
 #include <QVBoxLayout>
@@ -63,6 +64,11 @@ Render3DView::Render3DView(QWidget* parent)
     scaleStringTextField->setObjectName(QStringLiteral("scaleStringTextField"));
     m_sceneArea->setObjectName(QStringLiteral("render3DSceneArea"));
     m_sceneArea->setMinimumSize(120, 90);
+    // White like the scene's own frames, so nothing flashes while the OpenGL driver loads.
+    QPalette scenePalette = m_sceneArea->palette();
+    scenePalette.setColor(QPalette::Window, Qt::white);
+    m_sceneArea->setPalette(scenePalette);
+    m_sceneArea->setAutoFillBackground(true);
     m_sceneArea->installEventFilter(this);
 
     xyPlaneSwitch = createSwitch(QT_TRANSLATE_NOOP("Polymetra", "xy Plane"), XYPlaneTag,
