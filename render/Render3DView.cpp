@@ -8,6 +8,7 @@
 #include "render/Render3DCanvas.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -272,8 +273,14 @@ void Render3DView::contextCreated()
 
 void Render3DView::requestRedisplay()
 {
-    if (m_canvas)
-        m_canvas->update();
+    if (!m_canvas)
+        return;
+    m_canvas->update();
+    // A window's update request is delivered a display refresh (16 ms) later; a change is
+    // drawn at the next turn of the event loop instead, in the frame it was made in. The
+    // request still pending then finds nothing left to draw.
+    if (m_canvas->isExposed())
+        QCoreApplication::postEvent(m_canvas, new QEvent(QEvent::UpdateRequest));
 }
 
 void Render3DView::setupRenderTimer()

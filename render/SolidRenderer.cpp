@@ -61,6 +61,11 @@ void SolidRenderer::drawRect(const SolidFrame& frame, SolidMotion& motion,
             prepareOpenGL(*frame.kind);
         isGLInitialised = true;
     }
+    // Only an anti-aliased frame still being finished asks for more draws: any other frame
+    // ends it, or a solid cleared while it was refined would be redrawn for ever.
+    if (!antiAliased(frame, motion) || frame.keyFieldEditable || frame.width < 1 ||
+        frame.height < 1)
+        m_refined = 0;
     if (!frame.kind) {
         // Names no solid: nothing to draw, but never show stale pixels.
         glClearColor(1, 1, 1, 0);

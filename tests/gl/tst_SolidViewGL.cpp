@@ -210,6 +210,15 @@ void SolidViewGLTest::aRestingSmoothSolidIsAntiAliasedAndAMovingOneDrawnOnce()
     frame();
     QCOMPARE(m_view->renderer().lastScenePasses(), 1);
     QVERIFY(m_view->motion().angle(SolidKind::Sphere) != before);
+
+    // Cleared while a resting frame is being finished: nothing is left to refine, so the
+    // view stops asking for frames.
+    m_view->motion().setSpin(SolidKind::Sphere, 0);
+    frame();
+    QVERIFY(m_view->renderer().refining());
+    m_window->calculator(QStringLiteral("Sphere"))->clearFields(false);
+    frame();
+    QVERIFY(!m_view->renderer().refining());
 }
 
 void SolidViewGLTest::aPictureOfTheViewIsDrawnOffScreenAtUpToFourTimesItsSize()
