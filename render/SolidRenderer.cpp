@@ -75,10 +75,13 @@ void SolidRenderer::drawRect(const SolidFrame& frame, SolidMotion& motion,
     m_scenePasses = 0;
     const SolidKind kind = *frame.kind;
     glViewport(0, 0, GLsizei(frame.width), GLsizei(frame.height));
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const bool drawn = !frame.keyFieldEditable && frame.width >= 1 && frame.height >= 1;
+    // An anti-aliased frame replaces every pixel of the target: it needs no clear.
+    if (!drawn || !antiAliased(frame, motion))
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    if (frame.keyFieldEditable || frame.width < 1 || frame.height < 1)
+    if (!drawn)
         return;
     if (!isSmoothSolid(kind)) {
         perspective(frame);
@@ -93,7 +96,6 @@ void SolidRenderer::drawRect(const SolidFrame& frame, SolidMotion& motion,
         drawAntiAliased(frame, motion, targetFramebuffer);
     } else {
         perspective(frame);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawSmoothScene(frame, motion);
     }
     glFlush();
