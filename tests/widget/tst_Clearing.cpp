@@ -40,8 +40,6 @@ private slots:
         // A Shift clear keeps exactly the values given; a plain clear keeps nothing.
         row("circle: Shift keeps the given value and selects it", "Circle", {"areaTextField=10"},
             true, "areaTextField");
-        row("circle: plain clear empties all and selects the radius", "Circle",
-            {"diameterTextField=5"}, false, "radiusTextField");
         row("polygon: Shift keeps the given table values", "Regular Polygon",
             {"xsidesNTextField=6", "xareaTextField=10"}, true, "xsidesNTextField");
         row("polygon: plain clear", "Regular Polygon", {"xsidesNTextField=6", "xareaTextField=10"},
