@@ -39,9 +39,8 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(QString, system);
-        QFETCH(QString, code);
         const Language language = LanguageChoice::fromStored(stored);
-        QCOMPARE(LanguageChoice::codeFor(language, QLocale(system)), code);
+        QTEST(LanguageChoice::codeFor(language, QLocale(system)), "code");
         if (language != Language::System)
             QCOMPARE(LanguageChoice::storedName(language), stored);
     }
@@ -65,12 +64,11 @@ private slots:
     {
         QFETCH(QString, code);
         QFETCH(QString, circle);
-        QFETCH(QString, tapeLabel);
         QFETCH(QString, descriptionWord);
         Translations::install(code);
         QCOMPARE(Translations::active(), code);
         QCOMPARE(localized("Circle"), circle);
-        QCOMPARE(localized("\nArea: "), tapeLabel);
+        QTEST(localized("\nArea: "), "tapeLabel");
         // Placeholders and the leading line break survive translation.
         QVERIFY(localized("The %1 tape could not be saved to %2: %3.").contains("%3"));
         QFile description(Translations::localizedResource("InfoCircle.rtfd/TXT.rtf"));

@@ -31,15 +31,12 @@ private slots:
     {
         QFETCH(QString, path);
         path.replace("<tapes>", SupportPaths::tapesFolder());
-        QFETCH(bool, infoOpen);
-        QFETCH(QString, selected);
-        QFETCH(bool, tapeOpen);
         window().infoDrawer()->hide();
         window().tapeDrawer()->hide();
         controller().openFile(path);
-        QCOMPARE(window().selectedShape(), selected);
-        QCOMPARE(!window().infoDrawer()->isHidden(), infoOpen);
-        QCOMPARE(!window().tapeDrawer()->isHidden(), tapeOpen);
+        QTEST(window().selectedShape(), "selected");
+        QTEST(!window().infoDrawer()->isHidden(), "infoOpen");
+        QTEST(!window().tapeDrawer()->isHidden(), "tapeOpen");
     }
 };
 

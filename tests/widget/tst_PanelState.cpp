@@ -50,9 +50,7 @@ private slots:
     {
         QFETCH(QStringList, actions);
         QFETCH(QStringList, open);
-        QFETCH(QList<int>, stored);
         QFETCH(QString, edge);
-        QFETCH(bool, entries);
         for (const QString& action : actions) {
             if (action == "info")
                 controller().toggleInfoDrawer();
@@ -79,10 +77,10 @@ private slots:
             shown << "graphics";
         QCOMPARE(shown, open);
         const UserDefaults defaults;
-        QCOMPARE((QList<int>{defaults.integerForKey(DefaultsKeys::drawerState),
-                             defaults.integerForKey(DefaultsKeys::tapeDrawerState),
-                             defaults.integerForKey(DefaultsKeys::graphicsDrawerState)}),
-                 stored);
+        QTEST((QList<int>{defaults.integerForKey(DefaultsKeys::drawerState),
+                          defaults.integerForKey(DefaultsKeys::tapeDrawerState),
+                          defaults.integerForKey(DefaultsKeys::graphicsDrawerState)}),
+              "stored");
         QCOMPARE(defaults.stringForKey(DefaultsKeys::tapeDrawerEdge), edge);
         if (open.contains("tape"))
             QCOMPARE(window().dockWidgetArea(window().tapeDrawer()),
@@ -90,7 +88,7 @@ private slots:
 
         window().selectShape("Circle");
         calculate("Circle", {"radiusTextField=1"});
-        QCOMPARE(window().tapeTextView()->toPlainText().contains("Radius: 1"), entries);
+        QTEST(window().tapeTextView()->toPlainText().contains("Radius: 1"), "entries");
     }
     void storedSizesAreRestoredWithinTheScreen_data()
     {
