@@ -83,22 +83,14 @@ private slots:
                             const QStringList& entries, const QString& message) {
             QTest::newRow(name) << QString(shape) << QString(separator) << entries << message;
         };
-        const QString again = "\rPlease try again with different values.";
+        // A refusal in every shape, with its message, beep and untouched fields, is the
+        // recorded batch's; these add text that reads as nothing and a bound in a comma.
         row("circle with nothing but letters entered", "Circle", ".", {"areaTextField=abc"},
             "Not enough parameters to complete the calculations.\rPlease enter more values.");
-        row("polygon with two sides", "Regular Polygon", ".",
-            {"xsidesNTextField=2", "xsideTextField=1", "sideTextField=1"},
-            "A polygon has at least 3 sides." + again);
         row("triangle bound in the user's separator", "Triangle", ",",
             {"sideATextField=5,5", "sideBTextField=2", "sideCTextField=2"},
             "Please make sure that the sum of Side b and Side c is greater than Side a (> 5,5 "
-            "units)." +
-                again);
-        row("cylinder surface below its bases", "Cylinder", ".",
-            {"radiusTextField=1", "surfaceTextField=6"},
-            "Please make sure that the Surface is greater than the sum of the two base areas "
-            "(> 6.28319 square units)." +
-                again);
+            "units).\rPlease try again with different values.");
     }
     void aRefusalChangesNothing()
     {

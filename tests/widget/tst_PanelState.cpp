@@ -25,26 +25,23 @@ private slots:
         QTest::addColumn<QList<int>>("stored"); // info, tape, graphics
         QTest::addColumn<QString>("edge");
         QTest::addColumn<bool>("entries"); // whether a calculation then goes on the tape
-        QTest::newRow("info closes") << QStringList{"info"} << QStringList{"tape", "graphics"}
-                                     << QList<int>{2, 1, 1} << "Left" << true;
-        QTest::newRow("info opening closes a left tape")
-            << QStringList{"info", "info"} << QStringList{"info", "graphics"} << QList<int>{1, 2, 1}
-            << "Left" << false;
-        QTest::newRow("a left tape opening closes info")
-            << QStringList{"info", "info", "tape"} << QStringList{"tape", "graphics"}
-            << QList<int>{2, 1, 1} << "Left" << true;
+        const auto row = [](const char* name, const char* actions, const char* open,
+                            const QList<int>& stored, const char* edge, bool entries) {
+            QTest::newRow(name) << QString(actions).split(' ') << QString(open).split(' ') << stored
+                                << QString(edge) << entries;
+        };
+        row("info closes", "info", "tape graphics", {2, 1, 1}, "Left", true);
+        row("info opening closes a left tape", "info info", "info graphics", {1, 2, 1}, "Left",
+            false);
+        row("a left tape opening closes info", "info info tape", "tape graphics", {2, 1, 1}, "Left",
+            true);
         // Until termination the tape's toggle stores 0.
-        QTest::newRow("tape closes") << QStringList{"tape"} << QStringList{"info", "graphics"}
-                                     << QList<int>{1, 0, 1} << "Left" << false;
-        QTest::newRow("tape reopens")
-            << QStringList{"tape", "tape"} << QStringList{"tape", "graphics"} << QList<int>{2, 1, 1}
-            << "Left" << true;
-        QTest::newRow("a bottom tape shares no edge with info")
-            << QStringList{"bottom", "info", "info"} << QStringList{"info", "tape", "graphics"}
-            << QList<int>{1, 1, 1} << "Bottom" << true;
-        QTest::newRow("closed panels stay closed over a restart")
-            << QStringList{"graphics", "tape", "relaunch"} << QStringList{"info"}
-            << QList<int>{1, 2, 2} << "Left" << false;
+        row("tape closes", "tape", "info graphics", {1, 0, 1}, "Left", false);
+        row("tape reopens", "tape tape", "tape graphics", {2, 1, 1}, "Left", true);
+        row("a bottom tape shares no edge with info", "bottom info info", "info tape graphics",
+            {1, 1, 1}, "Bottom", true);
+        row("closed panels stay closed over a restart", "graphics tape relaunch", "info", {1, 2, 2},
+            "Left", false);
     }
     void panelsFollowTheTogglesAndTheEdgeRules()
     {
