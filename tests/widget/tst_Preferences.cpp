@@ -99,15 +99,14 @@ private slots:
         QTest::addColumn<QString>("picked");
         QTest::addColumn<int>("closing");
         QTest::addColumn<QString>("after");
-        QTest::newRow("a damaged value shows as System") << "Klingon"
-                                                         << "System"
-                                                         << "" << int(ByOk) << "System";
-        QTest::newRow("Deutsch on OK") << ""
-                                       << "System"
-                                       << "Deutsch" << int(ByOk) << "de";
-        QTest::newRow("cancel keeps the stored one") << "fr"
-                                                     << "Français"
-                                                     << "Español" << int(ByCancel) << "fr";
+        const auto row = [](const char* name, const char* before, const char* shown,
+                            const char* picked, int closing, const char* after) {
+            QTest::newRow(name) << QString(before) << QString(shown) << QString(picked) << closing
+                                << QString(after);
+        };
+        row("a damaged value shows as System", "Klingon", "System", "", ByOk, "System");
+        row("Deutsch on OK", "", "System", "Deutsch", ByOk, "de");
+        row("cancel keeps the stored one", "fr", "Français", "Español", ByCancel, "fr");
     }
     void theLanguageIsStoredForTheNextLaunch()
     {
