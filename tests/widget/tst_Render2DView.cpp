@@ -160,59 +160,46 @@ private slots:
         }
         QVERIFY(white > image.height() * 15 / 4);
     }
-    void figureMatchingNoCaseLeavesTheViewWhiteAndTheLabelEmpty()
+    void withNothingToDrawTheViewIsPlainWhite_data()
     {
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<bool>("labelKept");
+        QTest::newRow("a figure matching no case") << "flat" << false;
+        QTest::newRow("a shape with nothing entered") << "unsolved" << false;
+        QTest::newRow("a solved figure cleared") << "cleared" << false;
+        QTest::newRow("the graphics panel closed") << "closed" << true;
+    }
+    void withNothingToDrawTheViewIsPlainWhite()
+    {
+        QFETCH(QString, cause);
+        QFETCH(bool, labelKept);
         ShapeCalculator* triangle =
             solve("Triangle", {"sideATextField=3", "sideBTextField=4", "sideCTextField=5"});
-        QVERIFY(!m_window->scaleStringTextField()->text().isEmpty());
-        // The fields as a calculation might show them: sides that, rounded, fail the strict
-        // inequality, and an angle far from acute.
-        const std::pair<const char*, const char*> flat[] = {
-            {"sideATextField", "2"},     {"sideBTextField", "1.00"}, {"sideCTextField", "1.00"},
-            {"angleATextField", "179"},  {"angleBTextField", "0.5"}, {"angleCTextField", "0.5"},
-            {"yHeightTextField", "0.01"}};
-        for (const auto& [outlet, text] : flat)
-            triangle->fieldByOutlet(outlet)->setText(text);
+        const QString label = m_window->scaleStringTextField()->text();
+        QVERIFY(!label.isEmpty() && !view()->layout().isEmpty());
+        if (cause == "flat") {
+            // The fields as a calculation might show them: sides that, rounded, fail the
+            // strict inequality, and an angle far from acute.
+            const std::pair<const char*, const char*> flat[] = {
+                {"sideATextField", "2"},     {"sideBTextField", "1.00"}, {"sideCTextField", "1.00"},
+                {"angleATextField", "179"},  {"angleBTextField", "0.5"}, {"angleCTextField", "0.5"},
+                {"yHeightTextField", "0.01"}};
+            for (const auto& [outlet, text] : flat)
+                triangle->fieldByOutlet(outlet)->setText(text);
+        } else if (cause == "unsolved") {
+            m_window->selectShape("Regular Polygon");
+        } else if (cause == "cleared") {
+            triangle->clearFields(false);
+        } else {
+            m_app->controller().toggleGraphicsDrawer();
+            QVERIFY(m_window->graphicsDrawer()->isHidden());
+        }
         emit NotificationHub::instance().calculateAndDraw2DFigures();
-
-        QCOMPARE(m_window->scaleStringTextField()->text(), QString());
         const QImage image = grabView();
-        QVERIFY(view()->layout().isEmpty());
+        QCOMPARE(m_window->scaleStringTextField()->text(), labelKept ? label : QString());
+        QVERIFY(cause == "closed" || view()->layout().isEmpty());
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x)
-                QVERIFY(isWhite(image.pixel(x, y)));
-        }
-    }
-    void unsolvedFieldsLeaveTheViewWhiteAndEmptyTheLabel()
-    {
-        solve("Circle", {"radiusTextField=5"});
-        QCOMPARE(m_window->scaleStringTextField()->text(), QString("Scale 1:1"));
-        m_window->selectShape("Regular Polygon");
-        QApplication::processEvents();
-        QCOMPARE(m_window->scaleStringTextField()->text(), QString());
-        const QImage image = grabView();
-        QCOMPARE(image.pixel(220, 120), qRgb(255, 255, 255));
-        QCOMPARE(image.pixel(20, 20), qRgb(255, 255, 255));
-
-        // Clearing a solved figure blanks the view too.
-        ShapeCalculator* circle = solve("Circle", {"radiusTextField=5"});
-        QVERIFY(!view()->layout().isEmpty());
-        circle->clearFields(false);
-        QApplication::processEvents();
-        QVERIFY(view()->layout().isEmpty());
-        QCOMPARE(grabView().pixel(220, 120), qRgb(255, 255, 255));
-    }
-    void closedGraphicsPanelShowsPlainWhite()
-    {
-        solve("Square", {"sideATextField=7"});
-        const QString label = m_window->scaleStringTextField()->text();
-        m_app->controller().toggleGraphicsDrawer();
-        QVERIFY(m_window->graphicsDrawer()->isHidden());
-        emit NotificationHub::instance().calculateAndDraw2DFigures();
-        QCOMPARE(m_window->scaleStringTextField()->text(), label); // left as it was
-        const QImage image = grabView();
-        for (int y = 0; y < image.height(); y += 3) {
-            for (int x = 0; x < image.width(); x += 3)
                 QVERIFY(isWhite(image.pixel(x, y)));
         }
     }
