@@ -126,14 +126,9 @@ private slots:
         const QByteArray pdf = TapeExport::encode(TapeExport::Format::Pdf, document, QChar(','));
         QVERIFY(pdf.startsWith("%PDF-"));
         QCOMPARE(pdf.count("/Type /Page\n"), 1);
-        QTextDocument reread;
-        QVERIFY(RtfReader::readTape(
-            TapeExport::encode(TapeExport::Format::Rtf, document, QChar(',')), reread));
-        const std::vector<TapeRecord> before = TapeEntries::read(document),
-                                      after = TapeEntries::read(reread);
-        QCOMPARE(after.size(), before.size());
-        for (size_t i = 0; i < before.size(); ++i)
-            QCOMPARE(after[i].lines, before[i].lines);
+        // The tape file as it is saved, which reads back entry for entry (see above).
+        QCOMPARE(TapeExport::encode(TapeExport::Format::Rtf, document, QChar(',')),
+                 RtfWriter::write(document));
     }
     void workingFollowsEachEntryWhenAsked()
     {
