@@ -107,30 +107,9 @@ QString mismatch(const Values& actual, const QString& expected, const QStringLis
     return {};
 }
 
-// Solvers whose every case shows its working: all of them.
-bool showsAllWorking(const QString& solver)
-{
-    static const QStringList worked{"circle",
-                                    "square",
-                                    "rectangle",
-                                    "ellipse",
-                                    "triangle",
-                                    "trapezium",
-                                    "parallelogram",
-                                    "polygon",
-                                    "box",
-                                    "cylinder",
-                                    "cone",
-                                    "pyramid",
-                                    "sphere",
-                                    "triangular prism",
-                                    "trapezoidal prism"};
-    return worked.contains(solver);
-}
-
 // What is wrong with a solution's working, or an empty string: each step reports the very
-// value its field holds, its formula evaluated afresh gives that value, and (where all
-// cases record working) every value the case found has its step.
+// value its field holds, its formula evaluated afresh gives that value, and every value the
+// case found has its step.
 QString faultInWorking(const QString& solver, const Solution& solution)
 {
     std::vector<bool> found = solution.given;
@@ -162,10 +141,10 @@ QString faultInWorking(const QString& solver, const Solution& solution)
             found[i] = found[i + sets] = found[i] || found[i + sets];
         found[0] = found[sets] = true;
     }
-    if (showsAllWorking(solver))
-        for (size_t i = 0; i < found.size(); ++i)
-            if (!found[i])
-                return QStringLiteral("field %1 has no step").arg(i);
+    for (size_t i = 0; i < found.size(); ++i) {
+        if (!found[i])
+            return QStringLiteral("field %1 has no step").arg(i);
+    }
     return {};
 }
 
@@ -248,7 +227,7 @@ void SolverTable::verifyRow()
     QCOMPARE(QString::fromUtf8(refusal->messageKey), message);
     QCOMPARE(refusal->bound.has_value(), !bound.isEmpty());
     // Too little given says so itself; any other refusal says why.
-    if (showsAllWorking(solver) && message != QString::fromUtf8(notEnoughParametersMessage))
+    if (message != QString::fromUtf8(notEnoughParametersMessage))
         QVERIFY2(refusal->reason && !QByteArray(refusal->reason->formula).isEmpty(),
                  "a refusal without its reason");
     if (refusal->bound) {

@@ -41,27 +41,23 @@ private slots:
         QTest::addColumn<QList<double>>("values");
         QTest::addColumn<double>("surface");
         using S = SolidKind;
-        QTest::newRow("box") << S::RectangularPrism << QList<double>{4, 1, 2}
-                             << surfaceOf(RectangularPrismSolver::solve(4, 1, 2, 0, 0), 4);
-        QTest::newRow("triangular prism")
-            << S::TriangularPrism << QList<double>{3, 4, 5, 7}
-            << surfaceOf(TriangularPrismSolver::solve(3, 4, 5, 7, 0, 0), 5);
-        QTest::newRow("trapezoidal prism, acute B")
-            << S::TrapezoidalPrism << QList<double>{6, 2, 3, 60, 5}
-            << surfaceOf(TrapezoidalPrismSolver::solve(6, 2, 3, 60, 5, 0, 0), 7);
-        QTest::newRow("trapezoidal prism, obtuse B, c beyond a")
-            << S::TrapezoidalPrism << QList<double>{2, 3, 5, 120, 1.5}
-            << surfaceOf(TrapezoidalPrismSolver::solve(2, 3, 5, 120, 1.5, 0, 0), 7);
-        QTest::newRow("cylinder") << S::Cylinder << QList<double>{2, 3}
-                                  << surfaceOf(CylinderSolver::solve(3, 0, 2, 0), 3);
-        QTest::newRow("cone") << S::Cone << QList<double>{3, 4}
-                              << surfaceOf(ConeSolver::solve(0, 4, 3, 0), 4);
-        QTest::newRow("needle cone") << S::Cone << QList<double>{0.001, 1000}
-                                     << surfaceOf(ConeSolver::solve(0, 1000, 0.001, 0), 4);
-        QTest::newRow("pyramid") << S::Pyramid << QList<double>{4, 2, 3}
-                                 << surfaceOf(PyramidSolver::solve(4, 2, 3, 0), 4);
-        QTest::newRow("flat pyramid") << S::Pyramid << QList<double>{5e3, 7e3, 1e-3}
-                                      << surfaceOf(PyramidSolver::solve(5e3, 7e3, 1e-3, 0), 4);
+        const auto row = [](const char* name, S kind, const QList<double>& values,
+                            const SolveOutcome& solved, int surfaceField) {
+            QTest::newRow(name) << kind << values << surfaceOf(solved, surfaceField);
+        };
+        row("box", S::RectangularPrism, {4, 1, 2}, RectangularPrismSolver::solve(4, 1, 2, 0, 0), 4);
+        row("triangular prism", S::TriangularPrism, {3, 4, 5, 7},
+            TriangularPrismSolver::solve(3, 4, 5, 7, 0, 0), 5);
+        row("trapezoidal prism, acute B", S::TrapezoidalPrism, {6, 2, 3, 60, 5},
+            TrapezoidalPrismSolver::solve(6, 2, 3, 60, 5, 0, 0), 7);
+        row("trapezoidal prism, obtuse B, c beyond a", S::TrapezoidalPrism, {2, 3, 5, 120, 1.5},
+            TrapezoidalPrismSolver::solve(2, 3, 5, 120, 1.5, 0, 0), 7);
+        row("cylinder", S::Cylinder, {2, 3}, CylinderSolver::solve(3, 0, 2, 0), 3);
+        row("cone", S::Cone, {3, 4}, ConeSolver::solve(0, 4, 3, 0), 4);
+        row("needle cone", S::Cone, {0.001, 1000}, ConeSolver::solve(0, 1000, 0.001, 0), 4);
+        row("pyramid", S::Pyramid, {4, 2, 3}, PyramidSolver::solve(4, 2, 3, 0), 4);
+        row("flat pyramid", S::Pyramid, {5e3, 7e3, 1e-3}, PyramidSolver::solve(5e3, 7e3, 1e-3, 0),
+            4);
     }
     void netFacesSumToTheSolidsSurface()
     {
@@ -109,19 +105,17 @@ private slots:
         const double s = std::sin(20 * std::numbers::pi / 180),
                      c = std::cos(20 * std::numbers::pi / 180);
         using S = SolidKind;
-        QTest::newRow("box, front")
-            << S::RectangularPrism << QList<double>{4, 1, 2} << 0.0 << 0.0 << QSizeF(4, 2);
-        QTest::newRow("box, side")
-            << S::RectangularPrism << QList<double>{4, 1, 2} << 90.0 << 0.0 << QSizeF(1, 2);
-        QTest::newRow("box from above")
-            << S::RectangularPrism << QList<double>{4, 1, 2} << 0.0 << 20.0 << QSizeF(4, 2 * c + s);
-        QTest::newRow("cylinder") << S::Cylinder << QList<double>{2, 3} << 33.0 << 20.0
-                                  << QSizeF(4, 3 * c + 4 * s);
-        QTest::newRow("cone") << S::Cone << QList<double>{2, 3} << 0.0 << 20.0
-                              << QSizeF(4, 3 * c + 2 * s);
-        QTest::newRow("sphere") << S::Sphere << QList<double>{1.5} << 10.0 << 20.0 << QSizeF(3, 3);
-        QTest::newRow("pyramid, front")
-            << S::Pyramid << QList<double>{4, 2, 3} << 0.0 << 0.0 << QSizeF(4, 3);
+        const auto row = [](const char* name, S kind, const QList<double>& values, double yaw,
+                            double pitch, QSizeF extent) {
+            QTest::newRow(name) << kind << values << yaw << pitch << extent;
+        };
+        row("box, front", S::RectangularPrism, {4, 1, 2}, 0, 0, {4, 2});
+        row("box, side", S::RectangularPrism, {4, 1, 2}, 90, 0, {1, 2});
+        row("box from above", S::RectangularPrism, {4, 1, 2}, 0, 20, {4, 2 * c + s});
+        row("cylinder", S::Cylinder, {2, 3}, 33, 20, {4, 3 * c + 4 * s});
+        row("cone", S::Cone, {2, 3}, 0, 20, {4, 3 * c + 2 * s});
+        row("sphere", S::Sphere, {1.5}, 10, 20, {3, 3});
+        row("pyramid, front", S::Pyramid, {4, 2, 3}, 0, 0, {4, 3});
     }
     void wireframeSpansTheSolidsProjection()
     {

@@ -7,17 +7,6 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-// A long tape read in parts reads as the whole, and saved from its parts is the same tape;
-// a tape the split cannot be sure of is not split.
-class TapeSplitTest : public QObject {
-    Q_OBJECT
-private slots:
-    void partsReadAsTheWhole_data();
-    void partsReadAsTheWhole();
-    void tapesNotSureToSplitAreReadWhole_data();
-    void tapesNotSureToSplitAreReadWhole();
-};
-
 namespace {
 
 const QByteArray header = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1\n{\\fonttbl\\f0\\fswiss "
@@ -57,65 +46,69 @@ QStringList entryTexts(const QByteArray& rtf)
 
 } // namespace
 
-void TapeSplitTest::partsReadAsTheWhole_data()
-{
-    QTest::addColumn<QByteArray>("rtf");
-    QTest::addColumn<int>("newest");
-    QTest::addColumn<int>("chunk");
-    QTest::newRow("paragraph each, chunks of one") << tape(9, true) << 3 << 1;
-    QTest::newRow("paragraph each, one chunk") << tape(9, true) << 1 << 100;
-    QTest::newRow("paragraph per line, chunks of two") << tape(8, false) << 2 << 2;
-}
+// A long tape read in parts reads as the whole, and saved from its parts is the same tape;
+// a tape the split cannot be sure of is not split.
+class TapeSplitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void partsReadAsTheWhole_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("newest");
+        QTest::addColumn<int>("chunk");
+        QTest::newRow("paragraph each, chunks of one") << tape(9, true) << 3 << 1;
+        QTest::newRow("paragraph each, one chunk") << tape(9, true) << 1 << 100;
+        QTest::newRow("paragraph per line, chunks of two") << tape(8, false) << 2 << 2;
+    }
+    void partsReadAsTheWhole()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(int, newest);
+        QFETCH(int, chunk);
+        std::optional<TapeSplit> split = TapeSplit::of(rtf, newest);
+        QVERIFY(split);
+        const QByteArray newestRtf = split->takeNewest();
+        QStringList parts = entryTexts(newestRtf);
+        QCOMPARE(parts.size(), newest);
+        while (split->olderLeft() > 0)
+            parts = entryTexts(split->takeOlder(chunk)) + parts;
+        const QStringList whole = entryTexts(rtf);
+        QCOMPARE(parts, whole);
 
-void TapeSplitTest::partsReadAsTheWhole()
-{
-    QFETCH(QByteArray, rtf);
-    QFETCH(int, newest);
-    QFETCH(int, chunk);
-    std::optional<TapeSplit> split = TapeSplit::of(rtf, newest);
-    QVERIFY(split);
-    const QByteArray newestRtf = split->takeNewest();
-    QStringList parts = entryTexts(newestRtf);
-    QCOMPARE(parts.size(), newest);
-    while (split->olderLeft() > 0)
-        parts = entryTexts(split->takeOlder(chunk)) + parts;
-    const QStringList whole = entryTexts(rtf);
-    QCOMPARE(parts, whole);
-
-    // Saved from its parts, an entry added in a colour the file's table lacks.
-    QTextDocument shown;
-    RtfReader::readTape(newestRtf, shown);
-    QTextCursor end(&shown);
-    end.movePosition(QTextCursor::End);
-    QTextCharFormat newBlue;
-    newBlue.setForeground(QColor(0, 0, 255));
-    end.insertText(QString(QChar::LineSeparator) + QChar::ParagraphSeparator + "8 Dec", {});
-    end.insertText(QString(QChar::LineSeparator) + "R: 99", newBlue);
-    RtfWriter writer;
-    writer.seedColours(split->colours());
-    const QList<QByteArray> body = writer.grownBody(shown);
-    QCOMPARE(entryTexts(writer.header() + split->olderBytes() + body.join() + "}\n"),
-             whole + QStringList{"8 Dec|R=99*"});
-}
-
-void TapeSplitTest::tapesNotSureToSplitAreReadWhole_data()
-{
-    QTest::addColumn<QByteArray>("rtf");
-    const QByteArray body = tape(6, false).mid(header.size());
-    QTest::newRow("too few entries") << tape(3, false);
-    QTest::newRow("another writer's header")
-        << "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}\n\\f0 " + body;
-    QTest::newRow("no auto colour")
-        << QByteArray(header).replace("{\\colortbl;", "{\\colortbl") + body;
-    QTest::newRow("bold from the body's start") << header + "\\b " + body;
-    QTest::newRow("entries inside a group") << header + "{" + body;
-}
-
-void TapeSplitTest::tapesNotSureToSplitAreReadWhole()
-{
-    QFETCH(QByteArray, rtf);
-    QVERIFY(!TapeSplit::of(rtf, 3));
-}
+        // Saved from its parts, an entry added in a colour the file's table lacks.
+        QTextDocument shown;
+        RtfReader::readTape(newestRtf, shown);
+        QTextCursor end(&shown);
+        end.movePosition(QTextCursor::End);
+        QTextCharFormat newBlue;
+        newBlue.setForeground(QColor(0, 0, 255));
+        end.insertText(QString(QChar::LineSeparator) + QChar::ParagraphSeparator + "8 Dec", {});
+        end.insertText(QString(QChar::LineSeparator) + "R: 99", newBlue);
+        RtfWriter writer;
+        writer.seedColours(split->colours());
+        const QList<QByteArray> body = writer.grownBody(shown);
+        QCOMPARE(entryTexts(writer.header() + split->olderBytes() + body.join() + "}\n"),
+                 whole + QStringList{"8 Dec|R=99*"});
+    }
+    void tapesNotSureToSplitAreReadWhole_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        const QByteArray body = tape(6, false).mid(header.size());
+        QTest::newRow("too few entries") << tape(3, false);
+        QTest::newRow("another writer's header")
+            << "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red1\\green2\\blue3;}\n\\f0 " +
+                   body;
+        QTest::newRow("no auto colour")
+            << QByteArray(header).replace("{\\colortbl;", "{\\colortbl") + body;
+        QTest::newRow("bold from the body's start") << header + "\\b " + body;
+        QTest::newRow("entries inside a group") << header + "{" + body;
+    }
+    void tapesNotSureToSplitAreReadWhole()
+    {
+        QFETCH(QByteArray, rtf);
+        QVERIFY(!TapeSplit::of(rtf, 3));
+    }
+};
 
 QTEST_MAIN(TapeSplitTest)
 #include "tst_TapeSplit.moc"

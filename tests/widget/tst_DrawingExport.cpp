@@ -78,31 +78,28 @@ private slots:
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QSizeF>("figure"); // mm, at 1 unit = 1 cm
         QTest::addColumn<QStringList>("labels");
-        QTest::newRow("rectangle 4 x 1")
-            << "Rectangle" << QStringList{"sideATextField=4", "sideBTextField=1"} << QSizeF(40, 10)
-            << QStringList{"a = 4 cm", "b = 1 cm", "A", "C"};
-        QTest::newRow("square") << "Square" << QStringList{"sideATextField=3"} << QSizeF(30, 30)
-                                << QStringList{"a = 3 cm"};
-        QTest::newRow("circle") << "Circle" << QStringList{"radiusTextField=2"} << QSizeF(40, 40)
-                                << QStringList{"r = 2 cm"};
-        QTest::newRow("ellipse, b across")
-            << "Ellipse" << QStringList{"RadiusATextField=1", "RadiusBTextField=3"}
-            << QSizeF(60, 20) << QStringList{"a = 1 cm", "b = 3 cm"};
-        QTest::newRow("triangle 5, 4, 3")
-            << "Triangle" << QStringList{"sideATextField=5", "sideBTextField=4", "sideCTextField=3"}
-            << QSizeF(50, 24) << QStringList{"a = 5 cm", "b = 4 cm", "c = 3 cm", "h = 2.4 cm", "B"};
-        QTest::newRow("trapezium")
-            << "Trapezium"
-            << QStringList{"sideATextField=6", "sideCTextField=2", "heightHTextField=2",
-                           "angleATextField=45"}
-            << QSizeF(60, 20) << QStringList{"a = 6 cm", "c = 2 cm", "h = 2 cm", "D"};
-        QTest::newRow("parallelogram")
-            << "Parallelogram"
-            << QStringList{"sideATextField=5", "sideBTextField=2", "angleATextField=60"}
-            << QSizeF(60, 10 * std::sqrt(3.0)) << QStringList{"a = 5 cm", "b = 2 cm"};
-        QTest::newRow("square as a regular polygon")
-            << "Regular Polygon" << QStringList{"xsidesNTextField=4", "xradiusATextField=2"}
-            << QSizeF(20 * std::sqrt(2.0), 20 * std::sqrt(2.0)) << QStringList{"r = 2 cm"};
+        const auto row = [](const char* name, const char* shape, const char* entries, QSizeF figure,
+                            const char* labels) {
+            QTest::newRow(name) << QString(shape) << QString(entries).split(' ') << figure
+                                << QString(labels).split('|');
+        };
+        row("rectangle 4 x 1", "Rectangle", "sideATextField=4 sideBTextField=1", {40, 10},
+            "a = 4 cm|b = 1 cm|A|C");
+        row("square", "Square", "sideATextField=3", {30, 30}, "a = 3 cm");
+        row("circle", "Circle", "radiusTextField=2", {40, 40}, "r = 2 cm");
+        row("ellipse, b across", "Ellipse", "RadiusATextField=1 RadiusBTextField=3", {60, 20},
+            "a = 1 cm|b = 3 cm");
+        row("triangle 5, 4, 3", "Triangle", "sideATextField=5 sideBTextField=4 sideCTextField=3",
+            {50, 24}, "a = 5 cm|b = 4 cm|c = 3 cm|h = 2.4 cm|B");
+        row("trapezium", "Trapezium",
+            "sideATextField=6 sideCTextField=2 heightHTextField=2 angleATextField=45", {60, 20},
+            "a = 6 cm|c = 2 cm|h = 2 cm|D");
+        row("parallelogram", "Parallelogram",
+            "sideATextField=5 sideBTextField=2 angleATextField=60", {60, 10 * std::sqrt(3.0)},
+            "a = 5 cm|b = 2 cm");
+        row("square as a regular polygon", "Regular Polygon",
+            "xsidesNTextField=4 xradiusATextField=2", {20 * std::sqrt(2.0), 20 * std::sqrt(2.0)},
+            "r = 2 cm");
     }
     void everyPlaneFigureIsExportedAtTrueSize()
     {

@@ -29,182 +29,167 @@ private slots:
     }
     void cleanupTestCase() { m_app.reset(); }
 
-    void aPasteIsJudgedAsAWhole_data();
-    void aPasteIsJudgedAsAWhole();
-    void calculateRefusesWhatCannotBeCalculatedWith_data();
-    void calculateRefusesWhatCannotBeCalculatedWith();
-    void extremeValuesNeverShowAnImpossibleResult();
+    void aPasteIsJudgedAsAWhole_data()
+    {
+        QTest::addColumn<QString>("outlet");
+        QTest::addColumn<QString>("before"); // the field's text, the paste goes at its start
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("separator");
+        QTest::addColumn<QString>("after");
 
-private:
-    ShapeCalculator* show(const QString& shape);
-    // What a field or the tape's newest text (from `tapeFrom` on) holds of "inf", "nan"
-    // or a negative number; empty when nothing.
-    QString impossibleTextOn(const ShapeCalculator* calculator, qsizetype tapeFrom) const;
-
-    std::unique_ptr<AppFixture> m_app;
-};
-
-ShapeCalculator* HostileInputTest::show(const QString& shape)
-{
-    ShapeCalculator* calculator = m_app->show(shape);
-    QTest::mouseClick(calculator->clearButton(), Qt::LeftButton);
-    return calculator;
-}
-
-QString HostileInputTest::impossibleTextOn(const ShapeCalculator* calculator,
-                                           qsizetype tapeFrom) const
-{
-    static const QRegularExpression impossible(QStringLiteral("inf|nan|(?<![eE])-\\d"),
-                                               QRegularExpression::CaseInsensitiveOption);
-    for (int i = 0; i < calculator->fieldCount(); ++i) {
-        if (calculator->field(i)->text().contains(impossible))
-            return calculator->field(i)->objectName() + ": " + calculator->field(i)->text();
+        const auto row = [](const char* name, const char* outlet, const char* before,
+                            const QString& pasted, const char* separator, const char* after) {
+            QTest::newRow(name) << QString(outlet) << QString(before) << pasted
+                                << QString(separator) << QString(after);
+        };
+        const char* radius = "radiusTextField";
+        const char* count = "xsidesNTextField";
+        row("a negative number", radius, "", "-5", ".", "");
+        row("an exponent", radius, "", "1e308", ".", "");
+        row("trailing letters", radius, "", "12abc", ".", "");
+        row("the other separator", radius, "", "1,5", ".", "");
+        row("ten thousand digits", radius, "", QString(10000, '7'), ".", "");
+        row("seventeen digits", radius, "", QString(17, '1'), ".", "");
+        row("a minus put before a number", radius, "5", "-", ".", "5");
+        row("a plain number", radius, "", "3.25", ".", "3.25");
+        row("the user's own separator", radius, "", "1,5", ",", "1,5");
+        row("digits before a number", radius, "5", "12", ".", "125");
+        row("a fraction as a count", count, "", "5.5", ".", "");
+        row("a count with a leading zero", count, "", "07", ".", "");
+        row("a count", count, "", "12", ".", "12");
     }
-    const QString tape = m_app->tapeText().mid(tapeFrom);
-    for (const QString& line : tape.split('\n')) {
-        // Value lines only: the date line is the locale's and may hold a dash.
-        if (line.section(QStringLiteral(": "), 1).contains(impossible))
-            return QStringLiteral("tape: ") + line;
+    void aPasteIsJudgedAsAWhole()
+    {
+        QFETCH(QString, outlet);
+        QFETCH(QString, before);
+        QFETCH(QString, pasted);
+        QFETCH(QString, separator);
+        QFETCH(QString, after);
+        NumberFormatter::setShared(NumberFormatter(2, separator.front()));
+        ShapeCalculator* calculator = show(
+            outlet.startsWith('x') ? QStringLiteral("Regular Polygon") : QStringLiteral("Circle"));
+        TextField* field = calculator->fieldByOutlet(outlet);
+        field->setText(before);
+        field->setFocus();
+        field->setCursorPosition(0);
+        QApplication::clipboard()->setText(pasted);
+        field->paste();
+        QCOMPARE(field->text(), after);
+        QCOMPARE(m_app->alerts().beeps(),
+                 after == before + pasted || after == pasted + before ? 0 : 1);
     }
-    return {};
-}
+    void calculateRefusesWhatCannotBeCalculatedWith_data()
+    {
+        QTest::addColumn<QString>("shape");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("message");
 
-void HostileInputTest::aPasteIsJudgedAsAWhole_data()
-{
-    QTest::addColumn<QString>("outlet");
-    QTest::addColumn<QString>("before"); // the field's text, the paste goes at its start
-    QTest::addColumn<QString>("pasted");
-    QTest::addColumn<QString>("separator");
-    QTest::addColumn<QString>("after");
-
-    const auto row = [](const char* name, const char* outlet, const char* before,
-                        const QString& pasted, const char* separator, const char* after) {
-        QTest::newRow(name) << QString(outlet) << QString(before) << pasted << QString(separator)
-                            << QString(after);
-    };
-    const char* radius = "radiusTextField";
-    const char* count = "xsidesNTextField";
-    row("a negative number", radius, "", "-5", ".", "");
-    row("an exponent", radius, "", "1e308", ".", "");
-    row("trailing letters", radius, "", "12abc", ".", "");
-    row("the other separator", radius, "", "1,5", ".", "");
-    row("ten thousand digits", radius, "", QString(10000, '7'), ".", "");
-    row("seventeen digits", radius, "", QString(17, '1'), ".", "");
-    row("a minus put before a number", radius, "5", "-", ".", "5");
-    row("a plain number", radius, "", "3.25", ".", "3.25");
-    row("the user's own separator", radius, "", "1,5", ",", "1,5");
-    row("digits before a number", radius, "5", "12", ".", "125");
-    row("a fraction as a count", count, "", "5.5", ".", "");
-    row("a count with a leading zero", count, "", "07", ".", "");
-    row("a count", count, "", "12", ".", "12");
-}
-
-void HostileInputTest::aPasteIsJudgedAsAWhole()
-{
-    QFETCH(QString, outlet);
-    QFETCH(QString, before);
-    QFETCH(QString, pasted);
-    QFETCH(QString, separator);
-    QFETCH(QString, after);
-    NumberFormatter::setShared(NumberFormatter(2, separator.front()));
-    ShapeCalculator* calculator =
-        show(outlet.startsWith('x') ? QStringLiteral("Regular Polygon") : QStringLiteral("Circle"));
-    TextField* field = calculator->fieldByOutlet(outlet);
-    field->setText(before);
-    field->setFocus();
-    field->setCursorPosition(0);
-    QApplication::clipboard()->setText(pasted);
-    field->paste();
-    QCOMPARE(field->text(), after);
-    QCOMPARE(m_app->alerts().beeps(), after == before + pasted || after == pasted + before ? 0 : 1);
-}
-
-void HostileInputTest::calculateRefusesWhatCannotBeCalculatedWith_data()
-{
-    QTest::addColumn<QString>("shape");
-    QTest::addColumn<QStringList>("values");
-    QTest::addColumn<QString>("message");
-
-    const QString unusable = QStringLiteral("The value of %1 is not a number of 0 or more.");
-    const QString tooLarge = QStringLiteral("The result is too large to be calculated.");
-    QTest::newRow("letters after a number")
-        << "Circle" << QStringList{"radiusTextField=12abc"} << unusable.arg("Radius");
-    QTest::newRow("the other separator")
-        << "Circle" << QStringList{"areaTextField=1,5"} << unusable.arg("Area");
-    QTest::newRow("a negative number")
-        << "Square" << QStringList{"sideATextField=-5"} << unusable.arg("Side");
-    QTest::newRow("not a number") << "Circle" << QStringList{"radiusTextField=nan"}
-                                  << unusable.arg("Radius");
-    QTest::newRow("beyond a double")
-        << "Circle" << QStringList{"radiusTextField=" + QString(400, '9')}
-        << unusable.arg("Radius");
-    QTest::newRow("a count a double cannot hold")
-        << "Regular Polygon" << QStringList{"xsidesNTextField=9999999999999999", "xsideTextField=1"}
-        << "The value of Number of sides is too large to be counted exactly.";
-    QTest::newRow("a sphere's volume overflows")
-        << "Sphere" << QStringList{"radiusTextField=1e200"} << tooLarge;
-    QTest::newRow("a cylinder's surface overflows")
-        << "Cylinder" << QStringList{"radiusTextField=1e160", "heightTextField=1"} << tooLarge;
-    QTest::newRow("a cone's volume overflows")
-        << "Cone" << QStringList{"radiusTextField=1e200", "HeigthHTextField=1e200"} << tooLarge;
-}
-
-void HostileInputTest::calculateRefusesWhatCannotBeCalculatedWith()
-{
-    QFETCH(QString, shape);
-    QFETCH(QStringList, values);
-    QFETCH(QString, message);
-    ShapeCalculator* calculator = show(shape);
-    const QString tapeBefore = m_app->tapeText();
-    for (const QString& value : values) {
-        TextField* field = calculator->fieldByOutlet(value.section('=', 0, 0));
-        QVERIFY2(field, qPrintable(value));
-        field->setText(value.section('=', 1));
+        const QString unusable = QStringLiteral("The value of %1 is not a number of 0 or more.");
+        const QString tooLarge = QStringLiteral("The result is too large to be calculated.");
+        const auto row = [](const char* name, const char* shape, const QString& values,
+                            const QString& message) {
+            QTest::newRow(name) << QString(shape) << values.split(' ') << message;
+        };
+        row("letters after a number", "Circle", "radiusTextField=12abc", unusable.arg("Radius"));
+        row("the other separator", "Circle", "areaTextField=1,5", unusable.arg("Area"));
+        row("a negative number", "Square", "sideATextField=-5", unusable.arg("Side"));
+        row("not a number", "Circle", "radiusTextField=nan", unusable.arg("Radius"));
+        row("beyond a double", "Circle", "radiusTextField=" + QString(400, '9'),
+            unusable.arg("Radius"));
+        row("a count a double cannot hold", "Regular Polygon",
+            "xsidesNTextField=9999999999999999 xsideTextField=1",
+            "The value of Number of sides is too large to be counted exactly.");
+        row("a sphere's volume overflows", "Sphere", "radiusTextField=1e200", tooLarge);
+        row("a cylinder's surface overflows", "Cylinder", "radiusTextField=1e160 heightTextField=1",
+            tooLarge);
+        row("a cone's volume overflows", "Cone", "radiusTextField=1e200 HeigthHTextField=1e200",
+            tooLarge);
     }
-    QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
-
-    QCOMPARE(m_app->alerts().alerts().size(), 1);
-    QVERIFY2(m_app->alerts().alerts().constFirst().message.startsWith(message),
-             qPrintable(m_app->alerts().alerts().constFirst().message));
-    QVERIFY(calculator->calculateButton()->isEnabled());
-    QCOMPARE(m_app->tapeText(), tapeBefore);
-}
-
-// Every shape, every input field alone and in pairs, at the edges of what a double holds.
-void HostileInputTest::extremeValuesNeverShowAnImpossibleResult()
-{
-    const QStringList extremes{"1e300", "1e-300", "1e154", "9999999999999999"};
-    for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
-        ShapeCalculator* calculator = show(QString::fromLatin1(entry.name));
-        m_app->window().action(MainWindow::Action::ClearTape)->trigger();
-        QList<int> inputs;
-        for (int i = 0; i < calculator->fieldCount(); ++i) {
-            if (!calculator->field(i)->isOutputOnly())
-                inputs.append(i);
+    void calculateRefusesWhatCannotBeCalculatedWith()
+    {
+        QFETCH(QString, shape);
+        QFETCH(QStringList, values);
+        QFETCH(QString, message);
+        ShapeCalculator* calculator = show(shape);
+        const QString tapeBefore = m_app->tapeText();
+        for (const QString& value : values) {
+            TextField* field = calculator->fieldByOutlet(value.section('=', 0, 0));
+            QVERIFY2(field, qPrintable(value));
+            field->setText(value.section('=', 1));
         }
-        for (int a : inputs) {
-            for (int b : inputs) {
-                for (const QString& big : extremes) {
-                    for (const QString& other : {QStringLiteral("1"), big}) {
-                        QTest::mouseClick(calculator->clearButton(), Qt::LeftButton);
-                        calculator->field(a)->setText(big);
-                        if (b != a)
-                            calculator->field(b)->setText(other);
-                        const qsizetype tapeFrom = m_app->tapeText().size();
-                        calculator->calculate();
-                        const QString found = impossibleTextOn(calculator, tapeFrom);
-                        QVERIFY2(found.isEmpty(), qPrintable(QStringLiteral("%1 %2=%3 %4=%5: %6")
-                                                                 .arg(entry.name)
-                                                                 .arg(a)
-                                                                 .arg(big)
-                                                                 .arg(b)
-                                                                 .arg(other, found)));
+        QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
+
+        QCOMPARE(m_app->alerts().alerts().size(), 1);
+        QVERIFY2(m_app->alerts().alerts().constFirst().message.startsWith(message),
+                 qPrintable(m_app->alerts().alerts().constFirst().message));
+        QVERIFY(calculator->calculateButton()->isEnabled());
+        QCOMPARE(m_app->tapeText(), tapeBefore);
+    }
+    // Every shape, every input field alone and in pairs, at the edges of what a double holds.
+    void extremeValuesNeverShowAnImpossibleResult()
+    {
+        const QStringList extremes{"1e300", "1e-300", "1e154", "9999999999999999"};
+        for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
+            ShapeCalculator* calculator = show(QString::fromLatin1(entry.name));
+            m_app->window().action(MainWindow::Action::ClearTape)->trigger();
+            QList<int> inputs;
+            for (int i = 0; i < calculator->fieldCount(); ++i) {
+                if (!calculator->field(i)->isOutputOnly())
+                    inputs.append(i);
+            }
+            for (int a : inputs) {
+                for (int b : inputs) {
+                    for (const QString& big : extremes) {
+                        for (const QString& other : {QStringLiteral("1"), big}) {
+                            QTest::mouseClick(calculator->clearButton(), Qt::LeftButton);
+                            calculator->field(a)->setText(big);
+                            if (b != a)
+                                calculator->field(b)->setText(other);
+                            const qsizetype tapeFrom = m_app->tapeText().size();
+                            calculator->calculate();
+                            const QString found = impossibleTextOn(calculator, tapeFrom);
+                            QVERIFY2(found.isEmpty(),
+                                     qPrintable(QStringLiteral("%1 %2=%3 %4=%5: %6")
+                                                    .arg(entry.name)
+                                                    .arg(a)
+                                                    .arg(big)
+                                                    .arg(b)
+                                                    .arg(other, found)));
+                        }
                     }
                 }
             }
         }
     }
-}
+
+private:
+    ShapeCalculator* show(const QString& shape)
+    {
+        ShapeCalculator* calculator = m_app->show(shape);
+        QTest::mouseClick(calculator->clearButton(), Qt::LeftButton);
+        return calculator;
+    }
+    // What a field or the tape's newest text (from `tapeFrom` on) holds of "inf", "nan"
+    // or a negative number; empty when nothing.
+    QString impossibleTextOn(const ShapeCalculator* calculator, qsizetype tapeFrom) const
+    {
+        static const QRegularExpression impossible(QStringLiteral("inf|nan|(?<![eE])-\\d"),
+                                                   QRegularExpression::CaseInsensitiveOption);
+        for (int i = 0; i < calculator->fieldCount(); ++i) {
+            if (calculator->field(i)->text().contains(impossible))
+                return calculator->field(i)->objectName() + ": " + calculator->field(i)->text();
+        }
+        const QString tape = m_app->tapeText().mid(tapeFrom);
+        for (const QString& line : tape.split('\n')) {
+            // Value lines only: the date line is the locale's and may hold a dash.
+            if (line.section(QStringLiteral(": "), 1).contains(impossible))
+                return QStringLiteral("tape: ") + line;
+        }
+        return {};
+    }
+
+    std::unique_ptr<AppFixture> m_app;
+};
 
 QTEST_MAIN(HostileInputTest)
 #include "tst_HostileInput.moc"

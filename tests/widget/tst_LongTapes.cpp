@@ -26,10 +26,101 @@
 class LongTapesTest : public ShellTest {
     Q_OBJECT
 private slots:
-    void olderEntriesServeEveryOperation_data();
-    void olderEntriesServeEveryOperation();
-    void savesOffTheGuiThreadKeepEveryEntry_data();
-    void savesOffTheGuiThreadKeepEveryEntry();
+    void olderEntriesServeEveryOperation_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::newRow("scrolling to the top reads the rest") << "scroll";
+        QTest::newRow("export writes every entry") << "export";
+        QTest::newRow("the oldest entry is reused") << "reuse";
+        QTest::newRow("the oldest entry is removed") << "remove";
+        QTest::newRow("an entry in sight is reused by double-click") << "double-click";
+        QTest::newRow("a cleared tape is put back") << "undo-clear";
+    }
+    void olderEntriesServeEveryOperation()
+    {
+        QFETCH(QString, operation);
+        showLongCircleTape();
+        TapeView* view = window().tapeTextView();
+        QStringList expected;
+        for (int i = 1; i <= count; ++i)
+            expected.append(QString::number(i));
+
+        if (operation == "scroll") {
+            for (int chunk = 0; chunk < 5 && view->olderEntriesLeft() > 0; ++chunk) {
+                view->verticalScrollBar()->setValue(0);
+                const QString inSight = view->cursorForPosition(QPoint(2, 2)).block().text();
+                QApplication::processEvents(); // the next chunk is read once the scroll is over
+                QCOMPARE(view->cursorForPosition(QPoint(2, 2)).block().text(), inSight);
+            }
+            QCOMPARE(view->olderEntriesLeft(), 0);
+            QCOMPARE(radii(view->rtf()), expected);
+        } else if (operation == "export") {
+            const QString path = QDir::homePath() + "/tape.csv";
+            QVERIFY(window().tapeCommands()->exportTo(path, TapeExport::Format::Csv));
+            const QList<QByteArray> rows = bytes(path).replace(';', ',').trimmed().split('\n');
+            QCOMPARE(rows.size(), count + 1); // and the heading
+            QVERIFY(rows.at(1).startsWith("7 Dec 2026 01:00,1,2,Radius"));
+        } else if (operation == "double-click") {
+            // Found among the entries in the view, the older ones left in the file.
+            const QPoint point(10, view->viewport()->height() - 10);
+            const QString radius = view->cursorForPosition(point)
+                                       .block()
+                                       .text()
+                                       .section("Radius: ", 1)
+                                       .section(QChar::LineSeparator, 0, 0);
+            QVERIFY(!radius.isEmpty());
+            QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, point);
+            QCOMPARE(window().calculator("Circle")->fieldByOutlet("radiusTextField")->text(),
+                     radius);
+            QCOMPARE(window().tapeEntryMenu()->entryCount(), count);
+        } else if (operation == "reuse") {
+            QVERIFY(window().tapeEntryMenu()->useEntry(0));
+            QCOMPARE(window().calculator("Circle")->fieldByOutlet("radiusTextField")->text(), "1");
+        } else if (operation == "undo-clear") {
+            window().clearedTape()->clear("Circle", view);
+            QVERIFY(view->document()->isEmpty() && window().clearedTape()->undo(view));
+            TapeSaver::instance().waitForPending();
+            QCOMPARE(radii(bytes(circleTape())), expected);
+        } else {
+            QVERIFY(window().tapeEntryMenu()->removeEntry(0));
+            QCOMPARE(radii(bytes(circleTape())), expected.mid(1));
+        }
+        // Reading the older entries leaves them in the file: the view holds the newest.
+        if (operation != "scroll" && operation != "remove")
+            QCOMPARE(view->olderEntriesLeft(), count - TapeView::newestEntriesShown);
+    }
+    void savesOffTheGuiThreadKeepEveryEntry_data()
+    {
+        QTest::addColumn<bool>("failing");
+        QTest::newRow("saves that succeed, then quit") << false;
+        QTest::newRow("a save that fails is reported") << true;
+    }
+    void savesOffTheGuiThreadKeepEveryEntry()
+    {
+        QFETCH(bool, failing);
+        showLongCircleTape();
+        const QString blocker = circleTape() + ".blocked";
+        // A folder in the tape file's place makes every save of it fail.
+        if (failing)
+            QVERIFY(QFile::rename(circleTape(), blocker) && QDir().mkpath(circleTape()));
+        for (const char* radius : {"7", "8", "9"})
+            clickCalculate(radius); // the saves overlap the next calculations
+        TapeSaver::instance().waitForPending();
+        QCOMPARE(Notices::instance().history().isEmpty(), !failing);
+        QStringList added{"7", "8", "9"};
+        if (failing) {
+            QVERIFY(Notices::instance().history().constLast().contains(circleTape()));
+            QVERIFY(QDir().rmdir(circleTape()) && QFile::rename(blocker, circleTape()));
+            clickCalculate("10");
+            added.append("10");
+        }
+        quit();
+        const QStringList saved = radii(bytes(circleTape()));
+        QCOMPARE(saved.size(), count + added.size());
+        QCOMPARE(saved.first(), QStringLiteral("1"));
+        QCOMPARE(saved.mid(count), added);
+        QVERIFY(relaunch()); // the fixture's cleanup quits a running program
+    }
 
 private:
     static constexpr int count = TapeView::newestEntriesShown + TapeView::olderEntriesPerChunk + 3;
@@ -73,107 +164,6 @@ private:
         QTest::mouseClick(circle->calculateButton(), Qt::LeftButton);
     }
 };
-
-void LongTapesTest::olderEntriesServeEveryOperation_data()
-{
-    QTest::addColumn<QString>("operation");
-    QTest::newRow("scrolling to the top reads the rest") << "scroll";
-    QTest::newRow("export writes every entry") << "export";
-    QTest::newRow("the oldest entry is reused") << "reuse";
-    QTest::newRow("the oldest entry is removed") << "remove";
-    QTest::newRow("an entry in sight is reused by double-click") << "double-click";
-    QTest::newRow("a cleared tape is put back") << "undo-clear";
-}
-
-void LongTapesTest::olderEntriesServeEveryOperation()
-{
-    QFETCH(QString, operation);
-    showLongCircleTape();
-    TapeView* view = window().tapeTextView();
-    QStringList expected;
-    for (int i = 1; i <= count; ++i)
-        expected.append(QString::number(i));
-
-    if (operation == "scroll") {
-        for (int chunk = 0; chunk < 5 && view->olderEntriesLeft() > 0; ++chunk) {
-            view->verticalScrollBar()->setValue(0);
-            const QString inSight = view->cursorForPosition(QPoint(2, 2)).block().text();
-            QApplication::processEvents(); // the next chunk is read once the scroll is over
-            QCOMPARE(view->cursorForPosition(QPoint(2, 2)).block().text(), inSight);
-        }
-        QCOMPARE(view->olderEntriesLeft(), 0);
-        QCOMPARE(radii(view->rtf()), expected);
-    } else if (operation == "export") {
-        const QString path = QDir::homePath() + "/tape.csv";
-        QVERIFY(window().tapeCommands()->exportTo(path, TapeExport::Format::Csv));
-        const QList<QByteArray> rows = bytes(path).replace(';', ',').trimmed().split('\n');
-        QCOMPARE(rows.size(), count + 1); // and the heading
-        QVERIFY(rows.at(1).startsWith("7 Dec 2026 01:00,1,2,Radius"));
-        // Read for the export alone: the view still holds only the newest.
-        QCOMPARE(view->olderEntriesLeft(), count - TapeView::newestEntriesShown);
-    } else if (operation == "double-click") {
-        // Found among the entries in the view, the older ones left in the file.
-        const QPoint point(10, view->viewport()->height() - 10);
-        const QString radius = view->cursorForPosition(point)
-                                   .block()
-                                   .text()
-                                   .section("Radius: ", 1)
-                                   .section(QChar::LineSeparator, 0, 0);
-        QVERIFY(!radius.isEmpty());
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, point);
-        QCOMPARE(window().calculator("Circle")->fieldByOutlet("radiusTextField")->text(), radius);
-        QCOMPARE(window().tapeEntryMenu()->entryCount(), count);
-        QCOMPARE(view->olderEntriesLeft(), count - TapeView::newestEntriesShown);
-    } else if (operation == "reuse") {
-        QVERIFY(window().tapeEntryMenu()->useEntry(0));
-        QCOMPARE(window().calculator("Circle")->fieldByOutlet("radiusTextField")->text(), "1");
-        QCOMPARE(view->olderEntriesLeft(), count - TapeView::newestEntriesShown);
-    } else if (operation == "undo-clear") {
-        window().clearedTape()->clear("Circle", view);
-        QVERIFY(view->document()->isEmpty());
-        QVERIFY(window().clearedTape()->undo(view));
-        QCOMPARE(view->olderEntriesLeft(), count - TapeView::newestEntriesShown);
-        TapeSaver::instance().waitForPending();
-        QCOMPARE(radii(bytes(circleTape())), expected);
-    } else {
-        QVERIFY(window().tapeEntryMenu()->removeEntry(0));
-        QCOMPARE(radii(bytes(circleTape())), expected.mid(1));
-    }
-}
-
-void LongTapesTest::savesOffTheGuiThreadKeepEveryEntry_data()
-{
-    QTest::addColumn<bool>("failing");
-    QTest::newRow("saves that succeed, then quit") << false;
-    QTest::newRow("a save that fails is reported") << true;
-}
-
-void LongTapesTest::savesOffTheGuiThreadKeepEveryEntry()
-{
-    QFETCH(bool, failing);
-    showLongCircleTape();
-    const QString blocker = circleTape() + ".blocked";
-    // A folder in the tape file's place makes every save of it fail.
-    if (failing)
-        QVERIFY(QFile::rename(circleTape(), blocker) && QDir().mkpath(circleTape()));
-    for (const char* radius : {"7", "8", "9"})
-        clickCalculate(radius); // the saves overlap the next calculations
-    TapeSaver::instance().waitForPending();
-    QCOMPARE(Notices::instance().history().isEmpty(), !failing);
-    QStringList added{"7", "8", "9"};
-    if (failing) {
-        QVERIFY(Notices::instance().history().constLast().contains(circleTape()));
-        QVERIFY(QDir().rmdir(circleTape()) && QFile::rename(blocker, circleTape()));
-        clickCalculate("10");
-        added.append("10");
-    }
-    quit();
-    const QStringList saved = radii(bytes(circleTape()));
-    QCOMPARE(saved.size(), count + added.size());
-    QCOMPARE(saved.first(), QStringLiteral("1"));
-    QCOMPARE(saved.mid(count), added);
-    QVERIFY(relaunch()); // the fixture's cleanup quits a running program
-}
 
 QTEST_MAIN(LongTapesTest)
 #include "tst_LongTapes.moc"

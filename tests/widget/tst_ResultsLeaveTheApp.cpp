@@ -73,29 +73,27 @@ private slots:
     {
         QTest::addColumn<QString>("shape");
         QTest::addColumn<QStringList>("entries");
-        const std::pair<const char*, QStringList> rows[] = {
-            {"Circle", {"areaTextField=10"}},
-            {"Square", {"sideATextField=3"}},
-            {"Rectangle", {"sideATextField=4", "sideBTextField=1"}},
-            {"Ellipse", {"RadiusATextField=1", "RadiusBTextField=3"}},
-            {"Triangle", {"areaTextField=6", "sideATextField=3", "angleCTextField=90"}},
+        const std::pair<const char*, const char*> rows[] = {
+            {"Circle", "areaTextField=10"},
+            {"Square", "sideATextField=3"},
+            {"Rectangle", "sideATextField=4 sideBTextField=1"},
+            {"Ellipse", "RadiusATextField=1 RadiusBTextField=3"},
+            {"Triangle", "areaTextField=6 sideATextField=3 angleCTextField=90"},
             {"Trapezium",
-             {"sideATextField=6", "sideCTextField=2", "heightHTextField=2", "angleATextField=45"}},
-            {"Parallelogram", {"sideATextField=5", "sideBTextField=2", "angleATextField=60"}},
-            {"Regular Polygon", {"xsidesNTextField=6", "xsideTextField=2.5"}},
-            {"Rectangular Prism", {"sideATextField=2", "sideBTextField=3", "heightTextField=4"}},
-            {"Cylinder", {"radiusTextField=1", "volumeTextField=6.2831853"}},
-            {"Cone", {"radiusTextField=3", "HeigthHTextField=4"}},
-            {"Pyramid", {"sideATextField=3", "sideBTextField=4", "heightHTextField=6"}},
-            {"Sphere", {"diameterTextField=3"}},
+             "sideATextField=6 sideCTextField=2 heightHTextField=2 angleATextField=45"},
+            {"Parallelogram", "sideATextField=5 sideBTextField=2 angleATextField=60"},
+            {"Regular Polygon", "xsidesNTextField=6 xsideTextField=2.5"},
+            {"Rectangular Prism", "sideATextField=2 sideBTextField=3 heightTextField=4"},
+            {"Cylinder", "radiusTextField=1 volumeTextField=6.2831853"},
+            {"Cone", "radiusTextField=3 HeigthHTextField=4"},
+            {"Pyramid", "sideATextField=3 sideBTextField=4 heightHTextField=6"},
+            {"Sphere", "diameterTextField=3"},
             {"Triangular Prism",
-             {"sideBTextField=4", "sideCTextField=5", "heightTextField=10", "volumeTextField=60"}},
-            {"Trapezoidal Prism",
-             {"sideATextField=6", "sideBTextField=2", "sideCTextField=4", "angleBTextField=90",
-              "surfaceTextField=168.28427"}},
-        };
+             "sideBTextField=4 sideCTextField=5 heightTextField=10 volumeTextField=60"},
+            {"Trapezoidal Prism", "sideATextField=6 sideBTextField=2 sideCTextField=4 "
+                                  "angleBTextField=90 surfaceTextField=168.28427"}};
         for (const auto& [shape, entries] : rows)
-            QTest::newRow(shape) << QString(shape) << entries;
+            QTest::newRow(shape) << QString(shape) << QString(entries).split(' ');
     }
     void anEntryIsUsedAgainForEveryShape()
     {

@@ -18,11 +18,72 @@
 class TapeFilesTest : public ShellTest {
     Q_OBJECT
 private slots:
-    void firstRunSeedsEveryTapeAndTheMetadata();
-    void aCalculationIsSavedAndShownAgainAfterARestart();
-    void aDeletedMetadataFileIsRecreatedAndOldOnesRefreshedOnce();
-    void clearingTheTapeWritesAnEmptyTapeEvenWithTheDrawerClosed();
-    void aTapeSavedInAnotherLanguageIsTakenOver();
+    void firstRunSeedsEveryTapeAndTheMetadata()
+    {
+        const QStringList tapes = QDir(SupportPaths::tapesFolder()).entryList(QDir::Files);
+        QCOMPARE(tapes.size(), 15);
+        QVERIFY(tapes.contains("Regular Polygon Tape"));
+        for (const QString& tape : tapes)
+            QVERIFY(bytes(SupportPaths::tapesFolder() + "/" + tape).startsWith("{\\rtf1"));
+        QVERIFY(QFile::exists(SupportPaths::metadataFolder() + "/Polymetra"));
+        QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::metaVersion), 200);
+    }
+    void aCalculationIsSavedAndShownAgainAfterARestart()
+    {
+        calculate(QStringLiteral("Circle"), {"radiusTextField=10.000"});
+        const QJsonArray before = TapeRuns::of(*window().tapeTextView()->document());
+        const QByteArray saved = bytes(circleTape());
+        QVERIFY(saved.contains("Radius: 10.000"));
+
+        restart();
+        // Seeding the empty tapes again never touches a tape with content.
+        QCOMPARE(bytes(circleTape()), saved);
+        TapeView* tape = window().tapeTextView();
+        QCOMPARE(TapeRuns::of(*tape->document()), before);
+        QCOMPARE(tape->textCursor().position(), tape->document()->characterCount() - 1);
+    }
+    void aDeletedMetadataFileIsRecreatedAndOldOnesRefreshedOnce()
+    {
+        const QString general = SupportPaths::metadataFolder() + "/Polymetra";
+        QVERIFY(QFile::remove(general));
+        restart();
+        QVERIFY(QFile::exists(general));
+
+        {
+            QFile stale(general);
+            QVERIFY(stale.open(QIODevice::WriteOnly));
+            stale.write("stale");
+        }
+        restart();
+        QCOMPARE(bytes(general), QByteArray("stale"));
+        UserDefaults().setInteger(DefaultsKeys::metaVersion, 150);
+        restart();
+        QVERIFY(bytes(general).startsWith("{\\rtf1"));
+    }
+    void clearingTheTapeWritesAnEmptyTapeEvenWithTheDrawerClosed()
+    {
+        calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
+        UserDefaults().setInteger(DefaultsKeys::tapeDrawerState, 2);
+        QTest::mouseClick(window().tapePanel()->clearTapeButton(), Qt::LeftButton);
+        const QByteArray empty = bytes(circleTape());
+        QVERIFY(empty.startsWith("{\\rtf1"));
+        QVERIFY(!empty.contains("Radius"));
+        QVERIFY(window().tapeTextView()->toPlainText().isEmpty());
+        QCOMPARE(UserDefaults().stringForKey(DefaultsKeys::topTab), QString("2D"));
+    }
+    void aTapeSavedInAnotherLanguageIsTakenOver()
+    {
+        calculate(QStringLiteral("Circle"), {"radiusTextField=10.000"});
+        const QByteArray saved = bytes(circleTape());
+        const QString german = SupportPaths::tapesFolder() + "/Kreis Protokoll";
+        QVERIFY(QFile::rename(circleTape(), german));
+
+        restart();
+        // Seeding put no empty tape in its way: the German file became the circle's tape.
+        QVERIFY(!QFile::exists(german));
+        QCOMPARE(bytes(circleTape()), saved);
+        QVERIFY(window().tapeTextView()->toPlainText().contains("Radius: 10.000"));
+    }
 
 private:
     void launched() override { window().selectShape(QStringLiteral("Circle")); }
@@ -34,77 +95,6 @@ private:
     }
     static QString circleTape() { return SupportPaths::tapeFilePath(QStringLiteral("Circle")); }
 };
-
-void TapeFilesTest::firstRunSeedsEveryTapeAndTheMetadata()
-{
-    const QStringList tapes = QDir(SupportPaths::tapesFolder()).entryList(QDir::Files);
-    QCOMPARE(tapes.size(), 15);
-    QVERIFY(tapes.contains("Regular Polygon Tape"));
-    for (const QString& tape : tapes)
-        QVERIFY(bytes(SupportPaths::tapesFolder() + "/" + tape).startsWith("{\\rtf1"));
-    QVERIFY(QFile::exists(SupportPaths::metadataFolder() + "/Polymetra"));
-    QCOMPARE(UserDefaults().integerForKey(DefaultsKeys::metaVersion), 200);
-}
-
-void TapeFilesTest::aCalculationIsSavedAndShownAgainAfterARestart()
-{
-    calculate(QStringLiteral("Circle"), {"radiusTextField=10.000"});
-    const QJsonArray before = TapeRuns::of(*window().tapeTextView()->document());
-    const QByteArray saved = bytes(circleTape());
-    QVERIFY(saved.contains("Radius: 10.000"));
-
-    restart();
-    // Seeding the empty tapes again never touches a tape with content.
-    QCOMPARE(bytes(circleTape()), saved);
-    TapeView* tape = window().tapeTextView();
-    QCOMPARE(TapeRuns::of(*tape->document()), before);
-    QCOMPARE(tape->textCursor().position(), tape->document()->characterCount() - 1);
-}
-
-void TapeFilesTest::aDeletedMetadataFileIsRecreatedAndOldOnesRefreshedOnce()
-{
-    const QString general = SupportPaths::metadataFolder() + "/Polymetra";
-    QVERIFY(QFile::remove(general));
-    restart();
-    QVERIFY(QFile::exists(general));
-
-    {
-        QFile stale(general);
-        QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.write("stale");
-    }
-    restart();
-    QCOMPARE(bytes(general), QByteArray("stale"));
-    UserDefaults().setInteger(DefaultsKeys::metaVersion, 150);
-    restart();
-    QVERIFY(bytes(general).startsWith("{\\rtf1"));
-}
-
-void TapeFilesTest::clearingTheTapeWritesAnEmptyTapeEvenWithTheDrawerClosed()
-{
-    calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
-    UserDefaults().setInteger(DefaultsKeys::tapeDrawerState, 2);
-    QTest::mouseClick(window().tapePanel()->clearTapeButton(), Qt::LeftButton);
-    const QByteArray empty = bytes(circleTape());
-    QVERIFY(empty.startsWith("{\\rtf1"));
-    QVERIFY(!empty.contains("Radius"));
-    QVERIFY(window().tapeTextView()->toPlainText().isEmpty());
-    QCOMPARE(UserDefaults().stringForKey(DefaultsKeys::topTab), QString("2D"));
-}
-
-void TapeFilesTest::aTapeSavedInAnotherLanguageIsTakenOver()
-{
-    calculate(QStringLiteral("Circle"), {"radiusTextField=10.000"});
-    const QByteArray saved = bytes(circleTape());
-    const QString german = SupportPaths::tapesFolder() + "/Kreis Protokoll";
-    QVERIFY(QFile::rename(circleTape(), german));
-
-    restart();
-    // Seeding put no empty tape in its way: the German file became the circle's tape.
-    QVERIFY(!QFile::exists(german));
-    QCOMPARE(bytes(circleTape()), saved);
-    QVERIFY(window().tapeTextView()->toPlainText().contains("Radius: 10.000"));
-}
 
 QTEST_MAIN(TapeFilesTest)
 #include "tst_TapeFiles.moc"

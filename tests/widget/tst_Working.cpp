@@ -20,10 +20,53 @@ private slots:
     void init() { m_app = std::make_unique<AppFixture>(); }
     void cleanup() { m_app.reset(); }
 
-    void showsTheStepsOfTheCaseTaken();
-    void refusalShowsItsReasonAndClearEmptiesIt();
-    void numbersAreWrittenAsTheFieldsWriteThem();
-    void namesTheCaseAndWritesAnglesInDegrees();
+    void showsTheStepsOfTheCaseTaken()
+    {
+        ShapeCalculator* cone =
+            m_app->calculate("Cone", {"radiusTextField=3", "HeigthHTextField=4"});
+        WorkingPanel* panel = panelOf(cone);
+        QVERIFY(panel);
+        const QString slantLine = "s = √(h² + r²) = √(4² + 3²) = 5";
+        QCOMPARE(panel->plainText().split(QLatin1Char('\n')).mid(0, 2),
+                 QStringList({"Given: Radius = 3, Height = 4", slantLine}));
+        QVERIFY(panel->view()->toPlainText().contains(slantLine));
+
+        TextField* slant = cone->fieldByOutlet("slantHeightTextField");
+        QCOMPARE(slant->toolTip().section(QLatin1Char('\n'), 0, 0), "Slant Height");
+        QVERIFY(slant->toolTip().endsWith(QLatin1Char('\n') + slantLine));
+        // A given field has no step.
+        QVERIFY(!cone->fieldByOutlet("radiusTextField")->toolTip().contains('='));
+
+        QVERIFY(panel->copyButton()->isEnabled());
+        QTest::mouseClick(panel->copyButton(), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(), panel->plainText());
+    }
+    void refusalShowsItsReasonAndClearEmptiesIt()
+    {
+        ShapeCalculator* cone =
+            m_app->calculate("Cone", {"radiusTextField=3", "slantHeightTextField=2"});
+        WorkingPanel* panel = panelOf(cone);
+        QCOMPARE(panel->plainText(), "2 ≤ 3: the slant height must be longer than the radius");
+
+        m_app->calculate("Cone", {"radiusTextField=3", "HeigthHTextField=4"});
+        QTest::mouseClick(cone->clearButton(), Qt::LeftButton);
+        QVERIFY(panel->plainText().isEmpty());
+        QVERIFY(!panel->copyButton()->isEnabled());
+        QVERIFY(!cone->fieldByOutlet("slantHeightTextField")->toolTip().contains('='));
+    }
+    void namesTheCaseAndWritesAnglesInDegrees()
+    {
+        ShapeCalculator* triangle = m_app->calculate(
+            "Triangle", {"sideATextField=3", "sideBTextField=4", "angleCTextField=90"});
+        const QStringList lines = panelOf(triangle)->plainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.value(0),
+                 QStringLiteral("Given: Side a = 3, Side b = 4, Angle C = 90° → two "
+                                "sides and the included angle"));
+        QCOMPARE(lines.value(1),
+                 QStringLiteral("c = √(a² + b² − 2·a·b·cos C) = √(3² + 4² − 2·3·4·cos "
+                                "90°) = 5"));
+        QVERIFY(lines.contains("B = 180° − (C + A) = 180° − (90° + 36.87°) = 53.13°"));
+    }
 
 private:
     static WorkingPanel* panelOf(ShapeCalculator* calculator)
@@ -32,71 +75,6 @@ private:
     }
     std::unique_ptr<AppFixture> m_app;
 };
-
-void WorkingTest::showsTheStepsOfTheCaseTaken()
-{
-    ShapeCalculator* cone =
-        m_app->calculate(QStringLiteral("Cone"), {QStringLiteral("radiusTextField=3"),
-                                                  QStringLiteral("HeigthHTextField=4")});
-    WorkingPanel* panel = panelOf(cone);
-    QVERIFY(panel);
-    const QString slantLine = QStringLiteral("s = √(h² + r²) = √(4² + 3²) = 5");
-    QCOMPARE(panel->plainText().split(QLatin1Char('\n')).mid(0, 2),
-             QStringList({QStringLiteral("Given: Radius = 3, Height = 4"), slantLine}));
-    QVERIFY(panel->view()->toPlainText().contains(slantLine));
-
-    TextField* slant = cone->fieldByOutlet(QStringLiteral("slantHeightTextField"));
-    QCOMPARE(slant->toolTip().section(QLatin1Char('\n'), 0, 0), QStringLiteral("Slant Height"));
-    QVERIFY(slant->toolTip().endsWith(QLatin1Char('\n') + slantLine));
-    // A given field has no step.
-    QVERIFY(!cone->fieldByOutlet(QStringLiteral("radiusTextField"))->toolTip().contains('='));
-
-    QVERIFY(panel->copyButton()->isEnabled());
-    QTest::mouseClick(panel->copyButton(), Qt::LeftButton);
-    QCOMPARE(QGuiApplication::clipboard()->text(), panel->plainText());
-}
-
-void WorkingTest::refusalShowsItsReasonAndClearEmptiesIt()
-{
-    ShapeCalculator* cone =
-        m_app->calculate(QStringLiteral("Cone"), {QStringLiteral("radiusTextField=3"),
-                                                  QStringLiteral("slantHeightTextField=2")});
-    WorkingPanel* panel = panelOf(cone);
-    QCOMPARE(panel->plainText(),
-             QStringLiteral("2 ≤ 3: the slant height must be longer than the radius"));
-
-    m_app->calculate(QStringLiteral("Cone"),
-                     {QStringLiteral("radiusTextField=3"), QStringLiteral("HeigthHTextField=4")});
-    QTest::mouseClick(cone->clearButton(), Qt::LeftButton);
-    QVERIFY(panel->plainText().isEmpty());
-    QVERIFY(!panel->copyButton()->isEnabled());
-    QVERIFY(!cone->fieldByOutlet(QStringLiteral("slantHeightTextField"))->toolTip().contains('='));
-}
-
-void WorkingTest::numbersAreWrittenAsTheFieldsWriteThem()
-{
-    ShapeCalculator* cone =
-        m_app->enter(QStringLiteral("Cone"),
-                     {QStringLiteral("radiusTextField=1,5"), QStringLiteral("HeigthHTextField=2")},
-                     QStringLiteral(","));
-    QTest::mouseClick(cone->calculateButton(), Qt::LeftButton);
-    QCOMPARE(panelOf(cone)->plainText().section(QLatin1Char('\n'), 1, 1),
-             QStringLiteral("s = √(h² + r²) = √(2² + 1,5²) = 2,5"));
-}
-
-void WorkingTest::namesTheCaseAndWritesAnglesInDegrees()
-{
-    ShapeCalculator* triangle =
-        m_app->calculate(QStringLiteral("Triangle"),
-                         {QStringLiteral("sideATextField=3"), QStringLiteral("sideBTextField=4"),
-                          QStringLiteral("angleCTextField=90")});
-    const QStringList lines = panelOf(triangle)->plainText().split(QLatin1Char('\n'));
-    QCOMPARE(lines.value(0), QStringLiteral("Given: Side a = 3, Side b = 4, Angle C = 90° → two "
-                                            "sides and the included angle"));
-    QCOMPARE(lines.value(1), QStringLiteral("c = √(a² + b² − 2·a·b·cos C) = √(3² + 4² − 2·3·4·cos "
-                                            "90°) = 5"));
-    QVERIFY(lines.contains(QStringLiteral("B = 180° − (C + A) = 180° − (90° + 36.87°) = 53.13°")));
-}
 
 QTEST_MAIN(WorkingTest)
 #include "tst_Working.moc"
