@@ -3,6 +3,14 @@
 #include "core/RegularFiles.h"
 
 #include <algorithm>
+#include <chrono>
+
+namespace {
+// How long a save waits before it is written: long enough for the frame the calculation
+// draws, which writing a long tape at the same time would slow by a third; a newer save of
+// the same file in the meantime replaces it.
+constexpr std::chrono::milliseconds startDelay{50};
+} // namespace
 
 TapeSaver& TapeSaver::instance()
 {
@@ -43,7 +51,10 @@ void TapeSaver::waitForPending()
 {
     {
         std::unique_lock lock(m_mutex);
+        ++m_hurrying; // whoever waits has no frame to draw meanwhile
+        m_wake.notify_all();
         m_idle.wait(lock, [this] { return m_queue.empty() && !m_busy; });
+        --m_hurrying;
     }
     deliver();
 }
@@ -55,6 +66,7 @@ void TapeSaver::run()
         m_wake.wait(lock, [this] { return !m_queue.empty() || m_stopping; });
         if (m_queue.empty())
             return;
+        m_wake.wait_for(lock, startDelay, [this] { return m_stopping || m_hurrying > 0; });
         Job job = std::move(m_queue.front());
         m_queue.pop_front();
         m_busy = true;

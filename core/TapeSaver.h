@@ -13,7 +13,9 @@
 #include <vector>
 
 // Writes tape files on a thread of its own, so that a calculation's frame does not wait
-// for the disk. Saves are made one at a time, in the order asked; a save asked while an
+// for the disk. A save starts a moment after it is asked (at once for whoever waits for
+// it), so that writing a long tape does not slow the frame being drawn. Saves are made one
+// at a time, in the order asked; a save asked while an
 // earlier one of the same file still waits replaces it, since it holds every entry the
 // earlier one held, so a later save never loses to an earlier one. Each save is written
 // atomically; its `done` runs on the thread that asked (the GUI's), at the next turn of
@@ -56,5 +58,6 @@ private:
     std::vector<Finished> m_finished;
     bool m_busy = false;
     bool m_stopping = false;
+    int m_hurrying = 0; // callers of waitForPending: the saves start at once
     std::thread m_worker;
 };

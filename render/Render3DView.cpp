@@ -191,7 +191,7 @@ void Render3DView::reinitialise()
         createSurface();
     resetCursorRects();
     // A re-initialised view is always redrawn, whatever the layout decided.
-    requestRedisplay();
+    redisplayNow();
 }
 
 bool Render3DView::keyFieldEditable() const
@@ -204,7 +204,7 @@ void Render3DView::calculateAndDraw3DFigures()
     if (!m_kind)
         return;
     if (keyFieldEditable()) {
-        requestRedisplay();
+        redisplayNow();
         clearRenderTimer();
         return;
     }
@@ -273,13 +273,17 @@ void Render3DView::contextCreated()
 
 void Render3DView::requestRedisplay()
 {
-    if (!m_canvas)
-        return;
-    m_canvas->update();
-    // A window's update request is delivered a display refresh (16 ms) later; a change is
-    // drawn at the next turn of the event loop instead, in the frame it was made in. The
-    // request still pending then finds nothing left to draw.
-    if (m_canvas->isExposed())
+    if (m_canvas)
+        m_canvas->update();
+}
+
+void Render3DView::redisplayNow()
+{
+    requestRedisplay();
+    // A window's update request is delivered a display refresh later; a changed solid is
+    // drawn at the next turn of the event loop instead, in the frame it was changed in.
+    // The spin and drags keep to the display's pace.
+    if (m_canvas && m_canvas->isExposed())
         QCoreApplication::postEvent(m_canvas, new QEvent(QEvent::UpdateRequest));
 }
 

@@ -106,6 +106,8 @@ private:
     void reshape();
     void resetCursorRects();
     void requestRedisplay();
+    // The same for a changed solid, without waiting for the display's next refresh.
+    void redisplayNow();
     void measureSpin();
     void applicationDidHide();
     void applicationDidUnhide();
