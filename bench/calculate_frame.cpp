@@ -9,6 +9,7 @@
 
 #include "app/AppInterface.h"
 #include "app/MainWindow.h"
+#include "bench/FreshHome.h"
 #include "bench/LongTape.h"
 #include "core/ShapeCalculator.h"
 #include "core/TapeSaver.h"
@@ -19,12 +20,10 @@
 #include "render/Render3DView.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
@@ -87,10 +86,7 @@ double clickToDrawn(ShapeCalculator* calculator, const QList<QPair<const char*, 
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/.local/share")));
+    const FreshHome home;
     QApplication application(argc, argv);
     const int runs = argc > 1 ? std::max(3, atoi(argv[1])) : 30;
 

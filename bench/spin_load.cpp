@@ -10,6 +10,7 @@
 
 #include "app/AppInterface.h"
 #include "app/MainWindow.h"
+#include "bench/FreshHome.h"
 #include "core/ShapeCalculator.h"
 #include "core/TextField.h"
 #include "render/Render3DCanvas.h"
@@ -21,8 +22,6 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <sys/resource.h>
@@ -108,10 +107,7 @@ struct Shape {
 
 int main(int argc, char* argv[])
 {
-    QTemporaryDir home;
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/.local/share")));
+    const FreshHome home;
     QApplication application(argc, argv);
     const int milliseconds = argc > 1 ? std::max(1, atoi(argv[1])) * 1000 : 3000;
 
