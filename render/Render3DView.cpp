@@ -33,8 +33,8 @@ constexpr int releaseWait = 11;
 
 // Whether an OpenGL context of the solid view's kind can be made here at all. Asked
 // before any OpenGL widget joins the window: a window that gets one composes through
-// OpenGL from then on, which a platform without OpenGL cannot do.
-// A context the launch's warm-up made is asked instead of a new one.
+// OpenGL from then on, which a platform without OpenGL cannot do. The context a warm-up
+// made is asked instead of a new one.
 bool openGLAvailable()
 {
     std::unique_ptr<QOpenGLContext> context;
@@ -280,9 +280,9 @@ void Render3DView::requestRedisplay()
 void Render3DView::redisplayNow()
 {
     requestRedisplay();
-    // A window's update request is delivered a display refresh later; a changed solid is
-    // drawn at the next turn of the event loop instead, in the frame it was changed in.
-    // The spin and drags keep to the display's pace.
+    // Qt delivers a window's update request on a timer, some milliseconds later; a changed
+    // solid is drawn at the next turn of the event loop instead. The spin and drags keep
+    // to the timer's pace: drawn at once, every tick of the spin came twice.
     if (m_canvas && m_canvas->isExposed())
         QCoreApplication::postEvent(m_canvas, new QEvent(QEvent::UpdateRequest));
 }
