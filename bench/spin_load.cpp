@@ -100,7 +100,7 @@ Load measure(FrameClock& clock, int milliseconds)
 struct Shape {
     const char* name;
     SolidKind kind;
-    QStringList entries;
+    std::vector<std::pair<const char*, const char*>> entries; // outlet, value
 };
 
 } // namespace
@@ -118,11 +118,28 @@ int main(int argc, char* argv[])
     window.show();
     auto* view = window.findChild<Render3DView*>();
     const Shape shapes[] = {
-        {"Rectangular Prism", SolidKind::RectangularPrism, {"3", "2", "2"}},
-        {"Pyramid", SolidKind::Pyramid, {"3", "2", "4"}},
-        {"Cylinder", SolidKind::Cylinder, {"1", "3"}},
-        {"Cone", SolidKind::Cone, {"1", "3"}},
-        {"Sphere", SolidKind::Sphere, {"1"}},
+        {"Rectangular Prism",
+         SolidKind::RectangularPrism,
+         {{"sideATextField", "3"}, {"sideBTextField", "2"}, {"heightTextField", "2"}}},
+        {"Triangular Prism",
+         SolidKind::TriangularPrism,
+         {{"sideATextField", "4"},
+          {"sideBTextField", "3"},
+          {"sideCTextField", "2"},
+          {"heightTextField", "5"}}},
+        {"Trapezoidal Prism",
+         SolidKind::TrapezoidalPrism,
+         {{"sideATextField", "4"},
+          {"sideBTextField", "2"},
+          {"sideCTextField", "2"},
+          {"angleBTextField", "60"},
+          {"heightTextField", "3"}}},
+        {"Pyramid",
+         SolidKind::Pyramid,
+         {{"sideATextField", "3"}, {"sideBTextField", "2"}, {"heightHTextField", "4"}}},
+        {"Cylinder", SolidKind::Cylinder, {{"radiusTextField", "1"}, {"heightTextField", "3"}}},
+        {"Cone", SolidKind::Cone, {{"radiusTextField", "1"}, {"HeigthHTextField", "3"}}},
+        {"Sphere", SolidKind::Sphere, {{"radiusTextField", "1"}}},
     };
     std::printf("800x600, %d ms each; cores = processor time of all threads / wall time\n",
                 milliseconds);
@@ -133,8 +150,9 @@ int main(int argc, char* argv[])
         window.selectShape(name);
         ShapeCalculator* calculator = window.calculator(name);
         calculator->clear();
-        for (int i = 0; i < shape.entries.size(); ++i)
-            calculator->field(i)->setText(shape.entries[i]);
+        for (const auto& [outlet, value] : shape.entries)
+            calculator->fieldByOutlet(QString::fromLatin1(outlet))
+                ->setText(QString::fromLatin1(value));
         calculator->calculateButton()->click();
         view->sceneArea()->setFixedSize(800, 600);
         runFor(300);
