@@ -25,6 +25,8 @@ public:
     // The newest `count` of the older entries left, as a document of their own whose last
     // paragraph mark separates them from the entries after them.
     QByteArray takeOlder(int count);
+    // Marks every older entry taken, once they were read by olderRange().
+    void takeAllOlder() { m_left = 0; }
     // Older entries [first, end) as a document of their own, taken or not.
     QByteArray olderRange(int first, int end) const;
 

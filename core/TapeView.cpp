@@ -171,13 +171,10 @@ QTextDocument* TapeView::wholeDocument()
         return document();
     // Every older entry in one reading, the entries held now put after them: half the
     // work of reading them in chunks before the first, each chunk copied in again.
-    std::unique_ptr<QTextDocument> whole = newDocument();
-    RtfReader::readTape(m_split->takeOlder(m_split->olderLeft()), *whole);
-    const int addedBlocks = whole->blockCount() - 1;
-    const int addedCharacters = whole->characterCount() - 1;
-    QTextCursor end(whole.get());
-    end.movePosition(QTextCursor::End);
-    end.insertFragment(QTextDocumentFragment(document()));
+    std::unique_ptr<QTextDocument> whole = wholeCopy();
+    m_split->takeAllOlder();
+    const int addedBlocks = whole->blockCount() - document()->blockCount();
+    const int addedCharacters = whole->characterCount() - document()->characterCount();
 
     const SightLine inSight = sightLine();
     const QTextCursor held = textCursor();
