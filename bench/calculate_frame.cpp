@@ -1,7 +1,8 @@
 // polymetra-bench-calculate: from a click on Calculate to the figure on screen, in the real
 // window, with the shape's tape 100,000 entries long (16 MiB). A plane figure (the circle)
-// counts until its view has painted and the window flushed; a solid (the cone) until the
-// OpenGL view has swapped its first frame. Both views are 800 × 600. The calculation, the
+// counts until its view has painted and the window flushed; a solid (the cylinder, the cone
+// and the sphere, the three with curved sides) until the OpenGL view has swapped its first
+// frame. Both views are 800 × 600. The calculation, the
 // tape's entry and the save handed to the saver thread are all inside. Needs an X server:
 //
 //     xvfb-run -a -s "-screen 0 1600x1000x24" env QT_QPA_PLATFORM=xcb
@@ -28,9 +29,23 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 namespace {
+
+// Started at each click on Calculate.
+QElapsedTimer clickTimer;
+
+double sinceClick()
+{
+    return double(clickTimer.nsecsElapsed()) / 1e6;
+}
+
+struct ClickTimes {
+    double handled; // the click's own handling: the calculation, the tape's entry, the layout
+    double drawn;
+};
 
 // Notes the paint events a widget receives.
 class PaintSeen : public QObject {
@@ -46,11 +61,19 @@ protected:
     }
 };
 
-void report(const char* what, std::vector<double> times)
+void report(const char* what, const std::vector<ClickTimes>& runs)
 {
-    std::sort(times.begin(), times.end());
-    std::printf("%-42s median %6.2f ms   best %6.2f ms   worst %6.2f ms   (%zu runs)\n", what,
-                times[times.size() / 2], times.front(), times.back(), times.size());
+    const auto line = [&runs](const char* label, double ClickTimes::*member) {
+        std::vector<double> times;
+        for (const ClickTimes& run : runs)
+            times.push_back(run.*member);
+        std::sort(times.begin(), times.end());
+        std::printf("  %-22s median %6.2f ms   best %6.2f ms   worst %6.2f ms   (%zu runs)\n",
+                    label, times[times.size() / 2], times.front(), times.back(), times.size());
+    };
+    std::printf("%s, 100,000-entry tape\n", what);
+    line("click to drawn", &ClickTimes::drawn);
+    line("of which the click", &ClickTimes::handled);
 }
 
 // Runs the event loop for a while: what the last calculation started (the anti-aliased
@@ -63,10 +86,10 @@ void settle()
 }
 
 // Clicks Calculate with new values, once everything before has settled, and runs the event
-// loop until `drawn` says so.
+// loop until `drawn` gives the time, since the click, at which the figure was drawn.
 template <typename Drawn>
-double clickToDrawn(ShapeCalculator* calculator, const QList<QPair<const char*, QString>>& entries,
-                    Drawn drawn)
+ClickTimes clickToDrawn(ShapeCalculator* calculator,
+                        const QList<QPair<const char*, QString>>& entries, Drawn drawn)
 {
     calculator->clear();
     for (const auto& [outlet, value] : entries)
@@ -74,12 +97,13 @@ double clickToDrawn(ShapeCalculator* calculator, const QList<QPair<const char*, 
     settle();
     TapeSaver::instance().waitForPending();
     drawn(); // forgets what was drawn before the click
-    QElapsedTimer timer;
-    timer.start();
+    clickTimer.start();
     calculator->calculateButton()->click();
-    while (!drawn())
+    const double handled = sinceClick();
+    std::optional<double> drawnAt;
+    while (!(drawnAt = drawn()))
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    return double(timer.nsecsElapsed()) / 1e6;
+    return {handled, *drawnAt};
 }
 
 } // namespace
@@ -92,7 +116,7 @@ int main(int argc, char* argv[])
 
     AppInterface app;
     app.applicationDidFinishLaunching();
-    for (const char* shape : {"Circle", "Cone"})
+    for (const char* shape : {"Circle", "Cylinder", "Cone", "Sphere"})
         writeLongTape(QString::fromLatin1(shape), 16 * 1024 * 1024);
     MainWindow& window = app.mainWindow();
     window.resize(1500, 1000);
@@ -104,10 +128,14 @@ int main(int argc, char* argv[])
     plane->setFixedSize(800, 600);
     PaintSeen planePaint;
     plane->installEventFilter(&planePaint);
-    std::vector<double> planeTimes;
+    std::vector<ClickTimes> planeTimes;
     for (int run = 0; run <= runs; ++run) {
-        const double ms = clickToDrawn(circle, {{"radiusTextField", QString::number(1 + run % 9)}},
-                                       [&] { return std::exchange(planePaint.seen, false); });
+        const ClickTimes ms =
+            clickToDrawn(circle, {{"radiusTextField", QString::number(1 + run % 9)}}, [&] {
+                // painted, and the window flushed by now
+                return std::exchange(planePaint.seen, false) ? std::optional(sinceClick())
+                                                             : std::nullopt;
+            });
         if (run > 0) // the first also lays out the window
             planeTimes.push_back(ms);
     }
@@ -115,25 +143,43 @@ int main(int argc, char* argv[])
                 window.tapeTextView()->document()->blockCount(),
                 window.tapeTextView()->olderEntriesLeft());
 
-    window.selectShape(QStringLiteral("Cone"));
-    ShapeCalculator* cone = window.calculator(QStringLiteral("Cone"));
-    auto* solid = window.findChild<Render3DView*>();
-    solid->sceneArea()->setFixedSize(800, 600);
-    while (!solid->canvas() || !solid->canvas()->isValid())
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    bool swapped = false;
-    QObject::connect(solid->canvas(), &QOpenGLWindow::frameSwapped, [&] { swapped = true; });
-    std::vector<double> solidTimes;
-    for (int run = 0; run <= runs; ++run) {
-        const double ms = clickToDrawn(cone,
-                                       {{"radiusTextField", QString::number(1 + run % 9)},
-                                        {"HeigthHTextField", QStringLiteral("3")}},
-                                       [&] { return std::exchange(swapped, false); });
-        if (run > 0)
-            solidTimes.push_back(ms);
+    report("circle (painted)", planeTimes);
+
+    struct Solid {
+        const char* name;
+        const char* heightOutlet; // none for the sphere
+        const char* label;
+    };
+    const Solid solids[] = {
+        {"Cylinder", "heightTextField", "cylinder (first frame swapped)"},
+        {"Cone", "HeigthHTextField", "cone (first frame swapped)"},
+        {"Sphere", nullptr, "sphere (first frame swapped)"},
+    };
+    auto* view = window.findChild<Render3DView*>();
+    std::optional<double> swappedAt;
+    for (const Solid& shape : solids) {
+        const QString name = QString::fromLatin1(shape.name);
+        window.selectShape(name);
+        ShapeCalculator* calculator = window.calculator(name);
+        view->sceneArea()->setFixedSize(800, 600);
+        while (!view->canvas() || !view->canvas()->isValid())
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        const QMetaObject::Connection watch = QObject::connect(
+            view->canvas(), &QOpenGLWindow::frameSwapped, [&] { swappedAt = sinceClick(); });
+        std::vector<ClickTimes> times;
+        for (int run = 0; run <= runs; ++run) {
+            QList<QPair<const char*, QString>> entries{
+                {"radiusTextField", QString::number(1 + run % 9)}};
+            if (shape.heightOutlet)
+                entries.append({shape.heightOutlet, QStringLiteral("3")});
+            const ClickTimes ms = clickToDrawn(
+                calculator, entries, [&] { return std::exchange(swappedAt, std::nullopt); });
+            if (run > 0)
+                times.push_back(ms);
+        }
+        QObject::disconnect(watch);
+        report(shape.label, times);
     }
-    report("circle, 100,000-entry tape: click to painted", planeTimes);
-    report("cone, 100,000-entry tape: click to first frame", solidTimes);
     TapeSaver::instance().waitForPending();
     return 0;
 }

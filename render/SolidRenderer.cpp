@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 using namespace SolidGL;
 
@@ -23,7 +24,11 @@ constexpr auto cylinder_diffuse = lightBlue(0.3f);
 constexpr auto endcap_diffuse = lightBlue(0.15f);
 constexpr auto cone_diffuse = lightBlue(0.3f);
 constexpr auto coneBase_diffuse = lightBlue(0.5f);
-constexpr auto sphere_diffuse = lightBlue(0.25f);
+constexpr float sphereAlpha = 0.25f;
+// The sphere is closed and convex: every pixel of it is covered once by its near half and
+// once by its far half, both the same translucent blue. One layer of this opacity over the
+// near half alone is the same colour as the two, for half the triangles.
+constexpr auto sphere_diffuse = lightBlue(1.0f - (1.0f - sphereAlpha) * (1.0f - sphereAlpha));
 constexpr auto ambient = lightBlue(1.0f);
 // How far the cone and the pyramid are lifted off the scene's centre, in parts of their
 // half-height: the upright cone's base at -0.8 and apex at 1.2.
@@ -39,6 +44,12 @@ constexpr int quadricDetail = 60;
 constexpr int fillRings = 1;
 constexpr int sphereDetail = 100;
 constexpr int sphereWireDetail = 24;
+// The display lists of the cylinder and the cone, and of the sphere.
+constexpr int sideList = 0;
+constexpr int rimList = 1;
+constexpr int endList = 2;
+constexpr int sphereList = 0;
+constexpr int sphereWireList = 1;
 constexpr float straightCamera = -4.1f;
 constexpr float smoothCamera = -4.0f;
 
@@ -89,7 +100,7 @@ void SolidRenderer::drawRect(const SolidFrame& frame, SolidMotion& motion,
         return;
     }
     if (!displayListsSet) {
-        buildDisplayLists(kind, frame.layout);
+        buildDisplayLists(kind);
         displayListsSet = true;
     }
     if (antiAliased(frame, motion)) {
@@ -129,44 +140,53 @@ void SolidRenderer::prepareOpenGL(SolidKind kind)
     glLineWidth(1.0f);
 }
 
-void SolidRenderer::buildDisplayLists(SolidKind kind, const SolidLayout& layout)
+// The quadrics are built at unit size and scaled where they are drawn, so a new calculation
+// of the same solid reuses them: compiling the sphere's twenty thousand vertices took a
+// fifth of the first frame after Calculate. Scaling leaves the normals unnormalised, which
+// changes nothing here: the solids are lit by the ambient light alone.
+void SolidRenderer::buildDisplayLists(SolidKind kind)
 {
+    if (m_lists != 0 && m_listsKind == kind)
+        return;
     if (m_lists != 0)
         glDeleteLists(m_lists, m_listCount);
+    m_listsKind = kind;
     m_listCount = kind == SolidKind::Sphere ? 2 : 3;
     m_lists = glGenLists(m_listCount);
     const GLfloat black[4] = {0, 0, 0, 1};
     if (kind == SolidKind::Sphere) {
-        glNewList(m_lists, GL_COMPILE);
+        glNewList(m_lists + sphereList, GL_COMPILE);
+        glPushAttrib(GL_ENABLE_BIT | GL_POLYGON_BIT);
         glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, sphere_diffuse.data());
-        gluSphere(Quadric(GLU_FILL, GLU_SMOOTH), layout.xValue, sphereDetail, sphereDetail);
+        glFrontFace(GL_CCW);
+        glCullFace(GL_BACK);
+        glEnable(GL_CULL_FACE);
+        gluSphere(Quadric(GLU_FILL, GLU_SMOOTH), 1, sphereDetail, sphereDetail);
+        glPopAttrib();
         glEndList();
-        glNewList(m_lists + 1, GL_COMPILE);
+        glNewList(m_lists + sphereWireList, GL_COMPILE);
         glColor4f(lightBlueRed, lightBlueGreen, lightBlueBlue, 1.0f);
         glLineWidth(0.7f);
         glRotatef(-90, 1, 0, 0);
-        gluSphere(Quadric(GLU_SILHOUETTE, GLU_NONE), layout.xValue, sphereWireDetail,
-                  sphereWireDetail);
+        gluSphere(Quadric(GLU_SILHOUETTE, GLU_NONE), 1, sphereWireDetail, sphereWireDetail);
         glEndList();
         return;
     }
     const bool cylinder = kind == SolidKind::Cylinder;
-    const float radius = layout.xValue;
-    glNewList(m_lists, GL_COMPILE);
+    glNewList(m_lists + sideList, GL_COMPILE);
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE,
                  (cylinder ? cylinder_diffuse : cone_diffuse).data());
-    gluCylinder(Quadric(GLU_FILL, GLU_SMOOTH), radius, cylinder ? radius : 0,
-                2 * (cylinder ? layout.zValue : layout.yValue), quadricDetail, fillRings);
+    gluCylinder(Quadric(GLU_FILL, GLU_SMOOTH), 1, cylinder ? 1 : 0, 1, quadricDetail, fillRings);
     glEndList();
-    glNewList(m_lists + 1, GL_COMPILE);
+    glNewList(m_lists + rimList, GL_COMPILE);
     glColor4fv(black);
     glLineWidth(1.0f);
-    gluDisk(Quadric(GLU_SILHOUETTE, GLU_NONE), 0, radius, quadricDetail, quadricDetail);
+    gluDisk(Quadric(GLU_SILHOUETTE, GLU_NONE), 0, 1, quadricDetail, quadricDetail);
     glEndList();
-    glNewList(m_lists + 2, GL_COMPILE);
+    glNewList(m_lists + endList, GL_COMPILE);
     glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE,
                  (cylinder ? endcap_diffuse : coneBase_diffuse).data());
-    gluDisk(Quadric(GLU_FILL, GLU_SMOOTH), 0, radius, quadricDetail, fillRings);
+    gluDisk(Quadric(GLU_FILL, GLU_SMOOTH), 0, 1, quadricDetail, fillRings);
     glEndList();
 }
 
@@ -221,26 +241,35 @@ void SolidRenderer::drawSmoothScene(const SolidFrame& frame, SolidMotion& motion
     ++m_scenePasses;
     const SolidKind kind = *frame.kind;
     const float angle = motion.angle(kind);
+    const float radius = frame.layout.xValue;
     const float y = frame.layout.yValue;
     const float z = frame.layout.zValue;
+    // The unit quadrics at the solid's size: the ends and the sphere by its radius, the
+    // side also along its axis by its length.
+    const auto call = [this, radius](int list, std::optional<float> length = {}) {
+        glPushMatrix();
+        glScalef(radius, radius, length.value_or(radius));
+        glCallList(m_lists + unsigned(list));
+        glPopMatrix();
+    };
     glPushMatrix();
     glTranslatef(0, 0, smoothCamera);
     glRotatef(angle, 0, 1, 0);
     if (kind == SolidKind::Cylinder) {
         glPushMatrix();
         glTranslatef(0, 0, -z);
-        glCallList(m_lists + 2);
-        glCallList(m_lists);
+        call(endList);
+        call(sideList, 2 * z);
         glTranslatef(0, 0, 2 * z);
-        glCallList(m_lists + 2);
+        call(endList);
         glDisable(GL_LIGHTING);
         glTranslatef(0, 0, -z);
         turn(frame, motion);
         glTranslatef(0, 0, z);
         glTranslatef(0, 0, -2 * z);
-        glCallList(m_lists + 1);
+        call(rimList);
         glTranslatef(0, 0, 2 * z);
-        glCallList(m_lists + 1);
+        call(rimList);
         glPopMatrix();
         glEnable(GL_LIGHTING);
     } else if (kind == SolidKind::Cone) {
@@ -249,8 +278,8 @@ void SolidRenderer::drawSmoothScene(const SolidFrame& frame, SolidMotion& motion
         glTranslatef(0, -y, 0);
         glRotatef(-90, 1, 0, 0);
         glPushMatrix();
-        glCallList(m_lists + 2);
-        glCallList(m_lists);
+        call(endList);
+        call(sideList, 2 * y);
         glDisable(GL_LIGHTING);
         glRotatef(90, 1, 0, 0);
         glTranslatef(0, y, 0);
@@ -259,15 +288,15 @@ void SolidRenderer::drawSmoothScene(const SolidFrame& frame, SolidMotion& motion
         glTranslatef(0, coneLift * y, 0);
         glTranslatef(0, -y, 0);
         glRotatef(-90, 1, 0, 0);
-        glCallList(m_lists + 1);
+        call(rimList);
         glPopMatrix();
         glEnable(GL_LIGHTING);
     } else {
         glPushMatrix();
         glDisable(GL_LIGHTING);
-        glCallList(m_lists + 1);
+        call(sphereWireList);
         glEnable(GL_LIGHTING);
-        glCallList(m_lists);
+        call(sphereList);
         glPopMatrix();
         glDisable(GL_LIGHTING);
         glLineWidth(1.0f);

@@ -27,7 +27,7 @@ public:
     SolidRenderer& operator=(const SolidRenderer&) = delete;
 
     // Both are cleared when the view re-initialises: the next pass applies the OpenGL
-    // state for the solid afresh and rebuilds the quadrics with the new dimensions.
+    // state for the solid afresh and builds its quadrics if it is another solid.
     bool isGLInitialised = false;
     bool displayListsSet = false;
 
@@ -51,7 +51,7 @@ public:
 
 private:
     void prepareOpenGL(SolidKind kind);
-    void buildDisplayLists(SolidKind kind, const SolidLayout& layout);
+    void buildDisplayLists(SolidKind kind);
     void drawStraightSolid(const SolidFrame& frame, SolidMotion& motion);
     void drawSmoothScene(const SolidFrame& frame, SolidMotion& motion);
     void drawAntiAliased(const SolidFrame& frame, SolidMotion& motion, unsigned target);
@@ -68,6 +68,7 @@ private:
 
     unsigned m_lists = 0; // first of the current display lists
     int m_listCount = 0;
+    SolidKind m_listsKind{}; // what they draw, when there are any
     int m_scenePasses = 0;
     // The anti-aliased frame being accumulated, and how many renderings it holds.
     SolidFrame m_refinedFrame;
