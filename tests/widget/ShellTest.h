@@ -29,6 +29,7 @@ protected:
     // Drops the program without quitting, onto a fresh home where nothing has run yet.
     void startOverOnNewHome() { m_app->moveToNewHome(); }
 
+    AppFixture& app() { return *m_app; }
     MainWindow& window() { return m_app->window(); }
     Controller& controller() { return m_app->controller(); }
     RecordingAlertPresenter& alerts() { return m_app->alerts(); }

@@ -1,5 +1,4 @@
-#include "widget/ShellTest.h"
-
+#include "app/Controller.h"
 #include "app/GraphicsPanel.h"
 #include "app/MainWindow.h"
 #include "app/MyTabView.h"
@@ -8,19 +7,25 @@
 #include "core/NotificationHub.h"
 #include "core/SupportPaths.h"
 #include "core/TapeView.h"
+#include "core/TextField.h"
 #include "core/UserDefaults.h"
+#include "widget/ShellTest.h"
 
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 #include <QTextEdit>
+#include <memory>
 
-// Launch and navigation through the real window, and the hand-over to a running program.
+// Launch and navigation through the real window, files handed to the program (they select
+// their shape and open their panel), and the hand-over to a running program; the shape
+// table, the one place a shape is wired, with every row resolving whole.
 class ApplicationShellTest : public ShellTest {
     Q_OBJECT
 private slots:
@@ -123,6 +128,67 @@ private slots:
         QVERIFY(second.handOverOrListen({"/tmp/Cone Tape"}));
         QVERIFY(received.wait(2000));
         QCOMPARE(received.first().first().toStringList(), QStringList{"/tmp/Cone Tape"});
+    }
+    void openingAFileSelectsItsShape_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("infoOpen");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("tapeOpen");
+        QTest::newRow("one of the user's tapes") << "<tapes>/Cone Tape" << false << "Cone" << true;
+        QTest::newRow("a tape from elsewhere leaves the window as it was")
+            << "/anywhere/Cone Tape" << false << "Ellipse" << false;
+        QTest::newRow("a metadata file")
+            << "/anywhere/Polymetra Trapezium" << true << "Trapezium" << false;
+        QTest::newRow("a metadata file written in another language")
+            << "/anywhere/Polymetra Prisme triangulaire" << true << "Triangular Prism" << false;
+        QTest::newRow("the general metadata file is ignored")
+            << "/anywhere/Polymetra" << false << "Ellipse" << false;
+    }
+    void openingAFileSelectsItsShape()
+    {
+        QFETCH(QString, path);
+        path.replace("<tapes>", SupportPaths::tapesFolder());
+        window().infoDrawer()->hide();
+        window().tapeDrawer()->hide();
+        controller().openFile(path);
+        QTEST(window().selectedShape(), "selected");
+        QTEST(!window().infoDrawer()->isHidden(), "infoOpen");
+        QTEST(!window().tapeDrawer()->isHidden(), "tapeOpen");
+    }
+    void everyRowResolvesCompletely_data()
+    {
+        QTest::addColumn<int>("row");
+        for (size_t i = 0; i < ShapeCatalog::shapes().size(); ++i)
+            QTest::newRow(ShapeCatalog::shapes()[i].name) << int(i);
+    }
+    void everyRowResolvesCompletely()
+    {
+        QFETCH(int, row);
+        const ShapeEntry& entry = ShapeCatalog::shapes().at(size_t(row));
+        const std::unique_ptr<ShapeCalculator> calculator(entry.createCalculator());
+        QCOMPARE(QString(calculator->shapeName()), QString(entry.name));
+        QCOMPARE(calculator->dimension(), entry.dimension);
+        QCOMPARE(std::holds_alternative<PlaneFigureLayout::Figure>(entry.figure.kind),
+                 entry.dimension == ShapeCalculator::Dimension::Plane);
+        QVERIFY(!entry.figure.quantities.empty());
+        for (const char* outlet : entry.figure.quantities)
+            QVERIFY2(calculator->fieldByOutlet(outlet), outlet);
+        QVERIFY(calculator->fieldByOutlet(entry.figure.layoutKey));
+        QVERIFY(!entry.figure.drawKey || calculator->fieldByOutlet(entry.figure.drawKey));
+        QVERIFY(QFile::exists(QStringLiteral(":/%1.rtfd/TXT.rtf").arg(entry.infoResource)));
+        QVERIFY(QFile::exists(QStringLiteral(":/%1").arg(entry.dockPicture)));
+        QCOMPARE(ShapeCatalog::find(entry.name), &entry);
+    }
+    void everyFigureKindServesOneShape()
+    {
+        QSet<QPair<size_t, int>> kinds;
+        for (const ShapeEntry& entry : ShapeCatalog::shapes()) {
+            const int kind = std::visit([](auto value) { return int(value); }, entry.figure.kind);
+            QVERIFY2(!kinds.contains({entry.figure.kind.index(), kind}), entry.name);
+            kinds.insert({entry.figure.kind.index(), kind});
+        }
+        QCOMPARE(kinds.size(), 15);
     }
 };
 

@@ -1,5 +1,5 @@
-#include "support/AppFixture.h"
 #include "support/ExportedSize.h"
+#include "widget/ShellTest.h"
 
 #include "app/DrawingCommands.h"
 #include "app/MainWindow.h"
@@ -12,10 +12,8 @@
 #include <QFile>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
 #include <numbers>
 
 namespace {
@@ -35,40 +33,28 @@ QByteArray contents(const QString& path)
 
 // Drawings of the solved shape on show, exported and printed at true size from the real
 // window.
-class DrawingExportTest : public QObject {
+class DrawingExportTest : public ShellTest {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        m_app = std::make_unique<AppFixture>();
-        m_dir = std::make_unique<QTemporaryDir>();
-    }
-    void cleanup()
-    {
-        m_app.reset();
-        m_dir.reset();
-    }
-
     void actionsWaitForASolvedShape()
     {
-        MainWindow& window = m_app->window();
-        QAction* exportAction = window.action(MainWindow::Action::ExportDrawing);
-        QAction* printAction = window.action(MainWindow::Action::PrintDrawing);
-        m_app->show(QStringLiteral("Rectangle"));
+        QAction* exportAction = window().action(MainWindow::Action::ExportDrawing);
+        QAction* printAction = window().action(MainWindow::Action::PrintDrawing);
+        app().show(QStringLiteral("Rectangle"));
         QVERIFY(!exportAction->isEnabled() && !printAction->isEnabled());
         QVERIFY(exportAction->toolTip().contains(QLatin1String("Calculate")));
         ShapeCalculator* rectangle =
-            m_app->calculate(QStringLiteral("Rectangle"), {"sideATextField=4", "sideBTextField=1"});
+            app().calculate(QStringLiteral("Rectangle"), {"sideATextField=4", "sideBTextField=1"});
         QVERIFY(exportAction->isEnabled() && printAction->isEnabled());
         QTest::mouseClick(rectangle->clearButton(), Qt::LeftButton);
         QVERIFY(!exportAction->isEnabled());
         // A sphere has no net, but the wireframe of its view.
-        m_app->show(QStringLiteral("Sphere"));
+        app().show(QStringLiteral("Sphere"));
         QVERIFY(!exportAction->isEnabled());
-        m_app->calculate(QStringLiteral("Sphere"), {"radiusTextField=1"});
+        app().calculate(QStringLiteral("Sphere"), {"radiusTextField=1"});
         QVERIFY(exportAction->isEnabled());
         QString why;
-        QVERIFY(!window.drawingCommands()->drawing(DrawingCommands::Subject::Net, &why));
+        QVERIFY(!window().drawingCommands()->drawing(DrawingCommands::Subject::Net, &why));
         QVERIFY(why.contains(QLatin1String("net")));
     }
 
@@ -107,15 +93,15 @@ private slots:
         QFETCH(QStringList, entries);
         QFETCH(QSizeF, figure);
         QFETCH(QStringList, labels);
-        m_app->show(shape);
-        m_app->calculate(shape, entries);
-        DrawingCommands& commands = *m_app->window().drawingCommands();
+        app().show(shape);
+        app().calculate(shape, entries);
+        DrawingCommands& commands = *window().drawingCommands();
         DrawingOptions cm;
         cm.unit = DrawingUnit::Centimetre;
         for (DrawingExport::Format format :
              {DrawingExport::Format::Svg, DrawingExport::Format::Pdf}) {
             const QString path =
-                m_dir->filePath(QStringLiteral("figure.") + DrawingExport::suffix(format));
+                QDir::home().filePath(QStringLiteral("figure.") + DrawingExport::suffix(format));
             DrawingSheet sheet;
             QVERIFY(
                 commands.exportTo(path, DrawingCommands::Subject::PlaneFigure, format, cm, &sheet));
@@ -143,14 +129,14 @@ private slots:
 
     void aNetIsExportedAtTrueSize()
     {
-        m_app->show(QStringLiteral("Cylinder"));
-        m_app->calculate(QStringLiteral("Cylinder"), {"radiusTextField=2", "heightTextField=3"});
+        app().show(QStringLiteral("Cylinder"));
+        app().calculate(QStringLiteral("Cylinder"), {"radiusTextField=2", "heightTextField=3"});
         DrawingOptions mm;
         mm.unit = DrawingUnit::Millimetre;
-        const QString path = m_dir->filePath(QStringLiteral("net.png"));
+        const QString path = QDir::home().filePath(QStringLiteral("net.png"));
         DrawingSheet sheet;
-        QVERIFY(m_app->window().drawingCommands()->exportTo(
-            path, DrawingCommands::Subject::Net, DrawingExport::Format::Png, mm, &sheet));
+        QVERIFY(window().drawingCommands()->exportTo(path, DrawingCommands::Subject::Net,
+                                                     DrawingExport::Format::Png, mm, &sheet));
         // Unrolled side 2πr wide; the discs above and below it.
         QVERIFY(near(sheet.figure.width(), 4 * std::numbers::pi, 1e-6));
         QVERIFY(near(sheet.figure.height(), 3 + 4 * 2, 1e-6));
@@ -168,35 +154,35 @@ private slots:
     void aFailedExportSaysWhyAndLeavesNothing()
     {
         QFETCH(QString, target);
-        QVERIFY(QDir(m_dir->path()).mkpath(QStringLiteral("folder.pdf")));
-        m_app->show(QStringLiteral("Circle"));
-        m_app->calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
-        const QString path = m_dir->filePath(target);
+        QVERIFY(QDir::home().mkpath(QStringLiteral("folder.pdf")));
+        app().show(QStringLiteral("Circle"));
+        app().calculate(QStringLiteral("Circle"), {"radiusTextField=2"});
+        const QString path = QDir::home().filePath(target);
         Notices::instance().reset();
-        QVERIFY(!m_app->window().drawingCommands()->exportTo(
-            path, DrawingCommands::Subject::PlaneFigure, DrawingExport::Format::Pdf, {}));
+        QVERIFY(!window().drawingCommands()->exportTo(path, DrawingCommands::Subject::PlaneFigure,
+                                                      DrawingExport::Format::Pdf, {}));
         QCOMPARE(Notices::instance().history().size(), 1);
         QVERIFY(Notices::instance().history().front().contains(path));
         QVERIFY(!QFileInfo(path).isFile());
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir::home().entryList(QDir::Files), QStringList());
     }
 
     void aLargeFigureIsPrintedOnOverlappingPages()
     {
-        m_app->show(QStringLiteral("Rectangle"));
-        m_app->calculate(QStringLiteral("Rectangle"), {"sideATextField=40", "sideBTextField=30"});
+        app().show(QStringLiteral("Rectangle"));
+        app().calculate(QStringLiteral("Rectangle"), {"sideATextField=40", "sideBTextField=30"});
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        const QString path = m_dir->filePath(QStringLiteral("printed.pdf"));
+        const QString path = QDir::home().filePath(QStringLiteral("printed.pdf"));
         printer.setOutputFileName(path);
         printer.setPageSize(QPageSize(QPageSize::A4));
         DrawingOptions cm;
         cm.unit = DrawingUnit::Centimetre;
-        QVERIFY(m_app->window().drawingCommands()->printTo(printer, cm));
+        QVERIFY(window().drawingCommands()->printTo(printer, cm));
         const QByteArray pdf = contents(path);
         // Tiled over the printable area in the orientation that needs fewer pages, each
         // page losing the band of its check line.
-        DrawingCommands& commands = *m_app->window().drawingCommands();
+        DrawingCommands& commands = *window().drawingCommands();
         const auto sheet = DrawingCommands::sheetFor(
             *commands.drawing(DrawingCommands::Subject::PlaneFigure, nullptr), cm, nullptr);
         const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Millimeter);
@@ -207,10 +193,6 @@ private slots:
         QVERIFY(plan && plan->tiles.size() > 1);
         QCOMPARE(pdf.count("/Type /Page\n"), qsizetype(plan->tiles.size()));
     }
-
-private:
-    std::unique_ptr<AppFixture> m_app;
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 QTEST_MAIN(DrawingExportTest)

@@ -42,11 +42,10 @@ private slots:
             QTest::newRow(name) << QString(outlet) << QString(before) << pasted
                                 << QString(separator) << QString(after);
         };
+        // A negative number, an exponent and trailing letters pasted into an empty radius
+        // are the recorded batch's (tests/regression, "paste:" steps).
         const char* radius = "radiusTextField";
         const char* count = "xsidesNTextField";
-        row("a negative number", radius, "", "-5", ".", "");
-        row("an exponent", radius, "", "1e308", ".", "");
-        row("trailing letters", radius, "", "12abc", ".", "");
         row("the other separator", radius, "", "1,5", ".", "");
         row("ten thousand digits", radius, "", QString(10000, '7'), ".", "");
         row("seventeen digits", radius, "", QString(17, '1'), ".", "");
@@ -90,16 +89,13 @@ private slots:
                             const QString& message) {
             QTest::newRow(name) << QString(shape) << values.split(' ') << message;
         };
+        // A sphere's volume and a count beyond a double are the recorded batch's.
         row("letters after a number", "Circle", "radiusTextField=12abc", unusable.arg("Radius"));
         row("the other separator", "Circle", "areaTextField=1,5", unusable.arg("Area"));
         row("a negative number", "Square", "sideATextField=-5", unusable.arg("Side"));
         row("not a number", "Circle", "radiusTextField=nan", unusable.arg("Radius"));
         row("beyond a double", "Circle", "radiusTextField=" + QString(400, '9'),
             unusable.arg("Radius"));
-        row("a count a double cannot hold", "Regular Polygon",
-            "xsidesNTextField=9999999999999999 xsideTextField=1",
-            "The value of Number of sides is too large to be counted exactly.");
-        row("a sphere's volume overflows", "Sphere", "radiusTextField=1e200", tooLarge);
         row("a cylinder's surface overflows", "Cylinder", "radiusTextField=1e160 heightTextField=1",
             tooLarge);
         row("a cone's volume overflows", "Cone", "radiusTextField=1e200 HeigthHTextField=1e200",

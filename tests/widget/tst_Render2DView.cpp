@@ -1,4 +1,4 @@
-#include "support/AppFixture.h"
+#include "widget/ShellTest.h"
 
 #include "app/Controller.h"
 #include "app/MainWindow.h"
@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QTest>
 
-#include <memory>
 #include <optional>
 
 namespace {
@@ -45,22 +44,9 @@ bool near(int actual, int expected)
 
 // The plane-figure view in the real window: what it paints for a solved figure, and when
 // it paints nothing.
-class Render2DViewTest : public QObject {
+class Render2DViewTest : public ShellTest {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        m_app = std::make_unique<AppFixture>();
-        m_window = &m_app->window();
-        view()->setFixedSize(440, 240);
-        QVERIFY(!m_window->graphicsDrawer()->isHidden());
-    }
-    void cleanup()
-    {
-        m_app.reset();
-        m_window = nullptr;
-    }
-
     void solvedFigureIsOutlinedBlackAndFilledBlueOnWhite_data()
     {
         QTest::addColumn<QString>("shape");
@@ -87,11 +73,11 @@ private slots:
         QFETCH(QString, shape);
         QFETCH(QStringList, assignments);
         solve(shape, assignments);
-        QVERIFY(m_app->alerts().alerts().empty());
+        QVERIFY(app().alerts().alerts().empty());
         const QImage image = grabView();
         const PlaneLayout& layout = view()->layout();
         QVERIFY(!layout.isEmpty());
-        QVERIFY(!m_window->scaleStringTextField()->text().isEmpty());
+        QVERIFY(!window().scaleStringTextField()->text().isEmpty());
         const double spacing = view()->scaleLabel().gridSpacing;
         const QPainterPath outline = PlaneFigurePainter::outlinePath(layout);
 
@@ -175,7 +161,7 @@ private slots:
         QFETCH(bool, labelKept);
         ShapeCalculator* triangle =
             solve("Triangle", {"sideATextField=3", "sideBTextField=4", "sideCTextField=5"});
-        const QString label = m_window->scaleStringTextField()->text();
+        const QString label = window().scaleStringTextField()->text();
         QVERIFY(!label.isEmpty() && !view()->layout().isEmpty());
         if (cause == "flat") {
             // The fields as a calculation might show them: sides that, rounded, fail the
@@ -187,16 +173,16 @@ private slots:
             for (const auto& [outlet, text] : flat)
                 triangle->fieldByOutlet(outlet)->setText(text);
         } else if (cause == "unsolved") {
-            m_window->selectShape("Regular Polygon");
+            window().selectShape("Regular Polygon");
         } else if (cause == "cleared") {
             triangle->clearFields(false);
         } else {
-            m_app->controller().toggleGraphicsDrawer();
-            QVERIFY(m_window->graphicsDrawer()->isHidden());
+            app().controller().toggleGraphicsDrawer();
+            QVERIFY(window().graphicsDrawer()->isHidden());
         }
         emit NotificationHub::instance().calculateAndDraw2DFigures();
         const QImage image = grabView();
-        QCOMPARE(m_window->scaleStringTextField()->text(), labelKept ? label : QString());
+        QCOMPARE(window().scaleStringTextField()->text(), labelKept ? label : QString());
         QVERIFY(cause == "closed" || view()->layout().isEmpty());
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x)
@@ -206,44 +192,44 @@ private slots:
     void notificationRedrawsOnceWithoutALoop()
     {
         solve("Rectangle", {"sideATextField=4", "sideBTextField=1"});
-        QTest::qWait(50);
+        QApplication::processEvents();
         PaintCounter counter;
         view()->installEventFilter(&counter);
-
         // A draw pass lays the figure out again; that must not ask for another pass.
         view()->repaint();
+        QApplication::processEvents();
+        QApplication::processEvents();
         QCOMPARE(counter.count, 1);
-        QTest::qWait(100);
-        QCOMPARE(counter.count, 1);
-
         // Notifications ask for a redraw, which the toolkit coalesces.
         emit NotificationHub::instance().calculateAndDraw2DFigures();
         emit NotificationHub::instance().calculateAndDraw2DFigures();
-        QTRY_VERIFY(counter.count >= 2);
-        QTest::qWait(100);
-        QVERIFY2(counter.count <= 3, qPrintable(QString::number(counter.count)));
+        QApplication::processEvents();
+        QApplication::processEvents();
+        QCOMPARE(counter.count, 2);
     }
 
 private:
+    void launched() override
+    {
+        view()->setFixedSize(440, 240);
+        QVERIFY(!window().graphicsDrawer()->isHidden());
+    }
     ShapeCalculator* solve(const QString& shape, const QStringList& assignments)
     {
-        m_app->show(shape);
-        return m_app->calculate(shape, assignments);
+        app().show(shape);
+        return app().calculate(shape, assignments);
     }
     QImage grabView()
     {
         QApplication::processEvents();
         return view()->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
-    Render2DView* view() const { return m_window->render2DView(); }
+    Render2DView* view() { return window().render2DView(); }
     // The pixel that holds a point given in the view's y-up coordinates.
     static QRgb pixelAt(const QImage& image, QPointF point)
     {
         return image.pixel(int(point.x()), image.height() - 1 - int(point.y()));
     }
-
-    std::unique_ptr<AppFixture> m_app;
-    MainWindow* m_window = nullptr;
 };
 
 QTEST_MAIN(Render2DViewTest)

@@ -1,4 +1,4 @@
-#include "support/AppFixture.h"
+#include "widget/ShellTest.h"
 
 #include "app/Controller.h"
 #include "app/EditActions.h"
@@ -23,29 +23,14 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
 
-#include <memory>
-
 // Results carried out of the program: copied, exported, reused, and a tape from elsewhere.
-class ResultsLeaveTheAppTest : public QObject {
+class ResultsLeaveTheAppTest : public ShellTest {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        m_app = std::make_unique<AppFixture>();
-        m_dir = std::make_unique<QTemporaryDir>();
-        Notices::instance().reset();
-    }
-    void cleanup()
-    {
-        m_app.reset();
-        m_dir.reset();
-    }
-
     void copyResultsGivesLinesAndATable_data()
     {
         QTest::addColumn<QString>("separator");
@@ -61,9 +46,9 @@ private slots:
     {
         QFETCH(QString, separator);
         QFETCH(QString, text);
-        m_app->enter("Circle", {"radiusTextField=3" + separator + "5"}, separator);
-        m_app->window().calculator("Circle")->calculateButton()->click();
-        m_app->window().action(MainWindow::Action::CopyResults)->trigger();
+        app().enter("Circle", {"radiusTextField=3" + separator + "5"}, separator);
+        window().calculator("Circle")->calculateButton()->click();
+        window().action(MainWindow::Action::CopyResults)->trigger();
         const QMimeData* mime = QApplication::clipboard()->mimeData();
         QCOMPARE(mime->text(), text);
         QVERIFY(mime->html().contains("<td>Diameter</td><td>7</td>"));
@@ -99,12 +84,12 @@ private slots:
     {
         QFETCH(QString, shape);
         QFETCH(QStringList, entries);
-        ShapeCalculator* calculator = m_app->calculate(shape, entries);
+        ShapeCalculator* calculator = app().calculate(shape, entries);
         // An older entry, so that the one used is not simply the newest.
         const std::vector<TapeRecord> before = tapeEntries();
         QVERIFY(!before.empty());
-        m_app->calculate(shape, entries);
-        TapeEntryMenu* menu = m_app->window().tapeEntryMenu();
+        app().calculate(shape, entries);
+        TapeEntryMenu* menu = window().tapeEntryMenu();
         QVERIFY(menu->useEntry(int(before.size()) - 1));
         for (int i = 0; i < calculator->fieldCount(); ++i) {
             TextField* field = calculator->field(i);
@@ -123,47 +108,47 @@ private slots:
 
     void doubleClickingAnEntryUsesItAndItsMenuCopiesIt()
     {
-        m_app->show("Circle");
-        ShapeCalculator* circle = m_app->calculate("Circle", {"radiusTextField=2"});
-        m_app->calculate("Circle", {"diameterTextField=3"});
-        TapeView* tape = m_app->window().tapeTextView();
+        app().show("Circle");
+        ShapeCalculator* circle = app().calculate("Circle", {"radiusTextField=2"});
+        app().calculate("Circle", {"diameterTextField=3"});
+        TapeView* tape = window().tapeTextView();
         QTextCursor first(tape->document()->firstBlock());
         QTest::mouseDClick(tape->viewport(), Qt::LeftButton, {}, tape->cursorRect(first).center());
         QCOMPARE(AppFixture::fieldTexts(circle), QStringList({"2", "", "", ""}));
-        QVERIFY(m_app->window().tapeEntryMenu()->copyEntry(1));
+        QVERIFY(window().tapeEntryMenu()->copyEntry(1));
         QVERIFY(QApplication::clipboard()->text().contains("Diameter: 3 (given)\n"));
     }
 
     void anEntryWhoseLabelsMatchNoFieldIsRefused()
     {
-        m_app->calculate("Circle", {"radiusTextField=2"});
-        TapeView* tape = m_app->window().tapeTextView();
+        app().calculate("Circle", {"radiusTextField=2"});
+        TapeView* tape = window().tapeTextView();
         QTextCursor cursor(tape->document());
         cursor.movePosition(QTextCursor::End);
         QTextCharFormat blue;
         blue.setForeground(QColor(43, 136, 230));
         cursor.insertText(QString(QChar::LineSeparator) + QChar::ParagraphSeparator, {});
         cursor.insertText("old date" + QString(QChar::LineSeparator) + "Radius (cm): 4", blue);
-        QVERIFY(!m_app->window().tapeEntryMenu()->useEntry(1));
+        QVERIFY(!window().tapeEntryMenu()->useEntry(1));
         QVERIFY(Notices::instance().history().last().contains("Radius (cm)"));
     }
 
     void removingAnEntrySavesAndUndoes()
     {
-        m_app->calculate("Square", {"sideATextField=1"});
-        m_app->calculate("Square", {"sideATextField=2"});
-        m_app->calculate("Square", {"sideATextField=3"});
-        TapeEntryMenu* menu = m_app->window().tapeEntryMenu();
+        app().calculate("Square", {"sideATextField=1"});
+        app().calculate("Square", {"sideATextField=2"});
+        app().calculate("Square", {"sideATextField=3"});
+        TapeEntryMenu* menu = window().tapeEntryMenu();
         const std::vector<TapeRecord> all = tapeEntries();
         QVERIFY(menu->removeEntry(2));
         QVERIFY(menu->removeEntry(0));
-        m_app->relaunch();
-        m_app->show("Square");
+        app().relaunch();
+        app().show("Square");
         QCOMPARE(tapeEntries().size(), size_t(1));
         QCOMPARE(tapeEntries().front().lines, all[1].lines);
-        menu = m_app->window().tapeEntryMenu();
+        menu = window().tapeEntryMenu();
         QVERIFY(menu->removeEntry(0));
-        QAction* undo = m_app->window().editActions()->undoAction();
+        QAction* undo = window().editActions()->undoAction();
         QCOMPARE(undo->text(), QString("&Undo Remove Entry"));
         undo->trigger();
         QVERIFY(!menu->canUndoRemove());
@@ -179,18 +164,18 @@ private slots:
     void aFailedExportSaysWhyAndLeavesNothing()
     {
         QFETCH(QString, target);
-        QVERIFY(QDir(m_dir->path()).mkpath("folder.csv"));
-        m_app->calculate("Circle", {"radiusTextField=2"});
-        const QString path = m_dir->filePath(target);
-        QVERIFY(!m_app->window().tapeCommands()->exportTo(path, TapeExport::Format::Csv));
+        QVERIFY(QDir::home().mkpath("folder.csv"));
+        app().calculate("Circle", {"radiusTextField=2"});
+        const QString path = QDir::home().filePath(target);
+        QVERIFY(!window().tapeCommands()->exportTo(path, TapeExport::Format::Csv));
         QVERIFY(Notices::instance().history().last().contains(path));
-        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir::home().entryList(QDir::Files), QStringList());
     }
 
     void theExportDialogIncludesTheWorkingWhenTicked()
     {
-        m_app->calculate("Circle", {"radiusTextField=2"});
-        const QString path = m_dir->filePath("tape");
+        app().calculate("Circle", {"radiusTextField=2"});
+        const QString path = QDir::home().filePath("tape");
         QTimer::singleShot(0, this, [path] {
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog);
@@ -201,7 +186,7 @@ private slots:
             dialog->selectFile(path);
             static_cast<QDialog*>(dialog)->accept(); // as the Save button does
         });
-        m_app->window().tapeCommands()->exportTape();
+        window().tapeCommands()->exportTape();
         QFile file(path + ".txt");
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.readAll().contains("Working:\n  Given: Radius = 2\n  d = 2·r = 2·2 = 4\n"));
@@ -210,26 +195,26 @@ private slots:
 
     void printingTheTapePrintsItsEntries()
     {
-        m_app->calculate("Circle", {"radiusTextField=2"});
-        m_app->calculate("Circle", {"radiusTextField=3"});
+        app().calculate("Circle", {"radiusTextField=2"});
+        app().calculate("Circle", {"radiusTextField=3"});
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_dir->filePath("tape.pdf"));
-        QVERIFY(m_app->window().tapeCommands()->printTo(printer));
-        QFile pdf(m_dir->filePath("tape.pdf"));
+        printer.setOutputFileName(QDir::home().filePath("tape.pdf"));
+        QVERIFY(window().tapeCommands()->printTo(printer));
+        QFile pdf(QDir::home().filePath("tape.pdf"));
         QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
-        QCOMPARE(m_app->window().action(MainWindow::Action::PrintTape)->shortcut(),
+        QCOMPARE(window().action(MainWindow::Action::PrintTape)->shortcut(),
                  QKeySequence(QKeySequence::Print));
     }
 
     void aTapeFromElsewhereOpensReadOnly()
     {
-        m_app->calculate("Circle", {"radiusTextField=2"});
-        const QString path = m_dir->filePath("Circle Tape");
-        QVERIFY(m_app->window().tapeCommands()->exportTo(path, TapeExport::Format::Rtf));
-        m_app->show("Square");
-        m_app->calculate("Square", {"sideATextField=1"});
-        m_app->controller().openFile(path);
+        app().calculate("Circle", {"radiusTextField=2"});
+        const QString path = QDir::home().filePath("Circle Tape");
+        QVERIFY(window().tapeCommands()->exportTo(path, TapeExport::Format::Rtf));
+        app().show("Square");
+        app().calculate("Square", {"sideATextField=1"});
+        app().controller().openFile(path);
         ForeignTapeWindow* shown = nullptr;
         for (QWidget* widget : QApplication::topLevelWidgets())
             shown = shown ? shown : qobject_cast<ForeignTapeWindow*>(widget);
@@ -238,8 +223,8 @@ private slots:
         QVERIFY(shown->view()->isReadOnly());
         QVERIFY(shown->view()->toPlainText().contains("Radius: 2"));
         // The user's own tape and shape stay as they were.
-        QCOMPARE(m_app->window().selectedShape(), QString("Square"));
-        QCOMPARE(m_app->window().tapeTextView()->heldShape(), QString("Square"));
+        QCOMPARE(window().selectedShape(), QString("Square"));
+        QCOMPARE(window().tapeTextView()->heldShape(), QString("Square"));
         shown->copyButton()->click();
         QVERIFY(QApplication::clipboard()->text().contains("Radius: 2 (given)"));
     }
@@ -247,11 +232,8 @@ private slots:
 private:
     std::vector<TapeRecord> tapeEntries()
     {
-        return TapeEntries::read(*m_app->window().tapeTextView()->document());
+        return TapeEntries::read(*window().tapeTextView()->document());
     }
-
-    std::unique_ptr<AppFixture> m_app;
-    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 QTEST_MAIN(ResultsLeaveTheAppTest)
