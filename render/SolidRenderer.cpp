@@ -75,8 +75,10 @@ void SolidRenderer::drawRect(const SolidFrame& frame, SolidMotion& motion,
     // Only an anti-aliased frame still being finished asks for more draws: any other frame
     // ends it, or a solid cleared while it was refined would be redrawn for ever.
     if (!antiAliased(frame, motion) || frame.keyFieldEditable || frame.width < 1 ||
-        frame.height < 1)
+        frame.height < 1) {
+        m_resting = false;
         m_refined = 0;
+    }
     if (!frame.kind) {
         // Names no solid: nothing to draw, but never show stale pixels.
         glClearColor(1, 1, 1, 0);
@@ -394,45 +396,45 @@ void SolidRenderer::addTexture(unsigned texture, float weight)
 void SolidRenderer::drawAntiAliased(const SolidFrame& frame, SolidMotion& motion, unsigned target)
 {
     const float angle = motion.angle(*frame.kind);
-    const bool sameFrame = m_refined > 0 && frame == m_refinedFrame && angle == m_refinedAngle;
-    if (sameFrame && m_refined == jitterPasses) {
+    if (!m_resting || !(frame == m_refinedFrame) || angle != m_refinedAngle) {
+        // A new resting frame is shown at once as one plain rendering, drawn straight into
+        // the target: copying it in from a framebuffer of its own took a tenth of the
+        // frame. The four jittered renderings that smooth it follow, one per draw, with
+        // input handled between them.
+        m_refinedFrame = frame;
+        m_refinedAngle = angle;
+        m_resting = true;
+        m_refined = 0;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        perspective(frame);
+        drawSmoothScene(frame, motion);
+        return;
+    }
+    if (m_refined == jitterPasses) {
         // Finished earlier (an expose, a repaint): shown again as it is.
         m_scenePasses = jitterPasses;
         present(*m_accumulation, target);
         return;
     }
-    const int width = int(frame.width);
-    const int height = int(frame.height);
-    ensureAccumulation(width, height);
-    if (!sameFrame) {
-        m_refinedFrame = frame;
-        m_refinedAngle = angle;
-        m_refined = 0;
-    } else if (m_refined == 1) {
-        // The first rendering was shown alone, so that it came at once; it is added to
-        // the sum now, while the pass buffer still holds it.
-        GLfloat clear[4];
-        glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
-        m_accumulation->bind();
-        glClearColor(0, 0, 0, 0); // the accumulation buffer's clear value
-        glClear(GL_COLOR_BUFFER_BIT);
-        glClearColor(clear[0], clear[1], clear[2], clear[3]);
-        addTexture(m_pass->texture(), 1.0f / float(jitterPasses));
-    }
-    // One jittered rendering per draw, so that the first frame shows at once and input is
-    // handled between the renderings; until the last, the rendering itself is shown.
+    ensureAccumulation(int(frame.width), int(frame.height));
     const Jitter& jitter = j4[size_t(m_refined)];
     m_pass->bind();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     accumulatePerspective(frame, frame.layout.fov, frame.width / frame.height, nearPlane,
                           float(farPlane), jitter.x, jitter.y);
     drawSmoothScene(frame, motion);
-    if (m_refined > 0) {
-        m_accumulation->bind();
-        addTexture(m_pass->texture(), 1.0f / float(jitterPasses));
+    m_accumulation->bind();
+    if (m_refined == 0) {
+        GLfloat clear[4];
+        glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+        glClearColor(0, 0, 0, 0); // the accumulation buffer's clear value
+        glClear(GL_COLOR_BUFFER_BIT);
+        glClearColor(clear[0], clear[1], clear[2], clear[3]);
     }
+    addTexture(m_pass->texture(), 1.0f / float(jitterPasses));
     ++m_refined;
     m_scenePasses = m_refined;
+    // Until the last, the rendering itself is shown.
     present(m_refined == jitterPasses ? *m_accumulation : *m_pass, target);
 }
 
@@ -463,6 +465,7 @@ void SolidRenderer::releaseResources()
     m_listCount = 0;
     m_accumulation.reset();
     m_pass.reset();
+    m_resting = false;
     m_refined = 0;
     displayListsSet = false;
     isGLInitialised = false;

@@ -32,13 +32,14 @@ public:
     bool displayListsSet = false;
 
     // One draw pass into `targetFramebuffer`, turning the solid by its spin. A resting
-    // smooth solid is anti-aliased over four draws, one jittered rendering each: the first
-    // shows at once as a plain frame, the fourth shows the finished one (see refining()).
+    // smooth solid shows at once as a plain frame, then is anti-aliased over the next four
+    // draws, one jittered rendering each; the fourth shows the finished one (see
+    // refining()).
     void drawRect(const SolidFrame& frame, SolidMotion& motion, unsigned targetFramebuffer);
     // Whether this frame is anti-aliased from four renderings of the scene.
     static bool antiAliased(const SolidFrame& frame, const SolidMotion& motion);
     // True while an anti-aliased frame still needs draws to be finished.
-    bool refining() const { return m_refined > 0 && m_refined < jitterPasses; }
+    bool refining() const { return m_resting && m_refined < jitterPasses; }
 
     // How many renderings of the scene the frame shown holds (1, or up to 4 when
     // anti-aliased).
@@ -70,9 +71,11 @@ private:
     int m_listCount = 0;
     SolidKind m_listsKind{}; // what they draw, when there are any
     int m_scenePasses = 0;
-    // The anti-aliased frame being accumulated, and how many renderings it holds.
+    // The resting frame shown (plain at first), and how many jittered renderings of it the
+    // anti-aliased sum holds.
     SolidFrame m_refinedFrame;
     float m_refinedAngle = 0;
+    bool m_resting = false;
     int m_refined = 0;
     std::unique_ptr<QOpenGLFramebufferObject> m_accumulation; // RGBA16, the 64-bit buffer
     std::unique_ptr<QOpenGLFramebufferObject> m_pass;         // one jittered rendering
