@@ -140,11 +140,35 @@ int main(int argc, char* argv[])
         {"Cylinder", SolidKind::Cylinder, {{"radiusTextField", "1"}, {"heightTextField", "3"}}},
         {"Cone", SolidKind::Cone, {{"radiusTextField", "1"}, {"HeigthHTextField", "3"}}},
         {"Sphere", SolidKind::Sphere, {{"radiusTextField", "1"}}},
+        // The same solids at values that rule their grid closest (about a hundred squares
+        // across, where the next step would thin them tenfold): the heaviest frames.
+        {"Rectangular Prism",
+         SolidKind::RectangularPrism,
+         {{"sideATextField", "9.9"}, {"sideBTextField", "2"}, {"heightTextField", "2"}}},
+        {"Triangular Prism",
+         SolidKind::TriangularPrism,
+         {{"sideATextField", "4"},
+          {"sideBTextField", "3"},
+          {"sideCTextField", "2"},
+          {"heightTextField", "9.9"}}},
+        {"Trapezoidal Prism",
+         SolidKind::TrapezoidalPrism,
+         {{"sideATextField", "9.9"},
+          {"sideBTextField", "2"},
+          {"sideCTextField", "2"},
+          {"angleBTextField", "60"},
+          {"heightTextField", "3"}}},
+        {"Pyramid",
+         SolidKind::Pyramid,
+         {{"sideATextField", "3"}, {"sideBTextField", "2"}, {"heightHTextField", "9.9"}}},
+        {"Cylinder", SolidKind::Cylinder, {{"radiusTextField", "1"}, {"heightTextField", "9.9"}}},
+        {"Cone", SolidKind::Cone, {{"radiusTextField", "1"}, {"HeigthHTextField", "9.9"}}},
+        {"Sphere", SolidKind::Sphere, {{"radiusTextField", "4.95"}}},
     };
     std::printf("800x600, %d ms each; cores = processor time of all threads / wall time\n",
                 milliseconds);
-    std::printf("%-18s %8s %8s %12s %12s %8s\n", "solid", "cores", "frames/s", "median ms",
-                "worst ms", "idle");
+    std::printf("%-18s %8s %8s %8s %12s %12s %8s\n", "solid", "squares", "cores", "frames/s",
+                "median ms", "worst ms", "idle");
     for (const Shape& shape : shapes) {
         const QString name = QString::fromLatin1(shape.name);
         window.selectShape(name);
@@ -169,7 +193,8 @@ int main(int argc, char* argv[])
         view->clearRenderTimer();
         runFor(300);
         const Load idle = measure(clock, milliseconds / 2);
-        std::printf("%-18s %8.2f %8.1f %12.2f %12.2f %8.3f\n", shape.name, spinning.cores,
+        std::printf("%-18s %8.0f %8.2f %8.1f %12.2f %12.2f %8.3f\n", shape.name,
+                    view->frameOf(QSizeF(800, 600)).gridSquares, spinning.cores,
                     spinning.framesPerSecond, spinning.median, spinning.worst, idle.cores);
     }
     return 0;
