@@ -28,6 +28,18 @@ QSettings& settings()
     return *s;
 }
 
+// A launch sets several values to what they already hold. Leaving those alone keeps the
+// file from being rewritten, and synced to disk, before the window first paints; the file
+// holds text, so the same text is the same value.
+void put(const QString& key, const QVariant& value)
+{
+    QSettings& s = settings();
+    const QVariant stored = s.value(key);
+    if (stored.isValid() && stored.toString() == value.toString())
+        return;
+    s.setValue(key, value);
+}
+
 const QString plane = QStringLiteral("2D");
 const QString solid = QStringLiteral("3D");
 const QString left = QStringLiteral("Left");
@@ -76,17 +88,17 @@ bool UserDefaults::contains(const QString& key) const
 
 void UserDefaults::setInteger(const QString& key, int value)
 {
-    settings().setValue(key, value);
+    put(key, value);
 }
 
 void UserDefaults::setBool(const QString& key, bool value)
 {
-    settings().setValue(key, value);
+    put(key, value);
 }
 
 void UserDefaults::setString(const QString& key, const QString& value)
 {
-    settings().setValue(key, value);
+    put(key, value);
 }
 
 void UserDefaults::synchronize()

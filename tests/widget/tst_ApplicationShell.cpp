@@ -11,6 +11,7 @@
 #include "core/UserDefaults.h"
 #include "widget/ShellTest.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
@@ -116,6 +117,18 @@ private slots:
         QVERIFY(window().infoDrawer()->isHidden());
         // What the launch stored reaches the file as soon as the event loop has turned.
         QVERIFY(bytes(path).contains("DecimalPlaces=2\n"));
+
+        // A launch that changes nothing leaves the file as it is: it is not rewritten and
+        // synced to disk before the window first paints.
+        quit();
+        UserDefaults::closeStore();
+        const QDateTime yesterday = QDateTime::currentDateTimeUtc().addDays(-1);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(yesterday, QFileDevice::FileModificationTime));
+        file.close();
+        QVERIFY(launch());
+        QCoreApplication::processEvents();
+        QCOMPARE(QFileInfo(path).lastModified().toSecsSinceEpoch(), yesterday.toSecsSinceEpoch());
     }
     void aSecondLaunchHandsItsFilesToTheFirst()
     {
