@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "core/NotificationHub.h"
 #include "core/ShapeCalculator.h"
+#include "core/SupportPaths.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
 #include "render/OpenGLWarmUp.h"
@@ -12,6 +13,7 @@
 #include "render/Render3DView.h"
 #include "render/SolidViewPicture.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QTest>
 #include <QWindow>
@@ -32,6 +34,8 @@ private slots:
     void anUnsolvedSolidIsWhite();
     void prismFacesAreTranslucentLightBlueWithBlackEdges();
     void aRestingSmoothSolidIsAntiAliasedAndAMovingOneDrawnOnce();
+    void curvedSolidsKeepTheirProportions_data();
+    void curvedSolidsKeepTheirProportions();
     void aPictureOfTheViewIsDrawnOffScreenAtUpToFourTimesItsSize();
 
 private:
@@ -50,6 +54,8 @@ private:
 void SolidViewGLTest::init()
 {
     m_home = std::make_unique<TestHome>();
+    // Where a calculation's tape goes, as the launch would have made it.
+    QDir().mkpath(SupportPaths::tapesFolder());
     AlertPresenter::setInstance(&m_alerts);
     // Without the grid the solid's own pixels can be told apart.
     UserDefaults defaults;
@@ -219,6 +225,52 @@ void SolidViewGLTest::aRestingSmoothSolidIsAntiAliasedAndAMovingOneDrawnOnce()
     m_window->calculator(QStringLiteral("Sphere"))->clearFields(false);
     frame();
     QVERIFY(!m_view->renderer().refining());
+}
+
+void SolidViewGLTest::curvedSolidsKeepTheirProportions_data()
+{
+    QTest::addColumn<QString>("shape");
+    QTest::addColumn<QStringList>("entries"); // outlet=text
+    QTest::addColumn<double>("least");        // width over height of what is drawn
+    QTest::addColumn<double>("most");
+    // The cylinder lies along the view, turned a little; the cone stands upright.
+    QTest::newRow("long cylinder")
+        << "Cylinder" << QStringList{"radiusTextField=1", "heightTextField=6"} << 1.5 << 9.0;
+    QTest::newRow("flat cylinder")
+        << "Cylinder" << QStringList{"radiusTextField=3", "heightTextField=0.5"} << 0.3 << 1.0;
+    QTest::newRow("tall cone") << "Cone" << QStringList{"radiusTextField=1", "HeigthHTextField=6"}
+                               << 0.1 << 0.5;
+    QTest::newRow("flat cone") << "Cone" << QStringList{"radiusTextField=3", "HeigthHTextField=1"}
+                               << 2.0 << 9.0;
+    QTest::newRow("sphere") << "Sphere" << QStringList{"radiusTextField=2"} << 0.9 << 1.1;
+}
+
+// The curved solids' surfaces are drawn at unit size and scaled to the solid's own: what is
+// drawn keeps the proportions the values give.
+void SolidViewGLTest::curvedSolidsKeepTheirProportions()
+{
+    QFETCH(QString, shape);
+    QFETCH(QStringList, entries);
+    QFETCH(double, least);
+    QFETCH(double, most);
+    QVERIFY(m_window->selectShape(shape));
+    ShapeCalculator* calculator = m_window->calculator(shape);
+    for (const QString& entry : entries)
+        calculator->fieldByOutlet(entry.section('=', 0, 0))->setText(entry.section('=', 1));
+    QTest::mouseClick(calculator->calculateButton(), Qt::LeftButton);
+    QTRY_VERIFY(m_view->canvas() && m_view->canvas()->isValid());
+    const QImage image = finishedFrame();
+    QRect drawn;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                drawn |= QRect(x, y, 1, 1);
+        }
+    }
+    QVERIFY(!drawn.isEmpty());
+    const double ratio = double(drawn.width()) / drawn.height();
+    QVERIFY2(ratio >= least && ratio <= most,
+             qPrintable(QStringLiteral("%1 × %2").arg(drawn.width()).arg(drawn.height())));
 }
 
 void SolidViewGLTest::aPictureOfTheViewIsDrawnOffScreenAtUpToFourTimesItsSize()

@@ -1,5 +1,6 @@
 #include "support/TestHome.h"
 
+#include "core/TapeSaver.h"
 #include "core/UserDefaults.h"
 
 #include <QDir>
@@ -27,6 +28,8 @@ TestHome::TestHome(const QString& folder) : m_path(folder)
 
 TestHome::~TestHome()
 {
-    // Written before the folder goes, never into a folder made anew afterwards.
+    // Written before the folder goes, never into a folder made anew afterwards: the
+    // settings, and the tapes whose saves start a moment after they are asked.
+    TapeSaver::instance().waitForPending();
     UserDefaults::closeStore();
 }

@@ -5,11 +5,13 @@
 #include "app/MainWindow.h"
 #include "core/NotificationHub.h"
 #include "core/ShapeCalculator.h"
+#include "core/SupportPaths.h"
 #include "core/TextField.h"
 #include "core/UserDefaults.h"
 #include "render/Render3DView.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -26,6 +28,8 @@ private slots:
     void init()
     {
         m_home = std::make_unique<TestHome>();
+        // Where a calculation's tape goes, as the launch would have made it.
+        QDir().mkpath(SupportPaths::tapesFolder());
         AlertPresenter::setInstance(&m_alerts);
         m_window = std::make_unique<MainWindow>();
         m_controller = std::make_unique<Controller>(m_window.get());
