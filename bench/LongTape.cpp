@@ -11,7 +11,7 @@
 
 #include <cmath>
 
-void writeLongTape(const QString& shape, qint64 bytes)
+void writeLongTape(const QString& shape, qint64 bytes, bool anotherWriter)
 {
     QTextDocument document;
     QTextCursor end(&document);
@@ -32,6 +32,14 @@ void writeLongTape(const QString& shape, qint64 bytes)
         if (entry % 1000 == 999 && writer.writeGrown(document).size() >= bytes)
             break;
     }
-    TapeFiles::writeFileAtomically(SupportPaths::tapeFilePath(shape), writer.writeGrown(document),
-                                   TapeFiles::tapeMimeType);
+    QByteArray rtf = writer.writeGrown(document);
+    if (anotherWriter) {
+        // The same colour table, after words this program never writes.
+        rtf.replace(
+            0, writer.header().size(),
+            "{\\rtf1\\ansi\\ansicpg1252\\cocoartf2639\n{\\fonttbl\\f0\\fnil\\fcharset0 "
+            "Arial;}\n{\\colortbl;\\red120\\green120\\blue120;\\red43\\green136\\blue230;}\n"
+            "\\pard\\f0\\fs24 ");
+    }
+    TapeFiles::writeFileAtomically(SupportPaths::tapeFilePath(shape), rtf, TapeFiles::tapeMimeType);
 }
